@@ -1,0 +1,28 @@
+#include "engine/GameState.h"
+
+#include <cmath>
+
+TGameState GameState;
+OneBased<BlockRecord, 9> Blocks;
+OneBased<std::int32_t, 81> Solution;
+OneBased<bool, 81> Given;
+bool ResetRequested = false;
+
+void SetBoardConstants() {
+    GameState.BlockSide = static_cast<std::int32_t>(std::lround(std::sqrt(9.0)));
+    GameState.CellSize = 35;
+    GameState.BoardSize = GameState.CellSize * 9;
+    GameState.BlockPixels = GameState.CellSize * GameState.BlockSide;
+    GameState.ShownPerBlock = 4;
+    GameState.CellCount = 81;
+    GameState.Playing = false;
+    GameState.ResultPending = false;
+}
+
+void ResetGameData() {
+    GameState = TGameState{};
+    Blocks = {};
+    Solution = {};
+    Given = {};
+    ResetRequested = false;
+}

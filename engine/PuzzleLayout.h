@@ -1,0 +1,11 @@
+#pragma once
+// The lay-out of a generated grid: givens chosen per block, the grid turned row-major into
+// Solution and Given, the player's arrays reset, and the grid written to the diagnostic log.
+
+#include "engine/GameState.h"
+
+// Appends the block's three rows (" 5 3 8" shape) and an empty line to the diagnostic log.
+void LogBlock(BlockRecord block);
+
+// The second phase of GeneratePuzzle; reads Blocks and the accepted attempt's Attempts.
+void LayOutPuzzle();

@@ -1,0 +1,12 @@
+#pragma once
+// Judging the player's grid. Only Entries count; guesses never complete a grid.
+
+// True when every one of the CellCount entries is non-zero.
+bool EntriesComplete();
+
+// Clears Correct when a row, column or block of Entries holds a value twice; never sets it.
+void CheckRules();
+
+// The evaluation part of Submit: sets Correct and returns true, or returns false without a
+// verdict when the grid is incomplete.
+bool EvaluateSubmission();

@@ -1,0 +1,8 @@
+#include "engine/TextLines.h"
+
+namespace {
+DroppedLines Nowhere;
+}
+
+TextLines* DiagnosticLog = &Nowhere;
+TextLines* ProgressText = &Nowhere;

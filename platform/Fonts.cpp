@@ -1,0 +1,14 @@
+#include "platform/Fonts.h"
+
+void InstallFontSubstitutes() {
+    QFont::insertSubstitution(SansSerifFace, "DejaVu Sans");
+    QFont::insertSubstitution(RoundedFace, "Quicksand Bold");
+    QFont::insertSubstitution(RoundedFace, "Quicksand");
+}
+
+QFont SansSerif(int pixelHeight, bool bold) {
+    QFont font(SansSerifFace);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The game's two type faces, by the names its windows were designed with. Installed faces stand in
+// for them: DejaVu Sans for "MS Sans Serif", Quicksand Bold for "Arial Rounded MT bold".
+
+#include <QFont>
+
+inline const char* const SansSerifFace = "MS Sans Serif";
+inline const char* const RoundedFace = "Arial Rounded MT bold";
+
+// Registers the stand-in faces; called once when the application starts (and by tests).
+void InstallFontSubstitutes();
+
+// "MS Sans Serif" at a character height in pixels.
+QFont SansSerif(int pixelHeight, bool bold = false);
