@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <utility>
+#include <vector>
 
 BlockSource FillBlockSource = nullptr;
 
@@ -23,28 +24,69 @@ OneBased<BlockSets, 9> Sets;
 
 constexpr std::uint32_t PermutationCount = 362880; // 9 factorial
 
-void TakeRandomOrder(OneBased<std::int32_t, 9>& values) {
-    // One uniform draw below 9! read as the choices of a Fisher-Yates shuffle: every order of
-    // 1 to 9 is equally likely, with one draw instead of nine or more.
-    std::uint32_t r = RandomBelow(PermutationCount);
-    std::array<std::int32_t, 9> order = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    for (std::uint32_t i = 8; i >= 1; --i) {
-        const std::uint32_t j = r % (i + 1);
-        r /= i + 1;
-        std::swap(order[i], order[j]);
-    }
-    values.Items = order;
-}
-
-void UpdateSets(int b) {
+BlockSets SetsOf(const OneBased<std::int32_t, 9>& values) {
     BlockSets sets;
-    const OneBased<std::int32_t, 9>& values = Blocks[b].Values;
     for (int p = 1; p <= 9; ++p) {
         const std::uint32_t bit = 1u << (values[p] - 1);
         sets.Rows |= bit << (10 * ((p - 1) / 3));
         sets.Columns |= bit << (10 * ((p - 1) % 3));
     }
-    Sets[b] = sets;
+    return sets;
+}
+
+// Every order of 1 to 9, numbered 0 to 9! - 1, with its row and column sets worked out once.
+// A refill is then one uniform draw below 9! and one look-up: the refill loop of the last blocks
+// runs millions of times per puzzle, and this keeps it to a few nanoseconds.
+struct Order {
+    std::uint64_t Packed; // the values of positions 1 to 9, four bits each
+    BlockSets Sets;
+};
+
+std::vector<Order> MakeOrders() {
+    std::vector<Order> orders(PermutationCount);
+    for (std::uint32_t n = 0; n < PermutationCount; ++n) {
+        // Number n read as the choices of a Fisher-Yates shuffle: a one-to-one numbering, so a
+        // uniform n gives every order with the same chance.
+        std::uint32_t r = n;
+        OneBased<std::int32_t, 9> values;
+        values.Items = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+        for (std::uint32_t i = 8; i >= 1; --i) {
+            std::swap(values.Items[i], values.Items[r % (i + 1)]);
+            r /= i + 1;
+        }
+        Order& order = orders[n];
+        order.Packed = 0;
+        for (int p = 1; p <= 9; ++p)
+            order.Packed |= static_cast<std::uint64_t>(values[p]) << (4 * (p - 1));
+        order.Sets = SetsOf(values);
+    }
+    return orders;
+}
+
+const std::vector<Order>& Orders() {
+    static const std::vector<Order> orders = MakeOrders();
+    return orders;
+}
+
+// The order each block drew last. Only the sets take part in the tests, so the values are
+// written to Blocks once the refitting is over rather than at each of the millions of refills.
+OneBased<const Order*, 9> Drawn;
+
+void TakeRandomOrder(int b) {
+    const Order& order = Orders()[RandomBelow(PermutationCount)];
+    Sets[b] = order.Sets;
+    Drawn[b] = &order;
+}
+
+void WriteDrawnValues() {
+    for (int b = 1; b <= 9; ++b) {
+        if (!Drawn[b])
+            continue;
+        for (int p = 1; p <= 9; ++p)
+            Blocks[b].Values[p] =
+                static_cast<std::int32_t>((Drawn[b]->Packed >> (4 * (p - 1))) & 15);
+        Drawn[b] = nullptr;
+    }
 }
 
 // The refitting stages: block refitted and its tests, in order.
@@ -108,11 +150,13 @@ void AppendProgressLines() {
 } // namespace
 
 void FillBlock(int b) {
-    if (FillBlockSource)
+    if (FillBlockSource) {
         FillBlockSource(b, Blocks[b].Values);
-    else
-        TakeRandomOrder(Blocks[b].Values);
-    UpdateSets(b);
+        Sets[b] = SetsOf(Blocks[b].Values);
+        Drawn[b] = nullptr;
+    } else {
+        TakeRandomOrder(b);
+    }
 }
 
 bool RowsCompatible(int a, int b) {
@@ -128,6 +172,7 @@ bool ColumnsCompatible(int a, int b) {
 void FitBlocks() {
     for (const Stage& stage : Stages)
         RunStage(stage);
+    WriteDrawnValues();
 }
 
 void GenerateAttempt() {

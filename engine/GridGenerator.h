@@ -6,7 +6,8 @@
 
 #include <cstdint>
 
-// Gives block b (1 to 9) a new random order of 1 to 9, every order equally likely.
+// Gives block b (1 to 9) a new random order of 1 to 9, every order equally likely. The tests
+// see it at once; Blocks[b].Values receives it when FitBlocks ends.
 void FillBlock(int b);
 
 // True when no row (column) of block a shares a value with the same row (column) of block b.
@@ -14,7 +15,8 @@ void FillBlock(int b);
 bool RowsCompatible(int a, int b);
 bool ColumnsCompatible(int a, int b);
 
-// Refits blocks 2 to 9 in order against the blocks placed before them, within AttemptLimit.
+// Refits blocks 2 to 9 in order against the blocks placed before them, within AttemptLimit, and
+// leaves every block's values in Blocks.
 void FitBlocks();
 
 // One whole attempt with its "T: " log line and five progress lines.

@@ -15,4 +15,6 @@ void SeedRandom(std::uint64_t seed) {
     }
 }
 
-std::uint64_t RandomBits() { return random_detail::Next(); }
+std::uint64_t RandomBits() {
+    return random_detail::Next();
+}

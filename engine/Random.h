@@ -21,7 +21,9 @@ struct Xoshiro256 {
 };
 extern Xoshiro256 State;
 
-inline std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+inline std::uint64_t Rotl(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 inline std::uint64_t Next() {
     std::uint64_t* s = State.s;

@@ -1,0 +1,54 @@
+#pragma once
+// Shared set-up for the engine's tests: fresh game data, the board constants, a fixed seed and
+// the two text outputs kept in memory.
+
+#include "engine/GameState.h"
+#include "engine/GridGenerator.h"
+#include "engine/Random.h"
+#include "engine/TextLines.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+class EngineTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetGameData();
+        SetBoardConstants();
+        SeedRandom(12345);
+        DiagnosticLog = &Log;
+        ProgressText = &Progress;
+        FillBlockSource = nullptr;
+    }
+    void TearDown() override {
+        FillBlockSource = nullptr;
+        static DroppedLines nowhere;
+        DiagnosticLog = &nowhere;
+        ProgressText = &nowhere;
+    }
+    StoredLines Log;
+    StoredLines Progress;
+};
+
+using Block = std::array<int, 9>; // positions 1 to 9, row by row
+
+// A valid complete grid: row r, column c holds ((r - 1) * 3 + (r - 1) / 3 + c - 1) mod 9 + 1.
+inline int ValidGridCell(int row, int column) {
+    return ((row - 1) * 3 + (row - 1) / 3 + column - 1) % 9 + 1;
+}
+
+// Block b of that grid, by position.
+inline Block ValidGridBlock(int b) {
+    Block block{};
+    for (int p = 1; p <= 9; ++p) {
+        const int cell = CellOfBlockPosition(b, p);
+        block[p - 1] = ValidGridCell((cell - 1) / 9 + 1, (cell - 1) % 9 + 1);
+    }
+    return block;
+}
+
+inline void CopyBlock(const Block& from, OneBased<std::int32_t, 9>& to) {
+    for (int p = 1; p <= 9; ++p)
+        to[p] = from[p - 1];
+}

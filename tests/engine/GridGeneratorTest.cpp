@@ -1,0 +1,217 @@
+// The grid generator: block tests, exact test counts, the attempt limit and the text it writes.
+
+#include "tests/engine/EngineFixture.h"
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+// Blocks handed to FillBlock, per block number, in order; an empty queue repeats its last block.
+std::map<int, std::deque<Block>> Script;
+std::map<int, Block> LastScripted;
+std::map<int, int> FillCount;
+
+void ScriptedFill(int b, OneBased<std::int32_t, 9>& values) {
+    ++FillCount[b];
+    auto& queue = Script[b];
+    if (!queue.empty()) {
+        LastScripted[b] = queue.front();
+        queue.pop_front();
+    }
+    CopyBlock(LastScripted.at(b), values);
+}
+
+class GridGeneratorTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        Script.clear();
+        LastScripted.clear();
+        FillCount.clear();
+        FillBlockSource = ScriptedFill;
+        GameState.AttemptLimit = 1000000;
+    }
+    // Every block of the valid grid, once each.
+    void ScriptValidGrid() {
+        for (int b = 1; b <= 9; ++b)
+            Script[b].push_back(ValidGridBlock(b));
+    }
+};
+
+const Block InOrder = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+const Block RowsShifted = {4, 5, 6, 7, 8, 9, 1, 2, 3};
+const Block ColumnsRotated = {2, 3, 1, 5, 6, 4, 8, 9, 7};
+
+TEST_F(GridGeneratorTest, BlockTestsCompareRowsAndColumnsAndCountEveryCall) {
+    Script[1] = {InOrder};
+    Script[2] = {RowsShifted};
+    Script[4] = {ColumnsRotated};
+    FillBlock(1);
+    FillBlock(2);
+    FillBlock(4);
+    GameState.Attempts = 0;
+    EXPECT_TRUE(RowsCompatible(1, 2));
+    EXPECT_FALSE(ColumnsCompatible(1, 2));
+    EXPECT_TRUE(ColumnsCompatible(1, 4));
+    EXPECT_FALSE(RowsCompatible(1, 4));
+    EXPECT_EQ(GameState.Attempts, 4);
+}
+
+TEST_F(GridGeneratorTest, OneSharedValueInOneRowIsEnoughToFail) {
+    // Block 2 differs from a compatible one only by swapping a value of row 3 into row 1.
+    Script[1] = {InOrder};
+    Script[2] = {{4, 5, 1, 7, 8, 9, 6, 2, 3}};
+    FillBlock(1);
+    FillBlock(2);
+    EXPECT_FALSE(RowsCompatible(1, 2));
+}
+
+TEST_F(GridGeneratorTest, AttemptWhereEveryBlockFitsAtOnceMakesEighteenTests) {
+    ScriptValidGrid();
+    GenerateAttempt();
+    EXPECT_EQ(GameState.Attempts, 18);
+    for (int b = 1; b <= 9; ++b) {
+        EXPECT_EQ(FillCount[b], 1) << "block " << b;
+        for (int p = 1; p <= 9; ++p)
+            EXPECT_EQ(Blocks[b].Values[p], ValidGridBlock(b)[p - 1]);
+    }
+    ASSERT_EQ(Log.Lines.size(), 1u);
+    EXPECT_EQ(Log.Lines[0], "T: 18");
+}
+
+TEST_F(GridGeneratorTest, EachRefillAddsTheStagesTestsAndTheNextCheck) {
+    // Block 2 twice clashes with block 1 before it fits: each refill costs 2 tests.
+    ScriptValidGrid();
+    Script[2] = {ValidGridBlock(1), ValidGridBlock(1), ValidGridBlock(2)};
+    GenerateAttempt();
+    EXPECT_EQ(GameState.Attempts, 18 + 2 * 2);
+    EXPECT_EQ(FillCount[2], 3);
+
+    // Block 9 clashing in its last test: the refill re-runs all 4 tests, then 4 more pass.
+    ScriptValidGrid();
+    Block clashInLastRow = ValidGridBlock(9);
+    // Same column sets as the valid block 9 (rows permuted inside columns keep them), so the
+    // column tests pass and a row test fails.
+    clashInLastRow = {clashInLastRow[3], clashInLastRow[4], clashInLastRow[5],
+                      clashInLastRow[0], clashInLastRow[1], clashInLastRow[2],
+                      clashInLastRow[6], clashInLastRow[7], clashInLastRow[8]};
+    Script[9] = {clashInLastRow, ValidGridBlock(9)};
+    GenerateAttempt();
+    // Stage 9: 3 tests up to the failing RowsCompatible(7, 9), then 4 re-run, then 4 passing.
+    EXPECT_EQ(GameState.Attempts, 14 + 3 + 4 + 4);
+}
+
+TEST_F(GridGeneratorTest, StageThatNeverFitsEndsTheAttemptAtTheLimit) {
+    GameState.AttemptLimit = 100;
+    ScriptValidGrid();
+    Script[9] = {ValidGridBlock(3)}; // repeats: always clashes with block 3's columns
+    GenerateAttempt();
+    // 14 tests up to stage 9, then 1 failing test, then 5 per refill until the limit.
+    EXPECT_GE(GameState.Attempts, 100);
+    EXPECT_LT(GameState.Attempts, 100 + 5);
+    EXPECT_EQ((GameState.Attempts - 15) % 5, 0);
+}
+
+TEST_F(GridGeneratorTest, AfterTheLimitLaterStagesRunOnceUpToTheirFirstFailure) {
+    GameState.AttemptLimit = 50;
+    ScriptValidGrid();
+    Script[2] = {ValidGridBlock(7)}; // block 2 never fits: it repeats the rows of block 1
+    GenerateAttempt();
+    // Stage 2 makes 1 + 2k tests and stops at 51. The later blocks are valid among themselves,
+    // so stages 3 to 7 pass (2 + 1 + 2 + 3 + 2 tests); stage 8 fails at its first test, against
+    // block 2's columns, and gives up without a refill (1); stage 9 passes (4).
+    EXPECT_EQ(GameState.Attempts, 51 + 2 + 1 + 2 + 3 + 2 + 1 + 4);
+    for (int b = 3; b <= 9; ++b)
+        EXPECT_EQ(FillCount[b], 1) << "block " << b << " must not be refilled after the limit";
+}
+
+TEST_F(GridGeneratorTest, ProgressTextAlternatesAndIsNeverCleared) {
+    GameState.BlinkPhase = true;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ScriptValidGrid();
+        GenerateAttempt();
+    }
+    const std::vector<std::string> expected = {
+        "          PLEASE  ", "", "Generating a new puzzle.", "", "This may take up to a minute.",
+        "           WAIT   ", "", "Generating a new puzzle.", "", "This may take up to a minute.",
+        "          PLEASE  ", "", "Generating a new puzzle.", "", "This may take up to a minute."};
+    EXPECT_EQ(Progress.Lines, expected);
+    EXPECT_FALSE(GameState.BlinkPhase);
+}
+
+TEST_F(GridGeneratorTest, GenerationRetriesUntilAnAttemptEndsBelowTheLimitMinusTen) {
+    // Attempts 1 and 2 keep a block 9 that clashes with block 3 and run into the limit; the third
+    // attempt fits at once.
+    static int attempt;
+    attempt = 0;
+    FillBlockSource = [](int b, OneBased<std::int32_t, 9>& values) {
+        if (b == 1)
+            ++attempt;
+        CopyBlock(b == 9 && attempt < 3 ? ValidGridBlock(3) : ValidGridBlock(b), values);
+    };
+    GameState.BlinkPhase = true;
+    GeneratePuzzle();
+    EXPECT_EQ(attempt, 3);
+    EXPECT_EQ(GameState.AttemptLimit, 1000000);
+    EXPECT_EQ(GameState.Attempts, 18);
+    ASSERT_GE(Log.Lines.size(), 3u);
+    EXPECT_GE(std::stoi(Log.Lines[0].substr(3)), 1000000);
+    EXPECT_GE(std::stoi(Log.Lines[1].substr(3)), 1000000);
+    EXPECT_EQ(Log.Lines[2], "T: 18");
+    EXPECT_EQ(Progress.Lines.size(), 15u);
+    EXPECT_EQ(Progress.Lines[10], "          PLEASE  ");
+}
+
+TEST_F(GridGeneratorTest, RandomBlocksAreOrdersOfOneToNineWithEveryValueEverywhere) {
+    FillBlockSource = nullptr;
+    // Position-by-value counts over many random attempts: each of the 81 pairs near 1/9.
+    std::array<std::array<int, 9>, 9> seen{};
+    const int draws = 9000;
+    GameState.AttemptLimit = 0; // each attempt fills every block once and stops at once
+    for (int n = 0; n < draws / 9; ++n) {
+        GenerateAttempt();
+        for (int b = 1; b <= 9; ++b) {
+            std::set<int> values;
+            for (int p = 1; p <= 9; ++p) {
+                values.insert(Blocks[b].Values[p]);
+                ++seen[p - 1][Blocks[b].Values[p] - 1];
+            }
+            ASSERT_EQ(values, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        }
+    }
+    for (const auto& position : seen)
+        for (int count : position) {
+            EXPECT_GT(count, draws / 9 - 150); // expected 1000, sd about 30
+            EXPECT_LT(count, draws / 9 + 150);
+        }
+}
+
+TEST(RandomTest, BoundedDrawsAreUniformAndInRange) {
+    SeedRandom(7);
+    std::array<int, 9> counts{};
+    for (int n = 0; n < 90000; ++n) {
+        const std::uint32_t v = RandomBelow(9);
+        ASSERT_LT(v, 9u);
+        ++counts[v];
+    }
+    for (int count : counts) {
+        EXPECT_GT(count, 10000 - 400);
+        EXPECT_LT(count, 10000 + 400);
+    }
+    EXPECT_EQ(RandomBelow(1), 0u);
+}
+
+TEST(RandomTest, SameSeedSameSequenceOtherSeedOtherSequence) {
+    SeedRandom(99);
+    const std::uint64_t a = RandomBits(), b = RandomBits();
+    SeedRandom(99);
+    EXPECT_EQ(RandomBits(), a);
+    EXPECT_EQ(RandomBits(), b);
+    SeedRandom(100);
+    EXPECT_NE(RandomBits(), a);
+}
+
+} // namespace
