@@ -2,7 +2,6 @@
 
 void InstallFontSubstitutes() {
     QFont::insertSubstitution(SansSerifFace, "DejaVu Sans");
-    QFont::insertSubstitution(RoundedFace, "Quicksand Bold");
     QFont::insertSubstitution(RoundedFace, "Quicksand");
 }
 
@@ -10,5 +9,12 @@ QFont SansSerif(int pixelHeight, bool bold) {
     QFont font(SansSerifFace);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
+    return font;
+}
+
+QFont RoundedBold(int pixelHeight) {
+    QFont font(RoundedFace);
+    font.setPixelSize(pixelHeight);
+    font.setBold(true);
     return font;
 }

@@ -12,3 +12,7 @@ void InstallFontSubstitutes();
 
 // "MS Sans Serif" at a character height in pixels.
 QFont SansSerif(int pixelHeight, bool bold = false);
+
+// "Arial Rounded MT bold" at a character height in pixels. The face is bold by its very name, so
+// its stand-in is taken at bold weight: Quicksand's regular weight is too thin for the board.
+QFont RoundedBold(int pixelHeight);

@@ -23,5 +23,21 @@ void AnswerMessageBox(const QString& buttonText, QString* caption = nullptr,
 class QAbstractButton;
 QAbstractButton* FindButton(QWidget* window, const QString& text);
 
+// Answers for a sequence of modal windows, each taken when its window has come up.
+using Answer = std::function<void(QWidget*)>;
+
+// Presses the button with this text on the window (a message box, an input box, a game window),
+// recording a message box's caption and text when asked.
+Answer Press(const QString& buttonText, QString* caption = nullptr, QString* text = nullptr);
+
+// Types a text into the window's line edit, then presses the button.
+Answer TypeAndPress(const QString& typed, const QString& buttonText);
+
+// Waits some milliseconds with the window up (its event loop running), then answers.
+Answer After(int ms, Answer answer);
+
+// Answers the next modal windows one after the other.
+void AnswerInOrder(QList<Answer> answers);
+
 // All message boxes answered so far, as "caption|text", for tests that check a whole sequence.
 QStringList& SeenMessages();

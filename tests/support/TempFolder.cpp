@@ -7,9 +7,13 @@
 #error "TOLVANE_ASSETS_DIR must name the folder of the game's supplied files"
 #endif
 
-TempFolder::TempFolder() : Previous(QDir::currentPath()) { QDir::setCurrent(Dir.path()); }
+TempFolder::TempFolder() : Previous(QDir::currentPath()) {
+    QDir::setCurrent(Dir.path());
+}
 
-TempFolder::~TempFolder() { QDir::setCurrent(Previous); }
+TempFolder::~TempFolder() {
+    QDir::setCurrent(Previous);
+}
 
 QString TempFolder::Path(const QString& name) const {
     return name.isEmpty() ? Dir.path() : Dir.filePath(name);

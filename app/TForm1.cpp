@@ -1,0 +1,264 @@
+#include "app/TForm1.h"
+
+#include "app/ClientArea.h"
+#include "engine/GameState.h"
+#include "engine/Random.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBoxes.h"
+#include "sound/SoundEffects.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+namespace {
+
+QColor ButtonFace() {
+    return QApplication::palette().color(QPalette::Button);
+}
+
+QAction* AddItem(QMenu* menu, const QString& caption, bool enabled = true) {
+    QAction* item = menu->addAction(caption);
+    item->setEnabled(enabled);
+    return item;
+}
+
+QAction* AddCheckItem(QMenu* menu, const QString& caption, bool checked) {
+    QAction* item = AddItem(menu, caption);
+    item->setCheckable(true);
+    item->setChecked(checked);
+    return item;
+}
+
+QFrame* MakePanel(QWidget* parent, QRect geometry) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    panel->setGeometry(geometry);
+    // Child controls keep the ordinary arrow; the pencil belongs to the board area.
+    panel->setCursor(Qt::ArrowCursor);
+    return panel;
+}
+
+// The pencil cursor of the board area, point and hot spot at the top left.
+QCursor PencilCursor() {
+    return QCursor(QPixmap(":/cursors/pencil"), 2, 3);
+}
+
+} // namespace
+
+TForm1::TForm1() {
+    setWindowTitle("Tolvane");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, ButtonFace());
+    setPalette(face);
+    setFont(SansSerif(11));
+
+    ClientArea = new TClientArea(*this);
+    setCentralWidget(ClientArea);
+    // The window takes the size of its client area and menu bar; the user cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    CreateMenus();
+    CreateToolPanel();
+    CreateHiddenComponents();
+    ConnectHandlers();
+    AutoSize();
+    RunHandler([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateMenus() {
+    NewGame1 = menuBar()->addMenu("Game");
+    NewGame2 = AddItem(NewGame1, "New");
+    NewGame1->addSeparator(); // N4
+    Easy1 = AddCheckItem(NewGame1, "Easy", false);
+    Medium1 = AddCheckItem(NewGame1, "Medium", true);
+    Hard1 = AddCheckItem(NewGame1, "Hard", false);
+    NewGame1->addSeparator(); // N6
+    Sound1 = AddCheckItem(NewGame1, "Sound", true);
+    BestTimes1 = AddItem(NewGame1, "Best Times");
+    Print1 = AddItem(NewGame1, "Print", false);
+    NewGame1->addSeparator(); // N1
+    Exit1 = AddItem(NewGame1, "Exit");
+
+    Options1 = menuBar()->addMenu("Options");
+    Clearall1 = AddItem(Options1, "Clear all", false);
+    Solve1 = AddItem(Options1, "Solve", false);
+    Submit1 = AddItem(Options1, "Submit", false);
+    Options1->addSeparator(); // N3
+    Pause1 = AddItem(Options1, "Pause", false);
+
+    Help1 = menuBar()->addMenu("Help");
+    Howtoplay1 = AddItem(Help1, "How to play");
+    Rules1 = AddItem(Help1, "Rules");
+    Help1->addSeparator(); // N5
+    About2 = AddItem(Help1, "About");
+}
+
+void TForm1::CreateToolPanel() {
+    Panel1 = MakePanel(ClientArea, QRect(0, 384, 409, 78));
+    ToolGroup = new QButtonGroup(this);
+    ToolGroup->setExclusive(true);
+    for (int n = 1; n <= 10; ++n) {
+        auto* button = new QToolButton(Panel1);
+        button->setCheckable(true);
+        button->setAutoRaise(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        if (n <= 9) {
+            button->setText(QString::number(n));
+            button->setFont(SansSerif(13, true));
+            button->setGeometry(8 + 24 * (n - 1), 10, 23, 22);
+        } else {
+            button->setText("Erase");
+            button->setFont(SansSerif(11, true));
+            button->setGeometry(232, 10, 49, 22);
+        }
+        ToolGroup->addButton(button, n);
+        SpeedButtons[n - 1] = button;
+    }
+
+    CheckBox1 = new QCheckBox("Just guessing", Panel1);
+    CheckBox1->setFont(SansSerif(11, true));
+    CheckBox1->setGeometry(294, 13, 97, 17);
+
+    Bevel1 = new QFrame(Panel1);
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel1->setGeometry(8, 40, 393, 3);
+
+    Label1 = new QLabel("Click 'Game' to start", Panel1);
+    Label1->setFont(SansSerif(11, true));
+    Label1->move(11, 52);
+    Label1->adjustSize();
+
+    Button2 = new QPushButton("Submit", Panel1);
+    Button2->setFont(SansSerif(11, true));
+    Button2->setGeometry(161, 51, 81, 19);
+    Button2->setAutoDefault(false);
+    Button2->hide();
+}
+
+void TForm1::CreateHiddenComponents() {
+    Memo1 = new QPlainTextEdit(ClientArea);
+    Memo1->setGeometry(304, 8, 89, 289);
+    Memo1->setFont(SansSerif(11));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->hide();
+
+    Panel2 = MakePanel(ClientArea, QRect(0, 384, 409, 17));
+    Panel2->hide();
+
+    Bevel2 = new QWidget(ClientArea);
+    Bevel2->setGeometry(400, 0, 2, 193);
+
+    Timer1.setInterval(1000);
+}
+
+// Every handler runs guarded: a failure ends it and shows the standard error box.
+void TForm1::ConnectHandlers() {
+    const auto bind = [this](QAction* item, void (TForm1::*handler)()) {
+        connect(item, &QAction::triggered, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+    };
+    bind(NewGame2, &TForm1::Button1Click);
+    bind(Easy1, &TForm1::Easy1Click);
+    bind(Medium1, &TForm1::Medium1Click);
+    bind(Hard1, &TForm1::Hard1Click);
+    bind(BestTimes1, &TForm1::BestTimes1Click);
+    bind(Print1, &TForm1::Print1Click);
+    bind(Exit1, &TForm1::Exit1Click);
+    bind(Clearall1, &TForm1::Clearall1Click);
+    bind(Solve1, &TForm1::Solve1Click);
+    bind(Submit1, &TForm1::Button2Click);
+    bind(Pause1, &TForm1::Pause1Click);
+    bind(Howtoplay1, &TForm1::Howtoplay1Click);
+    bind(Rules1, &TForm1::Rules1Click);
+    bind(About2, &TForm1::About2Click);
+    connect(Sound1, &QAction::triggered, this, [this] {
+        // The menu has already toggled the mark; the handler decides it.
+        Sound1->setChecked(!Sound1->isChecked());
+        RunHandler([this] { Sound1Click(*Sound1); });
+    });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { Button2Click(); }); });
+    connect(ToolGroup, &QButtonGroup::buttonClicked, this,
+            [this] { RunHandler([this] { SpeedButton1Click(); }); });
+    connect(&Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+}
+
+void TForm1::FormCreate() {
+    ClientArea->setCursor(PencilCursor());
+    SeedRandom(
+        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    SetBoardConstants();
+    Panel1->move(0, GameState.CellSize * 11);
+    Panel2->move(0, GameState.CellSize * 11);
+    AutoSize();
+
+    const bool soundOn = ReadSoundSetting(ScoreLines);
+    Sound1->setChecked(soundOn);
+    GameState.SoundOn = soundOn;
+    ProbeSoundFiles(MediaPlayer1, *Sound1);
+}
+
+void TForm1::FormClose() {
+    WriteSoundSetting(ScoreLines, Sound1->isChecked());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // A failed write is shown, and the program still ends: there is nothing the player could do
+    // from a window that refuses to close.
+    RunHandler([this] { FormClose(); });
+    event->accept();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (CentredOnce)
+        return;
+    CentredOnce = true;
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QRect frame = frameGeometry();
+        move(area.x() + (area.width() - frame.width()) / 2,
+             area.y() + (area.height() - frame.height()) / 2);
+    }
+}
+
+void TForm1::AutoSize() {
+    int right = 0, bottom = 0;
+    for (QWidget* child : ClientArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden())
+            continue;
+        right = std::max(right, child->geometry().right() + 1);
+        bottom = std::max(bottom, child->geometry().bottom() + 1);
+    }
+    ClientArea->setFixedSize(right, bottom);
+}
+
+void TForm1::SetMinimizeIcon(bool shown) {
+    if (windowFlags().testFlag(Qt::WindowMinimizeButtonHint) == shown)
+        return;
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowMinimizeButtonHint, shown);
+    // Changing a window flag hides the window.
+    if (wasVisible)
+        show();
+}

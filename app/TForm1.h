@@ -1,0 +1,154 @@
+#pragma once
+// The main window: the board (painted straight on the client area), the tool panel, the menus,
+// and the hidden components that serve the rest of the game. Its handlers live with the
+// subsystem they belong to: control/ (game flow, cell input, clock), view/ (board, printing),
+// records/ (best times).
+
+#include "records/ScoreFile.h"
+#include "sound/MediaPlayer.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPainter;
+class QPlainTextEdit;
+class QPrintDialog;
+class QPrinter;
+class QPushButton;
+class QToolButton;
+class TClientArea;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Builds the window as designed and runs FormCreate.
+    TForm1();
+    ~TForm1() override;
+
+    // The client area: the board is painted on it and the panels are its children.
+    TClientArea* ClientArea;
+
+    // Hidden text box that keeps the generator's diagnostic log; never shown.
+    QPlainTextEdit* Memo1;
+
+    // The tool panel and what it holds.
+    QFrame* Panel1;
+    std::array<QToolButton*, 10> SpeedButtons; // SpeedButton1 ... SpeedButton10 (Erase)
+    QButtonGroup* ToolGroup;
+    QCheckBox* CheckBox1;
+    QFrame* Bevel1;
+    QLabel* Label1;
+    QPushButton* Button2;
+
+    // The empty strip shown in place of the tool panel while the window is printed.
+    QFrame* Panel2;
+    // Invisible spacer that keeps the auto-sized client area starting at the top edge.
+    QWidget* Bevel2;
+
+    // The hidden list of the score file's lines, the sound player and the game clock.
+    TScoreLines ScoreLines;
+    TMediaPlayer MediaPlayer1;
+    QTimer Timer1;
+    // The print dialog and its printer, made at the first Print.
+    std::unique_ptr<QPrinter> Printer;
+    std::unique_ptr<QPrintDialog> PrintDialog1;
+
+    // The menus.
+    QMenu* NewGame1;
+    QAction* NewGame2;
+    QAction* Easy1;
+    QAction* Medium1;
+    QAction* Hard1;
+    QAction* Sound1;
+    QAction* BestTimes1;
+    QAction* Print1;
+    QAction* Exit1;
+    QMenu* Options1;
+    QAction* Clearall1;
+    QAction* Solve1;
+    QAction* Submit1;
+    QAction* Pause1;
+    QMenu* Help1;
+    QAction* Howtoplay1;
+    QAction* Rules1;
+    QAction* About2;
+
+    // Start-up and close.
+    void FormCreate();
+    void FormClose();
+
+    // The board (view/BoardRenderer.cpp).
+    void ClearBoard();
+    void DrawBoard();
+    void FormPaint(QPainter& canvas);
+
+    // Game flow and commands (control/GameFlow.cpp, control/HelpCommands.cpp).
+    void StartPlay();
+    void StopPlay();
+    void NewGame();
+    void Button1Click();
+    void Easy1Click();
+    void Medium1Click();
+    void Hard1Click();
+    void Clearall1Click();
+    void Solve1Click();
+    void Pause1Click();
+    void Button2Click();
+    void Exit1Click();
+    void BestTimes1Click();
+    void Howtoplay1Click();
+    void Rules1Click();
+    void About2Click();
+
+    // Cell input (control/CellInput.cpp).
+    void SpeedButton1Click();
+    void FormMouseMove(int X, int Y);
+    void FormClick();
+    void FormMouseWheelDown();
+    void FormMouseWheelUp();
+    void UpdateSubmit();
+
+    // The game clock (control/GameClock.cpp).
+    void Timer1Timer();
+
+    // Best times (records/BestTimes.cpp).
+    void ShowBestTimes();
+
+    // Printing (view/Printing.cpp). PrintBoard prints on a printer already chosen.
+    void Print1Click();
+    void PrintBoard(QPrinter& printer);
+
+    // Sizes the client area to the right and bottom edges of its visible child controls.
+    void AutoSize();
+
+    // Removes or restores the minimize icon of the title bar.
+    void SetMinimizeIcon(bool shown);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CreateMenus();
+    void CreateToolPanel();
+    void CreateHiddenComponents();
+    void ConnectHandlers();
+    void ChooseLevel(QAction* level, int shownPerBlock);
+    void ShowLevelChecks();
+    void PrepareNewPuzzle();
+    void PlayIfSoundOn(const char* fileName);
+
+    // What the next paint of the client area shows: the board, or only the background (the
+    // board cleared until the next DrawBoard).
+    bool BoardCleared = false;
+    bool CentredOnce = false;
+};

@@ -1,0 +1,21 @@
+// Tolvane: a 9 x 9 number-placement puzzle. The entry point creates the windows and runs the
+// event loop until the main window closes. The game reads its score file and sounds from the
+// working directory.
+
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "platform/Fonts.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tolvane");
+    QGuiApplication::setDesktopFileName("io.github.tolvane.Tolvane");
+    InstallFontSubstitutes();
+    CreateForms();
+    Form1->show();
+    const int result = QApplication::exec();
+    DestroyForms();
+    return result;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Hours, minutes and seconds without leading zeros, joined by ":" (3725 seconds give "1:2:5");
+// the hours go on past 24.
+
+#include <cstdint>
+#include <string>
+
+std::string TimeTextOf(std::int32_t seconds);

@@ -1,0 +1,72 @@
+#include "sound/MediaPlayer.h"
+
+#include "sound/SampleStream.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QMediaDevices>
+
+namespace {
+
+QString SinkErrorText(QAudio::Error error) {
+    switch (error) {
+    case QAudio::NoError:
+        return {};
+    case QAudio::OpenError:
+        return "The audio device cannot play this format";
+    case QAudio::IOError:
+        return "Writing to the audio device failed";
+    case QAudio::UnderrunError:
+        return "The audio device ran out of samples";
+    case QAudio::FatalError:
+        return "The audio device is not available";
+    }
+    return "Unknown audio device error";
+}
+
+} // namespace
+
+TMediaPlayer::TMediaPlayer(QObject* parent) : QObject(parent) {}
+
+TMediaPlayer::~TMediaPlayer() { Close(); }
+
+void TMediaPlayer::Open(const QString& fileName) {
+    Close();
+    Name = fileName;
+    Stream = std::make_unique<TSampleStream>(fileName);
+}
+
+void TMediaPlayer::Play() {
+    LastPlayError.clear();
+    if (!Stream) {
+        LastPlayError = "No sound file is open";
+        return;
+    }
+    ReleaseSink();
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        LastPlayError = "There is no audio output device";
+        return;
+    }
+    // A fresh sink for every start: a reused one asks the server for a smaller buffer each time
+    // until the sound breaks up.
+    Sink = new QAudioSink(device, Stream->Format(), this);
+    Stream->seek(0);
+    Sink->start(Stream.get());
+    LastPlayError = SinkErrorText(Sink->error());
+}
+
+void TMediaPlayer::ReleaseSink() {
+    if (!Sink)
+        return;
+    Sink->stop();
+    // Its destructor runs pending events, which must not happen inside the handler that plays
+    // the next effect; so it goes from the event loop.
+    Sink->deleteLater();
+    Sink = nullptr;
+}
+
+void TMediaPlayer::Close() {
+    ReleaseSink();
+    Stream.reset();
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The game's one media player. It holds at most one sound file open; opening the next file
+// closes the previous one and so cuts off an effect that is still sounding. Playback runs in the
+// audio service, and nothing here ever waits for it.
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QAudioSink;
+class TSampleStream;
+
+class TMediaPlayer : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit TMediaPlayer(QObject* parent = nullptr);
+    ~TMediaPlayer() override;
+
+    // Closes the open file, then reads the header of the named one (looked up in the working
+    // directory). A file that cannot be read throws GameError with the reader's error text; the
+    // player then has no file open, but FileName names the file it tried.
+    void Open(const QString& fileName);
+
+    // Starts the open file from its beginning and returns at once. When it cannot start (no
+    // file open, no sound server or device) nothing is reported; PlayError tells why.
+    void Play();
+
+    void Close();
+
+    QString FileName() const { return Name; }
+    bool IsOpen() const { return Stream != nullptr; }
+    QString PlayError() const { return LastPlayError; }
+
+  private:
+    void ReleaseSink();
+
+    QString Name;
+    std::unique_ptr<TSampleStream> Stream;
+    QAudioSink* Sink = nullptr;
+    QString LastPlayError;
+};

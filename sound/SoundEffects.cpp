@@ -1,0 +1,44 @@
+#include "sound/SoundEffects.h"
+
+#include "engine/GameState.h"
+#include "platform/MessageBoxes.h"
+#include "sound/MediaPlayer.h"
+
+#include <QAction>
+
+#include <exception>
+
+void PlayEffect(TMediaPlayer& MediaPlayer1, const QString& fileName) {
+    MediaPlayer1.Open(fileName);
+    MediaPlayer1.Play();
+}
+
+void ProbeSoundFiles(TMediaPlayer& MediaPlayer1, QAction& Sound1) {
+    static const char* const names[] = {"pop.wav",  "erase.wav", "notify.wav",
+                                        "clap.wav", "not.wav",   "best.wav",
+                                        "pause.wav", "ready.wav", "solve.wav"};
+    bool failed = false;
+    try {
+        for (const char* name : names)
+            MediaPlayer1.Open(name);
+    } catch (const std::exception&) {
+        failed = true;
+    }
+    if (!failed)
+        return;
+    // The box runs its own event loop, so it is shown outside the handler of the failure.
+    GameState.SoundOn = false;
+    ShowErrorMessage(nullptr, "Some sound files may be missing");
+    Sound1.setEnabled(false);
+    Sound1.setChecked(false);
+}
+
+void Sound1Click(QAction& Sound1) {
+    if (Sound1.isChecked()) {
+        Sound1.setChecked(false);
+        GameState.SoundOn = false;
+    } else {
+        Sound1.setChecked(true);
+        GameState.SoundOn = true;
+    }
+}

@@ -1,0 +1,326 @@
+// Start-up, the main window as designed, the close, and the board drawn to the pixel.
+
+#include "app/ClientArea.h"
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "engine/GameState.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBoxes.h"
+#include "tests/support/GameSession.h"
+#include "tests/support/ModalHelper.h"
+#include "view/TForm3.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QStringList Captions(QMenu* menu) {
+    QStringList captions;
+    for (QAction* item : menu->actions())
+        captions << (item->isSeparator() ? QString("-") : item->text());
+    return captions;
+}
+
+QByteArray ScoreFileWithSetting(const QByteArray& setting) {
+    return "Tolvane best times\r\n\r\n\r\n" + setting +
+           "\r\nhigh\r\n\r\n86400\r\n\r\n86400\r\n\r\n86400\r\n";
+}
+
+QColor Pixel(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() { SeenMessages().clear(); }
+
+    void startsWithTheDesignedWindow() {
+        GameSession session;
+        QVERIFY(SeenMessages().isEmpty());
+        QCOMPARE(Form1->windowTitle(), QString("Tolvane"));
+        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+        QCOMPARE(Form1->Panel1->pos(), QPoint(0, 385));
+        QCOMPARE(Form1->Panel2->pos(), QPoint(0, 385));
+        QVERIFY(Form1->Panel2->isHidden());
+        QVERIFY(Form1->Memo1->isHidden());
+        QVERIFY(Form1->Button2->isHidden());
+        QCOMPARE(Form1->Label1->text(), QString("Click 'Game' to start"));
+        QCOMPARE(Form1->Label1->pos(), QPoint(11, 52));
+        QVERIFY(!Form1->Timer1.isActive());
+        QCOMPARE(Form1->Timer1.interval(), 1000);
+        QVERIFY(Form1->ToolGroup->checkedButton() == nullptr);
+        QVERIFY(Form1->ToolGroup->exclusive());
+        QCOMPARE(Form1->SpeedButtons[0]->geometry(), QRect(8, 10, 23, 22));
+        QCOMPARE(Form1->SpeedButtons[8]->geometry(), QRect(8 + 24 * 8, 10, 23, 22));
+        QCOMPARE(Form1->SpeedButtons[8]->text(), QString("9"));
+        QCOMPARE(Form1->SpeedButtons[9]->geometry(), QRect(232, 10, 49, 22));
+        QCOMPARE(Form1->SpeedButtons[9]->text(), QString("Erase"));
+        QCOMPARE(Form1->CheckBox1->text(), QString("Just guessing"));
+        QVERIFY(!Form1->CheckBox1->isChecked());
+        QCOMPARE(GameState.ShownPerBlock, 4);
+        QCOMPARE(GameState.CellSize, 35);
+        QCOMPARE(GameState.BoardSize, 315);
+        QCOMPARE(GameState.BlockPixels, 105);
+        QCOMPARE(GameState.BlockSide, 3);
+        QCOMPARE(GameState.CellCount, 81);
+        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    }
+
+    void menusCarryTheirCaptionsAndStates() {
+        GameSession session;
+        QCOMPARE(Captions(Form1->NewGame1),
+                 QStringList({"New", "-", "Easy", "Medium", "Hard", "-", "Sound", "Best Times",
+                              "Print", "-", "Exit"}));
+        QCOMPARE(Captions(Form1->Options1),
+                 QStringList({"Clear all", "Solve", "Submit", "-", "Pause"}));
+        QCOMPARE(Captions(Form1->Help1), QStringList({"How to play", "Rules", "-", "About"}));
+        QCOMPARE(Form1->NewGame1->title(), QString("Game"));
+        QVERIFY(!Form1->Easy1->isChecked());
+        QVERIFY(Form1->Medium1->isChecked());
+        QVERIFY(!Form1->Hard1->isChecked());
+        QVERIFY(Form1->Medium1->actionGroup() == nullptr);
+        QVERIFY(Form1->Sound1->isChecked() && Form1->Sound1->isEnabled());
+        for (QAction* item :
+             {Form1->Print1, Form1->Clearall1, Form1->Solve1, Form1->Submit1, Form1->Pause1})
+            QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
+        for (QAction* item : {Form1->NewGame2, Form1->Easy1, Form1->BestTimes1, Form1->Exit1,
+                              Form1->Howtoplay1, Form1->Rules1, Form1->About2})
+            QVERIFY2(item->isEnabled(), qPrintable(item->text()));
+        QVERIFY(GameState.SoundOn);
+    }
+
+    void soundSettingOffKeepsTheProbe() {
+        GameSession session(GameSession::Files::Supplied, false);
+        session.Folder.Write("highscores.txc", ScoreFileWithSetting("ns"));
+        session.Start();
+        QVERIFY(SeenMessages().isEmpty());
+        QVERIFY(!Form1->Sound1->isChecked());
+        QVERIFY(Form1->Sound1->isEnabled());
+        QVERIFY(!GameState.SoundOn);
+        // The probe ran all the way, whatever the setting.
+        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("solve.wav"));
+    }
+
+    void missingScoreFileShowsItsErrorAndSkipsTheRest() {
+        GameSession session(GameSession::Files::Supplied, false);
+        QFile::remove(session.Folder.Path("highscores.txc"));
+        QString caption, text;
+        AnswerMessageBox("OK", &caption, &text);
+        session.Start();
+        QCOMPARE(caption, QString("Tolvane"));
+        QVERIFY2(text.contains(session.Folder.Path("highscores.txc")), qPrintable(text));
+        QVERIFY2(text.contains("No such file or directory"), qPrintable(text));
+        // The constants stand, sound stays off, the Sound item keeps its design state.
+        QCOMPARE(GameState.CellSize, 35);
+        QCOMPARE(Form1->Panel1->pos(), QPoint(0, 385));
+        QVERIFY(!GameState.SoundOn);
+        QVERIFY(Form1->Sound1->isChecked() && Form1->Sound1->isEnabled());
+        QVERIFY(Form1->MediaPlayer1.FileName().isEmpty()); // no probe
+    }
+
+    void shortScoreFileIsAListIndexError() {
+        GameSession session(GameSession::Files::Supplied, false);
+        session.Folder.Write("highscores.txc", "a\r\nb\r\nc\r\n");
+        QString text;
+        AnswerMessageBox("OK", nullptr, &text);
+        session.Start();
+        QCOMPARE(text, QString("List index out of bounds (3)"));
+        QVERIFY(!GameState.SoundOn);
+    }
+
+    void oneMissingSoundDisablesSoundAndCloseWritesIt() {
+        GameSession session(GameSession::Files::Supplied, false);
+        QFile::remove(session.Folder.Path("best.wav"));
+        QString caption, text;
+        AnswerMessageBox("OK", &caption, &text);
+        session.Start();
+        QCOMPARE(SeenMessages().size(), 1);
+        QCOMPARE(caption, QString("Error"));
+        QCOMPARE(text, QString("Some sound files may be missing"));
+        QVERIFY(!Form1->Sound1->isChecked());
+        QVERIFY(!Form1->Sound1->isEnabled());
+        QVERIFY(!GameState.SoundOn);
+        Form1->show();
+        Form1->Exit1->trigger();
+        QVERIFY(!Form1->isVisible());
+        QCOMPARE(session.Folder.Read("highscores.txc").split('\n').at(3), QByteArray("ns\r"));
+    }
+
+    void closeWritesTheSettingAndKeepsOtherLines() {
+        GameSession session(GameSession::Files::Supplied, false);
+        const QByteArray original = ScoreFileWithSetting("ns") + "a line of our own\r\n";
+        session.Folder.Write("highscores.txc", original);
+        session.Start();
+        Form1->show();
+        Form1->Sound1->trigger(); // sound on
+        QVERIFY(GameState.SoundOn);
+        Form1->close();
+        QByteArray expected = original;
+        expected.replace("\r\nns\r\n", "\r\ns\r\n");
+        QCOMPARE(session.Folder.Read("highscores.txc"), expected);
+    }
+
+    void closeWithAnUnwritableScoreFileShowsTheErrorAndEnds() {
+        GameSession session;
+        Form1->show();
+        const QByteArray before = session.Folder.Read("highscores.txc");
+        // A folder in the file's place: no save can replace it, even as root.
+        QFile::rename(session.Folder.Path("highscores.txc"), session.Folder.Path("kept.txc"));
+        QDir(session.Folder.Path()).mkdir("highscores.txc");
+        QString text;
+        AnswerMessageBox("OK", nullptr, &text);
+        Form1->close();
+        QVERIFY2(text.contains(session.Folder.Path("highscores.txc")), qPrintable(text));
+        QVERIFY(!Form1->isVisible());
+        QCOMPARE(session.Folder.Read("kept.txc"), before);
+    }
+
+    void errorBoxAddsAFullStopOnlyAfterLetters() {
+        QCOMPARE(ErrorBoxText("List index out of bounds (3)"),
+                 QString("List index out of bounds (3)"));
+        QCOMPARE(ErrorBoxText("'x' is not a valid integer value"),
+                 QString("'x' is not a valid integer value."));
+        QCOMPARE(ErrorBoxText("Done."), QString("Done."));
+        QCOMPARE(ErrorBoxText("Really?"), QString("Really?."));
+        QCOMPARE(ErrorBoxText("Wait!"), QString("Wait!"));
+        QCOMPARE(ErrorBoxText("a,"), QString("a,"));
+        QCOMPARE(ErrorBoxText("a-"), QString("a-"));
+        QCOMPARE(ErrorBoxText("value 7"), QString("value 7."));
+        QCOMPARE(ErrorBoxText(""), QString(""));
+    }
+
+    void minimizeIconCanBeRemovedAndRestored() {
+        GameSession session;
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Form1->SetMinimizeIcon(false);
+        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(Form1->isVisible());
+        Form1->SetMinimizeIcon(true);
+        QVERIFY(Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(Form1->isVisible());
+        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    }
+
+    void clientAreaFollowsTheVisiblePanels() {
+        GameSession session;
+        Form1->Panel1->hide();
+        Form1->Panel2->show();
+        Form1->AutoSize();
+        QCOMPARE(Form1->ClientArea->size(), QSize(409, 402));
+        Form1->Panel1->show();
+        Form1->Panel2->hide();
+        Form1->AutoSize();
+        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+    }
+
+    void emptyBoardIsFramedCellsOnTheButtonFace() {
+        GameSession session;
+        const QImage board = Form1->ClientArea->grab().toImage();
+        const QColor face = Form1->palette().color(QPalette::Button);
+        const QColor blue(0, 0, 255), black(0, 0, 0);
+        QCOMPARE(Pixel(board, 10, 10), face);
+        QCOMPARE(Pixel(board, 360, 200), face);
+        // Inside a cell: background only.
+        QCOMPARE(Pixel(board, 52, 52), face);
+        // The seam between columns 1 and 2 in the middle of row 2: two blue pixels.
+        QCOMPARE(Pixel(board, 69, 87), blue);
+        QCOMPARE(Pixel(board, 70, 87), blue);
+        QCOMPARE(Pixel(board, 68, 87), face);
+        QCOMPARE(Pixel(board, 71, 87), face);
+        // Rows alike.
+        QCOMPARE(Pixel(board, 87, 104), blue);
+        QCOMPARE(Pixel(board, 87, 105), blue);
+        // Block frames in black at 35, 140, 245 and 350.
+        for (int edge : {35, 140, 245, 350})
+            QCOMPARE(Pixel(board, edge, 87), black);
+        for (int edge : {35, 140, 245, 350})
+            QCOMPARE(Pixel(board, 87, edge), black);
+        // Nothing beyond the board's outer frame.
+        QCOMPARE(Pixel(board, 353, 87), face);
+        QCOMPARE(Pixel(board, 32, 87), face);
+    }
+
+    void cellsShowGivenEntryAndGuessInTheirColours() {
+        GameSession session;
+        Given[1] = true;
+        Solution[1] = 8;
+        GameState.Entries[1] = 3; // a given shows its solution whatever Entries holds
+        GameState.Entries[2] = 8;
+        GameState.Guesses[2] = 1; // the entry wins over the guess
+        GameState.Guesses[3] = 8;
+        const QImage board = Form1->ClientArea->grab().toImage();
+        auto count = [&](int cell, QColor colour) {
+            const int x0 = 35 * cell, y0 = 35;
+            int n = 0;
+            for (int y = y0 + 2; y < y0 + 33; ++y)
+                for (int x = x0 + 2; x < x0 + 33; ++x)
+                    n += Pixel(board, x, y) == colour;
+            return n;
+        };
+        const QColor black(0, 0, 0), purple(128, 0, 128), teal(0, 128, 128);
+        QVERIFY(count(1, black) > 20);
+        QCOMPARE(count(1, purple), 0);
+        QVERIFY(count(2, purple) > 20);
+        QCOMPARE(count(2, teal), 0);
+        QVERIFY(count(3, teal) > 20);
+        QCOMPARE(count(4, black) + count(4, purple) + count(4, teal), 0);
+        // The same digit in the same font: the given, the entry and the guess have one shape.
+        QCOMPARE(count(1, black), count(2, purple));
+        QCOMPARE(count(2, purple), count(3, teal));
+    }
+
+    void nothingIsDrawnWhileTheNotificationIsUp() {
+        GameSession session;
+        Given[1] = true;
+        Solution[1] = 8;
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Form3->SetLines({"Game paused", "", "Press OK to continue"});
+        Form3->show();
+        const QImage board = Form1->ClientArea->grab().toImage();
+        const QColor face = Form1->palette().color(QPalette::Button);
+        for (int x = 0; x < 409; x += 7)
+            for (int y = 0; y < 380; y += 7)
+                QCOMPARE(Pixel(board, x, y), face);
+        Form3->hide();
+        QCOMPARE(Pixel(Form1->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
+    }
+
+    void clearBoardLeavesTheBackgroundUntilTheNextDraw() {
+        GameSession session;
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Form1->ClearBoard();
+        const QColor face = Form1->palette().color(QPalette::Button);
+        QCOMPARE(Pixel(Form1->ClientArea->grab().toImage(), 140, 87), face);
+        Form1->DrawBoard();
+        QCOMPARE(Pixel(Form1->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
+    }
+
+    void boardFontIsTheRoundedFaceInBold() {
+        const QFontInfo info(RoundedBold(27));
+        QCOMPARE(info.family(), QString("Quicksand"));
+        QCOMPARE(info.weight(), int(QFont::Bold));
+        QCOMPARE(QFontInfo(SansSerif(11)).family(), QString("DejaVu Sans"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

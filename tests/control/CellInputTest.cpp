@@ -1,0 +1,233 @@
+// The mouse on the board: tools by button and wheel, values and guesses, erasing, the cell under
+// the pointer, and the Submit check after every click.
+
+#include "app/ClientArea.h"
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "engine/GameState.h"
+#include "tests/support/GamePlay.h"
+#include "tests/support/GameSession.h"
+#include "tests/support/ModalHelper.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+class CellInputTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() {
+        SeenMessages().clear();
+        Session = std::make_unique<GameSession>();
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    }
+    void cleanup() { Session.reset(); }
+
+    void toolButtonsSetTheToolAndStayDown() {
+        QCOMPARE(GameState.SelectedValue, 0);
+        ChooseTool(4);
+        QCOMPARE(GameState.SelectedValue, 4);
+        ChooseTool(4); // pressing the down button again keeps it down
+        QVERIFY(Form1->SpeedButtons[3]->isChecked());
+        QCOMPARE(GameState.SelectedValue, 4);
+        ChooseTool(10);
+        QCOMPARE(GameState.SelectedValue, 11);
+        QVERIFY(!Form1->SpeedButtons[3]->isChecked());
+        QCOMPARE(Form1->ToolGroup->checkedId(), 10);
+    }
+
+    void wheelStepsThroughTheDigitsOnly_data() {
+        QTest::addColumn<int>("startButton"); // 0: no tool
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("down from no tool") << 0 << -120 << 1;
+        QTest::newRow("down from 9") << 9 << -120 << 1;
+        QTest::newRow("down from Erase") << 10 << -120 << 1;
+        QTest::newRow("down from 4") << 4 << -120 << 5;
+        QTest::newRow("up from no tool") << 0 << 120 << 9;
+        QTest::newRow("up from 1") << 1 << 120 << 9;
+        QTest::newRow("up from Erase") << 10 << 120 << 9;
+        QTest::newRow("up from 5") << 5 << 120 << 4;
+        QTest::newRow("two notches down") << 3 << -240 << 5;
+    }
+    void wheelStepsThroughTheDigitsOnly() {
+        QFETCH(int, startButton);
+        QFETCH(int, delta);
+        QFETCH(int, expected);
+        if (startButton)
+            ChooseTool(startButton);
+        int clicks = 0;
+        connect(Form1->ToolGroup, &QButtonGroup::buttonClicked, [&] { ++clicks; });
+        TurnWheel(delta);
+        QCOMPARE(GameState.SelectedValue, expected);
+        QVERIFY(Form1->SpeedButtons[expected - 1]->isChecked());
+        QVERIFY(!Form1->SpeedButtons[9]->isChecked());
+        QCOMPARE(clicks, 0); // the wheel does not click the button
+    }
+
+    void wheelCountsWholeNotchesOfFineTurns() {
+        ChooseTool(5);
+        TurnWheel(-60);
+        QCOMPARE(GameState.SelectedValue, 5);
+        TurnWheel(-60);
+        QCOMPARE(GameState.SelectedValue, 6);
+        TurnWheel(-30);
+        TurnWheel(40);
+        QCOMPARE(GameState.SelectedValue, 6);
+        TurnWheel(110); // -30 + 40 + 110: one whole notch away from the player
+        QCOMPARE(GameState.SelectedValue, 5);
+    }
+
+    void clicksPlaceValuesOnlyInEmptySlotsOfOpenCells() {
+        StartNewGame();
+        const int open = FirstOpenCell();
+        const QPoint at = CellCentre(open);
+        ChooseTool(7);
+        ClickAt(at.x(), at.y());
+        QCOMPARE(GameState.Entries[open], 7);
+        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("pop.wav"));
+        // A filled slot keeps its value; the sound plays all the same.
+        ChooseTool(3);
+        Form1->MediaPlayer1.Open("erase.wav");
+        ClickAt(at.x(), at.y());
+        QCOMPARE(GameState.Entries[open], 7);
+        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("pop.wav"));
+        // Guessing fills the guess slot under the entry.
+        Form1->CheckBox1->setChecked(true);
+        ClickAt(at.x(), at.y());
+        QCOMPARE(GameState.Guesses[open], 3);
+        QCOMPARE(GameState.Entries[open], 7);
+        // Erase empties both, in either mode.
+        ChooseTool(10);
+        ClickAt(at.x(), at.y());
+        QCOMPARE(GameState.Entries[open], 0);
+        QCOMPARE(GameState.Guesses[open], 0);
+        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("erase.wav"));
+        // Givens never change.
+        int given = 1;
+        while (!Given[given])
+            ++given;
+        ClickAt(CellCentre(given).x(), CellCentre(given).y());
+        QCOMPARE(GameState.Entries[given], Solution[given]);
+        for (int i = 1; i <= 81; ++i)
+            QVERIFY(GameState.Entries[i] >= 0 && GameState.Entries[i] <= 9);
+    }
+
+    void clickWithNoToolChangesNothingAndPlaysNothing() {
+        StartNewGame();
+        const int open = FirstOpenCell();
+        Form1->MediaPlayer1.Open("clap.wav");
+        ClickAt(CellCentre(open).x(), CellCentre(open).y());
+        QCOMPARE(GameState.Entries[open], 0);
+        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("clap.wav"));
+    }
+
+    void theCellUnderThePointer_data() {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("column"); // 0: outside the board
+        QTest::newRow("line 1|2") << 70 << 2;
+        QTest::newRow("line 2|3") << 105 << 2;
+        QTest::newRow("line 3|4") << 140 << 4;
+        QTest::newRow("line 4|5") << 175 << 4;
+        QTest::newRow("just inside the left edge") << 36 << 1;
+        QTest::newRow("just inside the right edge") << 349 << 9;
+        QTest::newRow("left edge") << 35 << 0;
+        QTest::newRow("right edge") << 350 << 0;
+        QTest::newRow("margin") << 20 << 0;
+    }
+    void theCellUnderThePointer() {
+        QFETCH(int, x);
+        QFETCH(int, column);
+        StartNewGame();
+        // Row 5 with every cell open, so any column can take the value.
+        for (int i = 37; i <= 45; ++i)
+            Given[i] = false, GameState.Entries[i] = 0;
+        ChooseTool(6);
+        ClickAt(x, 5 * 35 + 17);
+        for (int c = 1; c <= 9; ++c)
+            QCOMPARE(GameState.Entries[36 + c], c == column ? 6 : 0);
+        // The same along the other axis.
+        for (int i = 1; i <= 81; ++i)
+            if ((i - 1) % 9 == 4)
+                Given[i] = false, GameState.Entries[i] = 0;
+        ClickAt(5 * 35 + 17, x);
+        for (int r = 1; r <= 9; ++r)
+            QCOMPARE(GameState.Entries[(r - 1) * 9 + 5], r == column ? 6 : 0);
+    }
+
+    void clickOutsideTheBoardWithAFullGridStillNotifies() {
+        StartNewGame();
+        FillAllEntriesBut(0);
+        Form1->MediaPlayer1.Open("pop.wav");
+        ClickAt(20, 20);
+        QVERIFY(Form1->Button2->isVisible());
+        QVERIFY(Form1->Submit1->isEnabled());
+        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("notify.wav"));
+        // Erasing a value hides Submit again.
+        const int open = FirstOpenCell();
+        ChooseTool(10);
+        ClickAt(CellCentre(open).x(), CellCentre(open).y());
+        QVERIFY(!Form1->Button2->isVisible());
+        QVERIFY(!Form1->Submit1->isEnabled());
+        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("erase.wav"));
+    }
+
+    void guessesNeverCompleteTheGrid() {
+        StartNewGame();
+        const int open = FirstOpenCell();
+        FillAllEntriesBut(open);
+        Form1->CheckBox1->setChecked(true);
+        ChooseTool(Solution[open]);
+        ClickAt(CellCentre(open).x(), CellCentre(open).y());
+        QCOMPARE(GameState.Guesses[open], Solution[open]);
+        QVERIFY(!Form1->Button2->isVisible());
+    }
+
+    void clicksDoNothingWithoutAGameOrAfterIt() {
+        ChooseTool(5);
+        Given[1] = false;
+        ClickAt(CellCentre(1).x(), CellCentre(1).y());
+        QCOMPARE(GameState.Entries[1], 0);
+        StartNewGame();
+        Form1->Solve1->trigger();
+        FillAllEntriesBut(FirstOpenCell());
+        ClickAt(CellCentre(FirstOpenCell()).x(), CellCentre(FirstOpenCell()).y());
+        QCOMPARE(GameState.Entries[FirstOpenCell()], 0);
+        QVERIFY(!Form1->Button2->isVisible()); // no Submit check either
+    }
+
+    void doubleClickCountsAsOneClick() {
+        StartNewGame();
+        FillAllEntriesBut(0);
+        // Every Submit check on the full grid plays "notify.wav"; without the file each one
+        // shows an error box, so the boxes count the clicks.
+        QFile::remove(Session->Folder.Path("notify.wav"));
+        AnswerInOrder({Press("OK")});
+        const QPoint at(20, 20);
+        QTest::mouseMove(Form1->ClientArea, at);
+        QTest::mouseDClick(Form1->ClientArea, Qt::LeftButton, {}, at);
+        QTest::qWait(100);
+        QCOMPARE(SeenMessages().size(), 1);
+    }
+
+    void rightButtonIsNoClick() {
+        StartNewGame();
+        const int open = FirstOpenCell();
+        ChooseTool(2);
+        QTest::mouseMove(Form1->ClientArea, CellCentre(open));
+        QTest::mouseClick(Form1->ClientArea, Qt::RightButton, {}, CellCentre(open));
+        QCOMPARE(GameState.Entries[open], 0);
+    }
+
+  private:
+    std::unique_ptr<GameSession> Session;
+};
+
+QTEST_MAIN(CellInputTest)
+#include "CellInputTest.moc"

@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Checks the installed tree (staged with DESTDIR, prefix /usr): the files and their modes, the
+# desktop entry and metainfo against their validators and each other, the icons, the manual
+# page and the launcher's own options.
+#   installed-files.sh STAGE_DIR SOURCE_DIR VERSION
+set -uo pipefail
+stage=$1
+source_dir=$2
+version=$3
+. "$(dirname "$0")/lib.sh"
+need_tools desktop-file-validate appstreamcli man od gzip
+
+id=io.github.tolvane.Tolvane
+sounds="pop erase notify clap not best pause ready solve"
+usr=$stage/usr
+[ -d "$usr" ] || fatal "nothing staged in $stage"
+
+expected=$(
+    {
+        echo usr/bin/tolvane
+        echo usr/libexec/tolvane/tolvane
+        echo usr/share/tolvane/highscores.txc
+        for sound in $sounds; do echo "usr/share/tolvane/$sound.wav"; done
+        echo "usr/share/applications/$id.desktop"
+        echo "usr/share/metainfo/$id.metainfo.xml"
+        echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
+        for size in 16 32 48 64 128 256; do
+            echo "usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+        done
+        echo usr/share/man/man6/tolvane.6.gz
+        echo usr/share/doc/tolvane/changelog.gz
+        for licence in LICENSE LICENSE.txt LICENSE.md COPYING; do
+            if [ -f "$source_dir/$licence" ]; then
+                echo usr/share/doc/tolvane/copyright
+                break
+            fi
+        done
+    } | LC_ALL=C sort
+)
+actual=$(cd "$stage" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
+check "the installed files are exactly the expected ones" [ "$actual" = "$expected" ]
+if [ "$actual" != "$expected" ]; then
+    diff <(echo "$expected") <(echo "$actual") | sed 's/^/    /'
+fi
+
+mode() { stat -c %a "$1"; }
+check "the launcher is executable (755)" [ "$(mode "$usr/bin/tolvane")" = 755 ]
+check "the program is executable (755)" [ "$(mode "$usr/libexec/tolvane/tolvane")" = 755 ]
+for file in "$usr"/share/tolvane/*; do
+    check "$(basename "$file") is read-only for players (644)" [ "$(mode "$file")" = 644 ]
+done
+check "the supplied score file is installed unchanged" \
+    cmp -s "$source_dir/assets/highscores.txc" "$usr/share/tolvane/highscores.txc"
+bad_dirs=$(find "$usr" -type d ! -perm 755)
+check "every installed folder is 755" [ -z "$bad_dirs" ]
+
+desktop=$usr/share/applications/$id.desktop
+metainfo=$usr/share/metainfo/$id.metainfo.xml
+check "desktop-file-validate accepts the desktop entry" desktop-file-validate "$desktop"
+check "appstreamcli accepts the metainfo" appstreamcli validate --no-net "$metainfo"
+check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-net "$usr"
+
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+check "the desktop entry starts the launcher on PATH" [ "$(entry Exec)" = tolvane ]
+check "the desktop entry's icon is the installed icon" [ "$(entry Icon)" = "$id" ]
+check "the desktop entry is a logic game" [ "$(entry Categories)" = "Game;LogicGame;" ]
+check "the metainfo launches the desktop entry" \
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
+check "the metainfo names the release $version" grep -q "<release version=\"$version\" date=" "$metainfo"
+check "the metainfo has a screenshot" grep -q '<screenshot type="default">' "$metainfo"
+
+# Width and height from the PNG header.
+png_size() {
+    local bytes
+    bytes=$(od -An -tu1 -j16 -N8 "$1" | tr -s ' \n' ' ')
+    set -- $bytes
+    echo "$(($1 << 24 | $2 << 16 | $3 << 8 | $4))x$(($5 << 24 | $6 << 16 | $7 << 8 | $8))"
+}
+for size in 16 32 48 64 128 256; do
+    png=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    check "the ${size}x${size} icon is a PNG" [ "$(od -An -c -j1 -N3 "$png" | tr -d ' ')" = PNG ]
+    check "the ${size}x${size} icon is $size x $size pixels" [ "$(png_size "$png")" = "${size}x${size}" ]
+done
+check "the scalable icon is an SVG" grep -q '<svg ' "$usr/share/icons/hicolor/scalable/apps/$id.svg"
+
+changelog=$usr/share/doc/tolvane/changelog.gz
+check "the changelog is compressed" gzip -t "$changelog"
+check "the changelog starts with this version" \
+    grep -q "^tolvane ($version) " <<<"$(gzip -dc "$changelog" | head -n1)"
+
+manual=$usr/share/man/man6/tolvane.6.gz
+check "the manual page is compressed" gzip -t "$manual"
+warnings=$(MANWIDTH=80 man --warnings -l "$manual" 2>&1 >/dev/null)
+check "the manual page formats without warnings" [ -z "$warnings" ]
+[ -z "$warnings" ] || say "$warnings"
+page=$(MANWIDTH=80 man -l "$manual" 2>/dev/null)
+check "the manual page is section 6" grep -q '^TOLVANE(6)' <<<"$page"
+check "the manual page tells where the scores live" grep -q 'highscores.txc' <<<"$page"
+
+launcher=$usr/bin/tolvane
+check "the launcher is valid sh" sh -n "$launcher"
+check "the launcher is a POSIX sh script" [ "$(head -n1 "$launcher")" = "#!/bin/sh" ]
+check "tolvane --version prints the version" [ "$("$launcher" --version)" = "tolvane $version" ]
+check "tolvane --help prints its usage" grep -q '^Usage: tolvane' <<<"$("$launcher" --help)"
+"$launcher" --fullscreen >/dev/null 2>&1
+check "an unknown argument is refused with status 2" [ $? = 2 ]
+
+finish

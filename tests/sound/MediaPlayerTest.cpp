@@ -1,0 +1,311 @@
+// The media player and the sample stream under it: what opens, what fails with which text, what
+// the sink is fed, and that a long or damaged file costs neither time nor memory.
+
+#include "platform/GameError.h"
+#include "sound/MediaPlayer.h"
+#include "sound/SampleStream.h"
+#include "tests/sound/WavFiles.h"
+#include "tests/support/TempFolder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtTest>
+
+#include <sndfile.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// A recognisable signal: every sample differs from its neighbours.
+std::vector<short> Pattern(int count, int step = 37) {
+    std::vector<short> samples(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        samples[static_cast<size_t>(i)] = static_cast<short>((i * step) % 65536 - 32768);
+    return samples;
+}
+
+// Reads the whole stream in pieces of `chunk` bytes, as a sink would.
+std::vector<short> Drain(TSampleStream& stream, qint64 chunk) {
+    QByteArray bytes;
+    for (int guard = 0; guard < 1000000 && !stream.atEnd(); ++guard) {
+        const QByteArray piece = stream.read(chunk);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
+    std::vector<short> samples(static_cast<size_t>(bytes.size()) / sizeof(short));
+    std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(short));
+    return samples;
+}
+
+QString OpenError(TMediaPlayer& player, const QString& name) {
+    try {
+        player.Open(name);
+    } catch (const GameError& error) {
+        return error.Message();
+    }
+    return {};
+}
+
+} // namespace
+
+class MediaPlayerTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        // No test here may reach a real sound server or start one: the player is to find none.
+        qputenv("PULSE_SERVER", QFile::encodeName(QDir::tempPath() + "/no-sound-server-here"));
+    }
+
+    // --- the sample stream ---
+
+    void streamDeliversTheSamplesInAnyPieces_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("chunk");
+        QTest::newRow("mono, whole periods") << 1 << 44100 << 1764;
+        QTest::newRow("mono, odd pieces") << 1 << 44100 << 1001;
+        QTest::newRow("stereo, odd pieces") << 2 << 22050 << 999;
+        QTest::newRow("stereo, one frame") << 2 << 8000 << 4;
+        QTest::newRow("mono, huge pieces") << 1 << 44100 << 1000000;
+    }
+    void streamDeliversTheSamplesInAnyPieces() {
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(int, chunk);
+        TempFolder folder;
+        const std::vector<short> samples = Pattern(channels * 30001);
+        WriteSamples("a.wav", samples, channels, rate, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+
+        TSampleStream stream("a.wav");
+        QCOMPARE(stream.Format().sampleRate(), rate);
+        QCOMPARE(stream.Format().channelCount(), channels);
+        QCOMPARE(stream.Format().sampleFormat(), QAudioFormat::Int16);
+        QCOMPARE(stream.Frames(), 30001);
+        QCOMPARE(stream.size(), qint64(samples.size() * sizeof(short)));
+        QVERIFY(!stream.atEnd());
+
+        QVERIFY(Drain(stream, chunk) == samples);
+        QVERIFY(stream.atEnd());
+        QCOMPARE(stream.read(chunk).size(), 0);
+    }
+
+    void streamDeliversWholeFramesOnly() {
+        TempFolder folder;
+        WriteSamples("s.wav", Pattern(200), 2, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        TSampleStream stream("s.wav");
+        QCOMPARE(stream.read(7).size(), 4);
+        QCOMPARE(stream.read(3).size(), 0); // less than a frame: nothing, and no samples lost
+        QCOMPARE(stream.pos(), 4);
+        QVERIFY(!stream.atEnd());
+    }
+
+    void streamConvertsOtherEncodingsToSixteenBits_data() {
+        QTest::addColumn<int>("format");
+        QTest::newRow("8-bit unsigned") << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8);
+        QTest::newRow("24-bit") << (SF_FORMAT_WAV | SF_FORMAT_PCM_24);
+        QTest::newRow("float") << (SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+        QTest::newRow("mu-law") << (SF_FORMAT_WAV | SF_FORMAT_ULAW);
+    }
+    void streamConvertsOtherEncodingsToSixteenBits() {
+        QFETCH(int, format);
+        TempFolder folder;
+        const std::vector<short> original = Pattern(5000, 1009);
+        WriteSamples("e.wav", original, 1, 44100, format);
+        const std::vector<short> reference = ReadSamples("e.wav");
+
+        TSampleStream stream("e.wav");
+        QCOMPARE(stream.Format().sampleFormat(), QAudioFormat::Int16);
+        const std::vector<short> streamed = Drain(stream, 1000);
+        QVERIFY(streamed == reference);
+        // The encodings lose precision, not the signal: the loudest samples stay loud.
+        QVERIFY(*std::max_element(streamed.begin(), streamed.end()) > 30000);
+    }
+
+    void streamStartsOverAfterSeekingToTheBeginning() {
+        TempFolder folder;
+        const std::vector<short> samples = Pattern(10000);
+        WriteSamples("r.wav", samples, 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        TSampleStream stream("r.wav");
+        QCOMPARE(stream.read(5000).size(), 5000);
+        QVERIFY(stream.seek(0));
+        QVERIFY(Drain(stream, 4096) == samples);
+        QVERIFY(stream.atEnd());
+        QVERIFY(stream.seek(0)); // after the end, too
+        QVERIFY(!stream.atEnd());
+        QVERIFY(Drain(stream, 333) == samples);
+    }
+
+    void streamRefusesSeeksOffTheFrames() {
+        TempFolder folder;
+        WriteSamples("r.wav", Pattern(1000), 2, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        TSampleStream stream("r.wav");
+        QVERIFY(!stream.seek(2));   // inside a frame
+        QVERIFY(!stream.seek(-4));  // before the start
+        QVERIFY(!stream.seek(4004)); // past the end
+        QVERIFY(stream.seek(400));
+        QCOMPARE(stream.pos(), 400);
+        const std::vector<short> rest = Drain(stream, 64);
+        const std::vector<short> all = Pattern(2000);
+        QVERIFY(rest == std::vector<short>(all.begin() + 200, all.end()));
+    }
+
+    void streamEndsWhereATruncatedFileEnds() {
+        // The header promises a megabyte; a thousand bytes are there.
+        TempFolder folder;
+        WriteClaimingWav("t.wav", 1000000, 1000, false);
+        TSampleStream stream("t.wav");
+        const std::vector<short> got = Drain(stream, 1764);
+        QVERIFY(stream.atEnd());
+        QVERIFY(got.size() <= 500);
+        QVERIFY(std::all_of(got.begin(), got.end(), [](short s) { return s == 0; }));
+    }
+
+    void streamOfAMissingFileThrowsTheReadersText() {
+        TempFolder folder;
+        try {
+            TSampleStream stream("absent.wav");
+            QFAIL("a missing file opened");
+        } catch (const GameError& error) {
+            QCOMPARE(error.Message(), ReaderErrorFor("absent.wav"));
+            QVERIFY(error.Message().contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
+        }
+    }
+
+    // --- the player ---
+
+    void openKeepsOneFileOpen() {
+        TempFolder folder;
+        WriteSamples("a.wav", Pattern(1000), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        WriteSamples("b.wav", Pattern(2000), 1, 22050, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        TMediaPlayer player;
+        QVERIFY(!player.IsOpen());
+        QCOMPARE(player.FileName(), QString());
+
+        player.Open("a.wav");
+        QVERIFY(player.IsOpen());
+        QCOMPARE(player.FileName(), "a.wav");
+        player.Open("b.wav");
+        QVERIFY(player.IsOpen());
+        QCOMPARE(player.FileName(), "b.wav");
+
+        // Nothing holds on to the file once it is closed: it can go, and come back changed.
+        player.Close();
+        QVERIFY(!player.IsOpen());
+        QCOMPARE(player.FileName(), "b.wav");
+        QVERIFY(QFile::remove("b.wav"));
+        player.Open("a.wav");
+        QVERIFY(player.IsOpen());
+    }
+
+    void failedOpenLeavesNothingOpen() {
+        TempFolder folder;
+        WriteSamples("a.wav", Pattern(1000), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        TMediaPlayer player;
+        player.Open("a.wav");
+        QVERIFY(!OpenError(player, "gone.wav").isEmpty());
+        QVERIFY(!player.IsOpen());
+        QCOMPARE(player.FileName(), "gone.wav"); // the file it tried
+        player.Play();                           // nothing to play: silent, no failure
+        QVERIFY(!player.PlayError().isEmpty());
+    }
+
+    void openFailuresCarryTheReadersText_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("directory");
+        QByteArray noise(3000, '\0');
+        quint32 state = 12345;
+        for (char& c : noise) {
+            state = state * 1103515245u + 12345u;
+            c = static_cast<char>(state >> 24);
+        }
+        const QByteArray header = WavHeader(8820);
+        QTest::newRow("missing") << QByteArray() << false << false;
+        QTest::newRow("random bytes") << noise << true << false;
+        QTest::newRow("empty") << QByteArray() << true << false;
+        QTest::newRow("text") << QByteArray("not a sound\r\n") << true << false;
+        QTest::newRow("header cut after RIFF") << header.left(12) << true << false;
+        QTest::newRow("header cut inside fmt") << header.left(20) << true << false;
+        QTest::newRow("header cut before data") << header.left(36) << true << false;
+        QTest::newRow("RIFF with noise") << QByteArray("RIFF\x10\0\0\0WAVE", 12) + noise << true
+                                         << false;
+        QTest::newRow("a folder") << QByteArray() << false << true;
+    }
+    void openFailuresCarryTheReadersText() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        QFETCH(bool, directory);
+        TempFolder folder;
+        if (exists)
+            folder.Write("bad.wav", content);
+        if (directory)
+            QVERIFY(QDir(folder.Path()).mkdir("bad.wav"));
+        const QString expected = ReaderErrorFor("bad.wav");
+        QVERIFY2(!expected.isEmpty(), "the reader accepts this file");
+
+        TMediaPlayer player;
+        QCOMPARE(OpenError(player, "bad.wav"), expected);
+        QVERIFY(!player.IsOpen());
+    }
+
+    void hugeFileOpensAtOnceInLittleMemory_data() {
+        QTest::addColumn<bool>("sparse");
+        QTest::newRow("all there (sparse)") << true;
+        QTest::newRow("cut short") << false;
+    }
+    void hugeFileOpensAtOnceInLittleMemory() {
+        QFETCH(bool, sparse);
+        TempFolder folder;
+        const quint32 claimed = 1u << 30; // a gigabyte: about three hours
+        WriteClaimingWav("huge.wav", claimed, 4096, sparse);
+        TMediaPlayer player;
+        const qint64 before = ResidentBytes();
+        QElapsedTimer clock;
+        clock.start();
+        player.Open("huge.wav");
+        const qint64 elapsed = clock.elapsed();
+        const qint64 grown = ResidentBytes() - before;
+        QVERIFY(player.IsOpen());
+        QVERIFY2(elapsed < 300, qPrintable(QString("took %1 ms").arg(elapsed)));
+        QVERIFY2(grown < 16 * 1024 * 1024, qPrintable(QString("grew by %1 bytes").arg(grown)));
+        clock.restart();
+        player.Play();
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString("took %1 ms").arg(clock.elapsed())));
+
+        // Reading it as a sink would stays small too.
+        TSampleStream stream("huge.wav");
+        if (sparse)
+            QCOMPARE(stream.size(), qint64(claimed));
+        for (int i = 0; i < 100; ++i)
+            stream.read(8820);
+        QVERIFY(ResidentBytes() - before < 16 * 1024 * 1024);
+        player.Close();
+        QVERIFY(!player.IsOpen());
+    }
+
+    void playWithoutASoundServerIsSilentAndQuick() {
+        TempFolder folder;
+        WriteSamples("a.wav", Pattern(44100), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        TMediaPlayer player;
+        player.Open("a.wav");
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 5; ++i) {
+            player.Play();
+            QVERIFY(!player.PlayError().isEmpty());
+            QVERIFY(player.IsOpen());
+            QCoreApplication::processEvents();
+        }
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString("took %1 ms").arg(clock.elapsed())));
+        player.Open("a.wav"); // and the next effect opens as usual
+        QVERIFY(player.IsOpen());
+    }
+};
+
+QTEST_MAIN(MediaPlayerTest)
+#include "MediaPlayerTest.moc"

@@ -1,0 +1,63 @@
+#include "tests/support/GamePlay.h"
+
+#include "app/ClientArea.h"
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "engine/GameState.h"
+#include "tests/support/ModalHelper.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
+#include <QWheelEvent>
+
+void StartNewGame(QAction* item) {
+    AnswerInOrder({Press("Yes"), Press("OK")});
+    (item ? item : Form1->NewGame2)->trigger();
+}
+
+namespace {
+void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, Form1->ClientArea->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(Form1->ClientArea, &event);
+}
+} // namespace
+
+// Sent straight to the client area: two clicks on one cell in a row stay two clicks, where the
+// window system would take them for a double-click.
+void ClickAt(int x, int y) {
+    const QPointF at(x, y);
+    SendMouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    SendMouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+QPoint CellCentre(int index) {
+    const int row = (index - 1) / 9 + 1, column = (index - 1) % 9 + 1;
+    return {35 * column + 17, 35 * row + 17};
+}
+
+void ChooseTool(int button) {
+    Form1->SpeedButtons[button - 1]->click();
+}
+
+void TurnWheel(int delta) {
+    const QPointF at(200, 200);
+    QWheelEvent wheel(at, Form1->ClientArea->mapToGlobal(at), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Form1->ClientArea, &wheel);
+}
+
+void FillAllEntriesBut(int keep) {
+    for (int i = 1; i <= 81; ++i)
+        GameState.Entries[i] = i == keep ? 0 : Solution[i];
+}
+
+int FirstOpenCell() {
+    for (int i = 1; i <= 81; ++i)
+        if (!Given[i])
+            return i;
+    return 0;
+}

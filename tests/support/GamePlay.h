@@ -1,0 +1,28 @@
+#pragma once
+// Playing the game from a test, through the real menus, buttons and mouse.
+
+#include <QPoint>
+
+class QAction;
+
+// Answers "Start a new puzzle?" with Yes and the notification with OK, after triggering `item`
+// (New when null).
+void StartNewGame(QAction* item = nullptr);
+
+// Moves the pointer over the client area to (x, y) and clicks the primary button there.
+void ClickAt(int x, int y);
+
+// The middle of cell 1 to 81.
+QPoint CellCentre(int index);
+
+// Presses tool button 1 to 10 (10 is Erase).
+void ChooseTool(int button);
+
+// Turns the wheel over the board by `delta` units (120 is one notch away from the player).
+void TurnWheel(int delta);
+
+// Puts the solution into every entry but cell `keep`, as if the player had filled them.
+void FillAllEntriesBut(int keep);
+
+// The first cell that is not a given.
+int FirstOpenCell();

@@ -1,0 +1,147 @@
+// Printing the board: the size on the page, the printed image itself (through a PDF printer and
+// pdftoppm), the window restored afterwards, and the errors without a printer.
+
+#include "view/Printing.h"
+#include "app/ClientArea.h"
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "engine/GameState.h"
+#include "platform/MessageBoxes.h"
+#include "tests/support/GameSession.h"
+#include "tests/support/ModalHelper.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+// Renders page 1 of a PDF at `dpi` into an image.
+QImage RenderPdf(const QString& pdf, int dpi) {
+    const QString stem = pdf + "-page";
+    QProcess pdftoppm;
+    pdftoppm.start("pdftoppm", {"-png", "-r", QString::number(dpi), "-singlefile", pdf, stem});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
+        qFatal("pdftoppm failed: %s", pdftoppm.readAllStandardError().constData());
+    return QImage(stem + ".png");
+}
+
+bool Near(QColor a, QColor b, int tolerance = 24) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+} // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { PrepareApplication(); }
+
+    void printSizeKeepsTheAspectAndFitsThePage() {
+        QCOMPARE(PrintSize({409, 402}, {4800, 6600}), QSize(4800, 4718));
+        // A page wider than the image fills its height.
+        QCOMPARE(PrintSize({409, 402}, {10000, 4000}), QSize(4070, 4000));
+        // Halves go away from zero, in both directions of fitting.
+        QCOMPARE(PrintSize({3, 2}, {100, 3}), QSize(5, 3)); // w = 4.5
+        QCOMPARE(PrintSize({2, 3}, {3, 100}), QSize(3, 5)); // h = 4.5
+        QCOMPARE(PrintSize({409, 402}, {409, 402}), QSize(409, 402));
+        // Exactly as wide as the page when fitted in height: filled in width instead.
+        QCOMPARE(PrintSize({100, 50}, {200, 100}), QSize(200, 100));
+    }
+
+    void printedPageShowsTheBoardWithoutTheToolPanel() {
+        GameSession session;
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Given[1] = true;
+        Solution[1] = 8;
+        GameState.Entries[2] = 8;
+        GameState.Guesses[3] = 8;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(session.Folder.Path("board.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        RunHandler([&] { Form1->PrintBoard(printer); });
+
+        // The panels are back on screen.
+        QVERIFY(Form1->Panel1->isVisible());
+        QVERIFY(Form1->Panel2->isHidden());
+        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+
+        // At 72 dpi an A4 page is 595 wide; the printable area starts at the page's margin.
+        const QImage page = RenderPdf(session.Folder.Path("board.pdf"), 72);
+        QVERIFY(!page.isNull());
+        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
+        const double scale = printable.width() / 409.0; // the image fills the width
+        auto at = [&](double x, double y) {
+            return page.pixelColor(int(printable.left() + x * scale),
+                                   int(printable.top() + y * scale));
+        };
+        const QColor face = Form1->palette().color(QPalette::Button);
+        QVERIFY(Near(at(10, 10), face));
+        QVERIFY(Near(at(200, 395), face));                    // the empty strip, not the tool panel
+        QVERIFY(Near(at(140.5, 200), QColor(0, 0, 0), 80));   // a block frame
+        QVERIFY(Near(at(87.5, 200), QColor(0, 0, 255), 120)); // the seam of two cell frames
+        // Below the 402 rows of the image the page stays white.
+        QVERIFY(Near(at(200, 402 + 20), Qt::white));
+        // The three digits in their colours somewhere in their cells.
+        auto cellHas = [&](int cell, QColor colour) {
+            for (double y = 37; y < 68; y += 0.5)
+                for (double x = 35 * cell + 2; x < 35 * cell + 33; x += 0.5)
+                    if (Near(at(x, y), colour, 40))
+                        return true;
+            return false;
+        };
+        QVERIFY(cellHas(1, QColor(0, 0, 0)));
+        QVERIFY(cellHas(2, QColor(128, 0, 128)));
+        QVERIFY(cellHas(3, QColor(0, 128, 128)));
+        QVERIFY(!cellHas(4, QColor(128, 0, 128)));
+    }
+
+    void failedPrintRestoresTheWindowAndReports() {
+        GameSession session;
+        Form1->show();
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(session.Folder.Path("no/such/folder/board.pdf"));
+        QString text;
+        AnswerInOrder({Press("OK", nullptr, &text)});
+        RunHandler([&] { Form1->PrintBoard(printer); });
+        QCOMPARE(text, QString("The printer could not start the document."));
+        QVERIFY(Form1->Panel1->isVisible());
+        QVERIFY(Form1->Panel2->isHidden());
+        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+    }
+
+    void printAnsweredNoDoesNothing() {
+        GameSession session;
+        Form1->show();
+        SeenMessages().clear();
+        AnswerInOrder({Press("No")});
+        RunHandler([] { Form1->Print1Click(); });
+        QCOMPARE(SeenMessages(),
+                 QStringList({"Confirm|Do you want to print the current puzzle ?"}));
+    }
+
+    void withoutAPrinterTheCommandReportsIt() {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer queue is installed on this machine");
+        GameSession session;
+        Form1->show();
+        SeenMessages().clear();
+        AnswerInOrder({Press("Yes"), Press("OK")});
+        RunHandler([] { Form1->Print1Click(); });
+        QCOMPARE(SeenMessages(),
+                 QStringList({"Confirm|Do you want to print the current puzzle ?",
+                              "Tolvane|There is no default printer currently selected."}));
+        QVERIFY(Form1->Panel1->isVisible());
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "PrintingTest.moc"

@@ -1,0 +1,82 @@
+// Shows secondary windows over a stand-in main window, as the game would, to look at them on a
+// real screen (not a test), one after the other:
+//   view_show_window progress|notification|best-times|how-to-play|rules|about ...
+// "progress" appends the generator's lines for a few seconds while holding the event loop.
+
+#include "engine/TextLines.h"
+#include "platform/Fonts.h"
+#include "view/TForm2.h"
+#include "view/TForm3.h"
+#include "view/TForm4.h"
+#include "view/TForm6.h"
+#include "view/TForm7.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    application.setApplicationName("Tolvane");
+    InstallFontSubstitutes();
+    QStringList windows = application.arguments().mid(1);
+    if (windows.isEmpty())
+        windows << QString();
+
+    QMainWindow main;
+    main.setWindowTitle("Tolvane");
+    main.resize(400, 470);
+    main.move(150, 100);
+    main.show();
+
+    TForm2 progress(&main);
+    TForm3 notification(&main);
+    TForm4 bestTimes(&main);
+    TForm6 help(&main);
+    TForm7 about(&main);
+    ProgressLines progressLines(progress);
+
+    QTimer::singleShot(500, [&] {
+        for (const QString& which : windows) {
+            if (which == "progress") {
+                main.setEnabled(false);
+                progress.Show();
+                bool please = true;
+                for (int attempt = 1; attempt <= 12; ++attempt) {
+                    // Busy like the generator: no event is handled in here.
+                    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+                    progressLines.Append(please ? "PLEASE" : "WAIT");
+                    progressLines.Append("Attempt " + std::to_string(attempt));
+                    progressLines.Append("Blocks tested: " + std::to_string(attempt * 83117));
+                    please = !please;
+                }
+                progress.Hide();
+                main.setEnabled(true);
+            } else if (which == "notification") {
+                notification.ShowModal();
+            } else if (which == "best-times") {
+                bestTimes.Memo2->setPlainText("Anonymous\n\nMarieke\n\nJohannes Vermeer");
+                bestTimes.Memo3->setPlainText(" 0:4:12\n\n 0:9:57\n\n 24:0:0");
+                bestTimes.ShowModal();
+            } else if (which == "how-to-play") {
+                ShowHowToPlay(help);
+            } else if (which == "rules") {
+                ShowRules(help);
+            } else if (which == "about") {
+                about.ShowModal();
+            } else {
+                std::fprintf(stderr,
+                             "usage: view_show_window "
+                             "progress|notification|best-times|how-to-play|rules|about ...\n");
+            }
+        }
+        application.quit();
+    });
+    return application.exec();
+}

@@ -1,0 +1,46 @@
+#include "tests/view/WindowChecks.h"
+
+#include "platform/Fonts.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+
+TestMainWindow::TestMainWindow(QRect geometry) {
+    setWindowTitle("Tolvane");
+    setGeometry(geometry);
+    show();
+    if (!QTest::qWaitForWindowExposed(this))
+        qFatal("The main window did not appear");
+}
+
+QString TextBoxProblems(const QPlainTextEdit* text, bool bordered) {
+    QStringList problems;
+    if (!text->isReadOnly())
+        problems << "editable";
+    if (text->focusPolicy() != Qt::NoFocus)
+        problems << "takes the focus";
+    if (bordered != (text->frameShape() != QFrame::NoFrame))
+        problems << (bordered ? "no border" : "a border");
+    const QPalette& colours = text->palette();
+    if (colours.color(QPalette::Base) != colours.color(QPalette::Button))
+        problems << "background is not the button face";
+    return problems.join(", ");
+}
+
+QString FormProblems(const QWidget* form) {
+    QStringList problems;
+    const QPalette& colours = form->palette();
+    if (colours.color(QPalette::Window) != colours.color(QPalette::Button) ||
+        !form->autoFillBackground())
+        problems << "background is not the button face";
+    if (!IsSansSerif(form->font(), 11, false))
+        problems << "font is not 11-pixel MS Sans Serif";
+    if (form->minimumSize() != form->maximumSize())
+        problems << "size is not fixed";
+    return problems.join(", ");
+}
+
+bool IsSansSerif(const QFont& font, int pixelHeight, bool bold) {
+    return font.family() == SansSerifFace && font.pixelSize() == pixelHeight &&
+           font.bold() == bold;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The texts of the help window, carried in the resources (assets/help/). Each heading stands on a
+// line of its own.
+
+#include <QString>
+
+QString HowToPlayText();
+// The rules, in the four parts that stand between the example pictures.
+QString RulesIntroductionText(); // "Rules of Tolvane:" and "Blocks"
+QString RowsAndColumnsText();
+QString ConsequencesText();
+QString WorkingText(); // the end of "Consequences" and "The working of Tolvane"

@@ -1,0 +1,50 @@
+#pragma once
+// What the five secondary windows share: a fixed client area on the button-face background,
+// 11-pixel "MS Sans Serif" text, no default or cancel button (Escape does nothing), centred over
+// the main window at its first showing and back where it was left at every later one. Each window
+// is made once at start-up and only hidden and shown again afterwards.
+
+#include <QDialog>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// Top-left corner of a window of outer size `outer` centred over the outer rectangle `main`,
+// halves truncated toward zero.
+QPoint CentredOver(const QRect& main, QSize outer);
+
+class SecondaryForm : public QDialog {
+    Q_OBJECT
+  public:
+    // Caption buttons: only a close box, unless `flags` asks otherwise.
+    SecondaryForm(QWidget* mainWindow, Qt::WindowFlags flags, QSize clientSize,
+                  const QString& caption);
+
+    // Shows the window modally, in a nested event loop, until it is closed.
+    int ShowModal();
+
+    void setVisible(bool visible) override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+    // Controls as the windows were designed; children of this window unless `parent` is given.
+    QPlainTextEdit* AddText(QRect geometry, const QFont& font, QWidget* parent = nullptr);
+    QLabel* AddLabel(QPoint position, const QString& text, const QFont& font);
+    QPushButton* AddButton(QRect geometry, const QString& text);
+
+  private:
+    void PlaceBeforeShowing();
+
+    QWidget* MainWindow;
+    bool ShownBefore = false;
+    QPoint LastPosition;
+};
+
+// The flags of a window with a caption and a close box and no other caption button.
+Qt::WindowFlags CloseBoxOnly(Qt::WindowType kind);

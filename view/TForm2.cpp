@@ -1,0 +1,47 @@
+#include "view/TForm2.h"
+
+#include "platform/Fonts.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+TForm2::TForm2(QWidget* mainWindow)
+    : SecondaryForm(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
+                    ClientSize, "Generating") {
+    Memo1 = AddText({80, 24, 201, 105}, SansSerif(13, true));
+}
+
+void TForm2::Show() {
+    show();
+    raise();
+    PaintNow();
+}
+
+void TForm2::Hide() { hide(); }
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    // Only New closes this window, through Hide.
+    event->ignore();
+}
+
+void TForm2::AppendLine(const QString& line) {
+    Memo1->appendPlainText(line);
+    QScrollBar* bar = Memo1->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    PaintNow();
+}
+
+void TForm2::PaintNow() {
+    if (!isVisible())
+        return;
+    // The generator keeps the event loop from delivering this window's first expose, and Qt
+    // drops paints until then. The window is mapped by now (or will be in a moment), so let the
+    // paint through; the lines of the next attempt will reach the screen either way.
+    setAttribute(Qt::WA_Mapped);
+    repaint();
+}
+
+void ProgressLines::Append(std::string_view line) {
+    Form.AppendLine(QString::fromUtf8(line.data(), qsizetype(line.size())));
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The progress window "Generating": shown while a puzzle is generated, with the generator's
+// progress lines. It has no caption buttons and cannot be closed by the user; New shows and hides
+// it. Generation holds the event loop, so every appended line is painted at once.
+
+#include "engine/TextLines.h"
+#include "view/SecondaryForm.h"
+
+class QPlainTextEdit;
+
+class TForm2 : public SecondaryForm {
+    Q_OBJECT
+  public:
+    // Outer size 364 x 192: a small tool caption of 16 pixels and borders of 3 pixels leave a
+    // client area of 358 x 170.
+    static constexpr QSize ClientSize{358, 170};
+
+    explicit TForm2(QWidget* mainWindow);
+
+    void Show();
+    void Hide();
+
+    // Appends one line at the end of the text, brings the end into view and paints it now.
+    void AppendLine(const QString& line);
+
+    QPlainTextEdit* Memo1;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void PaintNow();
+};
+
+// The progress text the generator writes to (`ProgressText`), shown in the progress window.
+class ProgressLines : public TextLines {
+  public:
+    explicit ProgressLines(TForm2& form) : Form(form) {}
+    void Append(std::string_view line) override;
+
+  private:
+    TForm2& Form;
+};
