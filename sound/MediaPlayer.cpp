@@ -28,7 +28,9 @@ QString SinkErrorText(QAudio::Error error) {
 
 TMediaPlayer::TMediaPlayer(QObject* parent) : QObject(parent) {}
 
-TMediaPlayer::~TMediaPlayer() { Close(); }
+TMediaPlayer::~TMediaPlayer() {
+    Close();
+}
 
 void TMediaPlayer::Open(const QString& fileName) {
     Close();

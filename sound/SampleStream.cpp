@@ -50,7 +50,9 @@ bool TSampleStream::seek(qint64 pos) {
     return QIODevice::seek(pos);
 }
 
-bool TSampleStream::atEnd() const { return Exhausted || QIODevice::atEnd(); }
+bool TSampleStream::atEnd() const {
+    return Exhausted || QIODevice::atEnd();
+}
 
 qint64 TSampleStream::readData(char* data, qint64 maxSize) {
     const qint64 frames = std::min(maxSize / FrameBytes, MaxFramesPerRead);
@@ -68,4 +70,6 @@ qint64 TSampleStream::readData(char* data, qint64 maxSize) {
     return bytes;
 }
 
-qint64 TSampleStream::writeData(const char*, qint64) { return -1; }
+qint64 TSampleStream::writeData(const char*, qint64) {
+    return -1;
+}

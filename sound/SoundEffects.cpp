@@ -14,8 +14,8 @@ void PlayEffect(TMediaPlayer& MediaPlayer1, const QString& fileName) {
 }
 
 void ProbeSoundFiles(TMediaPlayer& MediaPlayer1, QAction& Sound1) {
-    static const char* const names[] = {"pop.wav",  "erase.wav", "notify.wav",
-                                        "clap.wav", "not.wav",   "best.wav",
+    static const char* const names[] = {"pop.wav",   "erase.wav", "notify.wav",
+                                        "clap.wav",  "not.wav",   "best.wav",
                                         "pause.wav", "ready.wav", "solve.wav"};
     bool failed = false;
     try {

@@ -509,7 +509,9 @@ QImage To256Colours(const QImage& image) {
     return indexed;
 }
 
-QImage To24Bit(const QImage& image) { return image.convertToFormat(QImage::Format_RGB888); }
+QImage To24Bit(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB888);
+}
 
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name);

@@ -22,9 +22,13 @@ constexpr double PeakDb = -4.0; // leaves headroom and keeps the effects below m
 
 using Samples = std::vector<double>;
 
-Samples Silence(double seconds) { return Samples(static_cast<size_t>(seconds * Rate + 0.5), 0.0); }
+Samples Silence(double seconds) {
+    return Samples(static_cast<size_t>(seconds * Rate + 0.5), 0.0);
+}
 
-double Time(size_t i) { return static_cast<double>(i) / Rate; }
+double Time(size_t i) {
+    return static_cast<double>(i) / Rate;
+}
 
 // Our own generator: std distributions are not the same across library versions.
 class Noise {
@@ -206,8 +210,8 @@ Samples Clap() {
     wash.Set(Biquad::BandPass, 1500.0, 0.7);
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = Time(i);
-        out[i] += 0.06 * Rise(t, 0.1) * std::exp(-std::max(0.0, t - 0.4) / 0.15) *
-                  wash.Run(noise.Next());
+        out[i] +=
+            0.06 * Rise(t, 0.1) * std::exp(-std::max(0.0, t - 0.4) / 0.15) * wash.Run(noise.Next());
     }
     // Hands in a room, not hiss: take the edge off the top.
     Biquad room;
@@ -327,7 +331,8 @@ bool Write(const std::string& path, const Samples& samples) {
     std::vector<short> pcm(samples.size());
     for (size_t i = 0; i < samples.size(); ++i)
         pcm[i] = static_cast<short>(std::lround(std::clamp(samples[i], -1.0, 1.0) * 32767.0));
-    const sf_count_t written = sf_writef_short(file, pcm.data(), static_cast<sf_count_t>(pcm.size()));
+    const sf_count_t written =
+        sf_writef_short(file, pcm.data(), static_cast<sf_count_t>(pcm.size()));
     const bool ok = written == static_cast<sf_count_t>(pcm.size());
     if (!ok)
         std::fprintf(stderr, "make_sounds: %s: %s\n", path.c_str(), sf_strerror(file));

@@ -23,8 +23,18 @@ QString Resource(const QString& fileName) {
 
 } // namespace
 
-QString HowToPlayText() { return Resource("how-to-play.txt"); }
-QString RulesIntroductionText() { return Resource("rules-introduction.txt"); }
-QString RowsAndColumnsText() { return Resource("rules-rows-and-columns.txt"); }
-QString ConsequencesText() { return Resource("rules-consequences.txt"); }
-QString WorkingText() { return Resource("rules-working.txt"); }
+QString HowToPlayText() {
+    return Resource("how-to-play.txt");
+}
+QString RulesIntroductionText() {
+    return Resource("rules-introduction.txt");
+}
+QString RowsAndColumnsText() {
+    return Resource("rules-rows-and-columns.txt");
+}
+QString ConsequencesText() {
+    return Resource("rules-consequences.txt");
+}
+QString WorkingText() {
+    return Resource("rules-working.txt");
+}

@@ -32,7 +32,9 @@ SecondaryForm::SecondaryForm(QWidget* mainWindow, Qt::WindowFlags flags, QSize c
     setFont(SansSerif(11));
 }
 
-int SecondaryForm::ShowModal() { return exec(); }
+int SecondaryForm::ShowModal() {
+    return exec();
+}
 
 void SecondaryForm::setVisible(bool visible) {
     if (visible && !isVisible())

@@ -18,7 +18,9 @@ void TForm2::Show() {
     PaintNow();
 }
 
-void TForm2::Hide() { hide(); }
+void TForm2::Hide() {
+    hide();
+}
 
 void TForm2::closeEvent(QCloseEvent* event) {
     // Only New closes this window, through Hide.

@@ -14,8 +14,14 @@ TForm3::TForm3(QWidget* mainWindow)
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
 }
 
-void TForm3::SetLines(const QStringList& lines) { Memo1->setPlainText(lines.join('\n')); }
+void TForm3::SetLines(const QStringList& lines) {
+    Memo1->setPlainText(lines.join('\n'));
+}
 
-QStringList TForm3::Lines() const { return Memo1->toPlainText().split('\n'); }
+QStringList TForm3::Lines() const {
+    return Memo1->toPlainText().split('\n');
+}
 
-void TForm3::Button1Click() { close(); }
+void TForm3::Button1Click() {
+    close();
+}

@@ -30,7 +30,9 @@ TForm4::TForm4(QWidget* mainWindow)
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
 }
 
-void TForm4::Button1Click() { close(); }
+void TForm4::Button1Click() {
+    close();
+}
 
 void TForm4::Button2Click() {
     RunHandler([this] {

@@ -66,7 +66,9 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event) {
     return SecondaryForm::eventFilter(watched, event);
 }
 
-void TForm6::Button1Click() { close(); }
+void TForm6::Button1Click() {
+    close();
+}
 
 void ShowHowToPlay(TForm6& form) {
     form.ScrollBox1->hide();

@@ -18,4 +18,6 @@ TForm7::TForm7(QWidget* mainWindow)
     connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
 }
 
-void TForm7::Button1Click() { close(); }
+void TForm7::Button1Click() {
+    close();
+}

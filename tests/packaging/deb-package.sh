@@ -2,17 +2,18 @@
 # Builds the Debian package with cpack, checks its control fields and contents, installs it with
 # apt-get, plays it under Xvfb as a new player (start, Exit from the Game menu, start again) and
 # removes it. The machine is left as it was found, also when a check fails.
-#   deb-package.sh BUILD_DIR VERSION
+#   deb-package.sh CPACK BUILD_DIR VERSION
 set -uo pipefail
-build=$1
-version=$2
+cpack=$1
+build=$2
+version=$3
 . "$(dirname "$0")/lib.sh"
 
 if [ "$(id -u)" != 0 ]; then
     say "skip - installing the package needs root"
     exit $SKIP
 fi
-need_tools cpack dpkg dpkg-deb dpkg-shlibdeps apt-get Xvfb xdotool xprop
+need_tools "$cpack" dpkg dpkg-deb dpkg-shlibdeps apt-get Xvfb xdotool xprop
 
 # Installed, or removed with files of it kept.
 package_present() {
@@ -45,9 +46,10 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM HUP
 
 say "# The package"
-if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1; then
+if ! "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1; then
     sed 's/^/    /' "$work/cpack.log"
     fatal "cpack failed"
 fi
@@ -103,7 +105,7 @@ fi
 check "the package is installed" [ "$(dpkg-query -W -f='${db:Status-Status}' tolvane)" = installed ]
 dpkg -L tolvane >"$work/installed-paths"
 check "tolvane is on PATH" [ "$(PATH=/usr/bin:/bin command -v tolvane)" = /usr/bin/tolvane ]
-check "tolvane --version works" [ "$(tolvane --version)" = "tolvane $version" ]
+check "tolvane --version works" [ "$(/usr/bin/tolvane --version)" = "tolvane $version" ]
 check "the tolvane on PATH is the launcher script" [ "$(head -n1 /usr/bin/tolvane)" = "#!/bin/sh" ]
 check "the program is in libexec" [ -x /usr/libexec/tolvane/tolvane ]
 if command -v man >/dev/null; then

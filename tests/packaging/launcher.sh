@@ -23,6 +23,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM HUP
 cp -a "$stage/usr" "$work/usr"
 # The launcher runs from here, where a relative XDG_DATA_HOME would show.
 cd "$work" || fatal "cannot enter $work"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a staging folder, as a package build would:
-#   stage.sh BUILD_DIR STAGE_DIR
+#   stage.sh CMAKE BUILD_DIR STAGE_DIR
 set -euo pipefail
-build=$1
-stage=$2
+cmake=$1
+build=$2
+stage=$3
 rm -rf "$stage"
 mkdir -p "$stage"
-DESTDIR=$stage cmake --install "$build" --prefix /usr
+DESTDIR=$stage "$cmake" --install "$build" --prefix /usr

@@ -1,8 +1,8 @@
 // The media player and the sample stream under it: what opens, what fails with which text, what
 // the sink is fed, and that a long or damaged file costs neither time nor memory.
 
-#include "platform/GameError.h"
 #include "sound/MediaPlayer.h"
+#include "platform/GameError.h"
 #include "sound/SampleStream.h"
 #include "tests/sound/WavFiles.h"
 #include "tests/support/TempFolder.h"
@@ -142,15 +142,15 @@ class MediaPlayerTest : public QObject {
 
     void streamRefusesSeeksOffTheFrames() {
         TempFolder folder;
-        WriteSamples("r.wav", Pattern(1000), 2, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        const std::vector<short> all = Pattern(2000); // 1000 frames of 4 bytes
+        WriteSamples("r.wav", all, 2, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
         TSampleStream stream("r.wav");
-        QVERIFY(!stream.seek(2));   // inside a frame
-        QVERIFY(!stream.seek(-4));  // before the start
+        QVERIFY(!stream.seek(2));    // inside a frame
+        QVERIFY(!stream.seek(-4));   // before the start
         QVERIFY(!stream.seek(4004)); // past the end
         QVERIFY(stream.seek(400));
         QCOMPARE(stream.pos(), 400);
         const std::vector<short> rest = Drain(stream, 64);
-        const std::vector<short> all = Pattern(2000);
         QVERIFY(rest == std::vector<short>(all.begin() + 200, all.end()));
     }
 
@@ -232,8 +232,8 @@ class MediaPlayerTest : public QObject {
         QTest::newRow("header cut after RIFF") << header.left(12) << true << false;
         QTest::newRow("header cut inside fmt") << header.left(20) << true << false;
         QTest::newRow("header cut before data") << header.left(36) << true << false;
-        QTest::newRow("RIFF with noise") << QByteArray("RIFF\x10\0\0\0WAVE", 12) + noise << true
-                                         << false;
+        QTest::newRow("RIFF with noise")
+            << QByteArray("RIFF\x10\0\0\0WAVE", 12) + noise << true << false;
         QTest::newRow("a folder") << QByteArray() << false << true;
     }
     void openFailuresCarryTheReadersText() {

@@ -24,10 +24,12 @@
 
 namespace {
 
-const QStringList Effects = {"pop.wav",   "erase.wav", "notify.wav", "clap.wav", "not.wav",
-                             "best.wav",  "pause.wav", "ready.wav",  "solve.wav"};
+const QStringList Effects = {"pop.wav",  "erase.wav", "notify.wav", "clap.wav", "not.wav",
+                             "best.wav", "pause.wav", "ready.wav",  "solve.wav"};
 
-QString Asset(const QString& name) { return QDir(SOUND_ASSETS_DIR).filePath(name); }
+QString Asset(const QString& name) {
+    return QDir(SOUND_ASSETS_DIR).filePath(name);
+}
 
 std::vector<double> Normalised(const std::vector<short>& samples) {
     std::vector<double> out(samples.size());
@@ -43,7 +45,9 @@ double PeakOf(const std::vector<double>& s, size_t from = 0, size_t to = SIZE_MA
     return peak;
 }
 
-double Db(double amplitude) { return 20.0 * std::log10(amplitude); }
+double Db(double amplitude) {
+    return 20.0 * std::log10(amplitude);
+}
 
 // The frequency of a sine with the same ratio of slope to level; for noise it is high.
 double RoughFrequency(const std::vector<double>& s, size_t from, size_t to, int rate) {
@@ -108,9 +112,9 @@ class SoundAssetsTest : public QObject {
                     bb += sounds[b][i] * sounds[b][i];
                 }
                 const double correlation = std::abs(ab) / std::sqrt(aa * bb);
-                QVERIFY2(correlation < 0.5, qPrintable(Effects[int(a)] + " is like " +
-                                                       Effects[int(b)] + ": " +
-                                                       QString::number(correlation)));
+                QVERIFY2(correlation < 0.5,
+                         qPrintable(Effects[int(a)] + " is like " + Effects[int(b)] + ": " +
+                                    QString::number(correlation)));
             }
     }
 
@@ -122,7 +126,7 @@ class SoundAssetsTest : public QObject {
         // The "wrong" buzz is low; the eraser and the applause are noise, far above any tone.
         const std::vector<double> buzz = load("not.wav", &rate);
         QVERIFY(RoughFrequency(buzz, 0, buzz.size(), rate) < 600);
-        for (const QString& name : {"erase.wav", "clap.wav"}) {
+        for (const QString name : {"erase.wav", "clap.wav"}) {
             const std::vector<double> noise = load(name, &rate);
             QVERIFY2(RoughFrequency(noise, 0, noise.size(), rate) > 2000, qPrintable(name));
         }

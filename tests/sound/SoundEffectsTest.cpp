@@ -1,9 +1,9 @@
 // The start-up check of the nine sound files, the Sound switch and playing an effect.
 
+#include "sound/SoundEffects.h"
 #include "engine/GameState.h"
 #include "platform/GameError.h"
 #include "sound/MediaPlayer.h"
-#include "sound/SoundEffects.h"
 #include "tests/sound/WavFiles.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TempFolder.h"
@@ -21,8 +21,8 @@
 
 namespace {
 
-const QStringList Effects = {"pop.wav",   "erase.wav", "notify.wav", "clap.wav", "not.wav",
-                             "best.wav",  "pause.wav", "ready.wav",  "solve.wav"};
+const QStringList Effects = {"pop.wav",  "erase.wav", "notify.wav", "clap.wav", "not.wav",
+                             "best.wav", "pause.wav", "ready.wav",  "solve.wav"};
 
 // The menu item as the main window makes it: checkable, and checked and enabled at first.
 struct SoundItem {

@@ -19,18 +19,25 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/tolvane-sound.XXXXXX")
 server_pid=""
 recorder_pid=""
 
+# Ends our server: politely, then for certain after five seconds.
+stop_server() {
+    kill "$server_pid" 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 "$server_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$server_pid" 2>/dev/null || true
+    wait "$server_pid" 2>/dev/null || true
+    server_pid=""
+}
+
 cleanup() {
     if [ -n "$recorder_pid" ]; then
         kill "$recorder_pid" 2>/dev/null || true
         wait "$recorder_pid" 2>/dev/null || true
     fi
     if [ -n "$server_pid" ]; then
-        kill "$server_pid" 2>/dev/null || true
-        for _ in $(seq 50); do
-            kill -0 "$server_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$server_pid" 2>/dev/null || true
+        stop_server
     fi
     rm -rf "$work"
 }
@@ -54,12 +61,14 @@ export PULSE_CLIENTCONFIG=$HOME/.config/pulse/client.conf
 cp "$assets"/*.wav "$work"/
 cd "$work"
 
+# Not daemonized, so that this script is its parent: it can wait for it and leaves no zombie.
 # As root the server warns that it is not meant for root, and runs.
-pulseaudio --daemonize=yes --exit-idle-time=-1 -n --log-target=file:"$work/pulse.log" \
-    --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix ||
-    fail "pulseaudio did not start: $(cat "$work/pulse.log" 2>/dev/null)"
-server_pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid")
+pulseaudio --daemonize=no --exit-idle-time=-1 -n --log-target=file:"$work/pulse.log" \
+    --load="module-null-sink sink_name=nullsink" --load=module-native-protocol-unix &
+server_pid=$!
 for _ in $(seq 100); do
+    kill -0 "$server_pid" 2>/dev/null ||
+        fail "pulseaudio did not start: $(cat "$work/pulse.log" 2>/dev/null)"
     pactl info >/dev/null 2>&1 && break
     sleep 0.1
 done
@@ -153,13 +162,8 @@ for i in "${!effects[@]}"; do
 done
 
 echo "== without a server, playing is silent and nothing fails"
-kill "$server_pid"
-for _ in $(seq 50); do
-    kill -0 "$server_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$server_pid" 2>/dev/null && fail "the server did not stop"
-server_pid=""
+stop_server
+pactl info >/dev/null 2>&1 && fail "the server is still there"
 start=$(date +%s%N)
 "$player" --gap 50 --tail 100 pop.wav solve.wav >none.log || fail "play_effect failed: $(cat none.log)"
 elapsed_ms=$((($(date +%s%N) - start) / 1000000))

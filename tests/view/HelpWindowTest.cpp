@@ -48,16 +48,18 @@ int TextBottom(const QPlainTextEdit* text) {
     return text->y() + text->viewport()->y() + text->cursorRect(end).bottom() + 1;
 }
 
-QStringList Lines(const QString& text) { return text.split('\n'); }
+QStringList Lines(const QString& text) {
+    return text.split('\n');
+}
 
 } // namespace
 
 namespace QTest {
 template <> char* toString(const Views& views) {
-    return qstrdup(QString("how to play %1, rules %2")
-                       .arg(views.HowToPlay ? "visible" : "hidden",
-                            views.Rules ? "visible" : "hidden")
-                       .toUtf8());
+    return qstrdup(
+        QString("how to play %1, rules %2")
+            .arg(views.HowToPlay ? "visible" : "hidden", views.Rules ? "visible" : "hidden")
+            .toUtf8());
 }
 } // namespace QTest
 
@@ -198,13 +200,20 @@ class HelpWindowTest : public QObject {
 
     void howToPlayHasEveryHeadingOnItsOwnLine() {
         const QStringList lines = Lines(HowToPlayText());
-        const QStringList headings = {"How to play:",     "Starting a new game:",
-                                      "Solving the puzzle:", "Inserting values",
-                                      "Guessing",         "Submitting",
-                                      "Playing options:", "Clear all",
-                                      "Solve",            "Pause",
-                                      "Level",            "Other options:",
-                                      "Sound",            "Print",
+        const QStringList headings = {"How to play:",
+                                      "Starting a new game:",
+                                      "Solving the puzzle:",
+                                      "Inserting values",
+                                      "Guessing",
+                                      "Submitting",
+                                      "Playing options:",
+                                      "Clear all",
+                                      "Solve",
+                                      "Pause",
+                                      "Level",
+                                      "Other options:",
+                                      "Sound",
+                                      "Print",
                                       "Best times"};
         int previous = -1;
         for (const QString& heading : headings) {

@@ -1,9 +1,9 @@
 // The pictures of the secondary windows: carried in the resources at their sizes and colour
 // depths, and drawn by the two picture rules (proportional scaling and transparency).
 
+#include "view/Pictures.h"
 #include "platform/Fonts.h"
 #include "tests/view/WindowChecks.h"
-#include "view/Pictures.h"
 #include "view/TForm4.h"
 #include "view/TForm6.h"
 
@@ -23,7 +23,9 @@ QImage DrawnOnMarker(QWidget& form) {
     return form.grab().toImage();
 }
 
-bool IsMarker(const QImage& image, QPoint at) { return QColor(image.pixel(at)) == Marker; }
+bool IsMarker(const QImage& image, QPoint at) {
+    return QColor(image.pixel(at)) == Marker;
+}
 
 } // namespace
 
@@ -64,10 +66,10 @@ class PicturesTest : public QObject {
 
     void drawnSizeKeepsTheAspectAndTruncates() {
         // The four pictures of the windows that are shown scaled.
-        QCOMPARE(DrawnSize({162, 187}, {81, 97}, true), QSize(81, 93));    // 93.5
-        QCOMPARE(DrawnSize({46, 326}, {41, 269}, true), QSize(37, 269));   // 37.96
-        QCOMPARE(DrawnSize({330, 51}, {265, 49}, true), QSize(265, 40));   // 40.95
-        QCOMPARE(DrawnSize({327, 81}, {273, 69}, true), QSize(273, 67));   // 67.6
+        QCOMPARE(DrawnSize({162, 187}, {81, 97}, true), QSize(81, 93));  // 93.5
+        QCOMPARE(DrawnSize({46, 326}, {41, 269}, true), QSize(37, 269)); // 37.96
+        QCOMPARE(DrawnSize({330, 51}, {265, 49}, true), QSize(265, 40)); // 40.95
+        QCOMPARE(DrawnSize({327, 81}, {273, 69}, true), QSize(273, 67)); // 67.6
         // A picture that fits keeps its own size, scaled or not.
         QCOMPARE(DrawnSize({120, 123}, {129, 129}, true), QSize(120, 123));
         QCOMPARE(DrawnSize({158, 128}, {185, 153}, false), QSize(158, 128));

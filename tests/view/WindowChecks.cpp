@@ -41,6 +41,5 @@ QString FormProblems(const QWidget* form) {
 }
 
 bool IsSansSerif(const QFont& font, int pixelHeight, bool bold) {
-    return font.family() == SansSerifFace && font.pixelSize() == pixelHeight &&
-           font.bold() == bold;
+    return font.family() == SansSerifFace && font.pixelSize() == pixelHeight && font.bold() == bold;
 }
