@@ -46,6 +46,8 @@ void TForm1::PrintBoard(QPrinter& printer) {
         if (!page.begin(&printer)) {
             failure = "The printer could not start the document";
         } else {
+            // A straight copy of the colours: no lossy compression of the image on its way.
+            page.setRenderHint(QPainter::LosslessImageRendering);
             const QImage image = WindowImage(*this);
             const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
             page.drawImage(QRect(QPoint(0, 0), PrintSize(image.size(), printable.size())), image);
