@@ -1,0 +1,112 @@
+// Printing through the system's print service: the Print command with its confirmation and the
+// print dialog, a PDF print queue, and the finished page checked.
+
+#include "app/ClientArea.h"
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "engine/GameState.h"
+#include "tests/support/GamePlay.h"
+#include "tests/support/GameSession.h"
+#include "tests/support/ModalHelper.h"
+
+#include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFrame>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTest>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+// The print-to-PDF queue writes its files to PDF/ in the home folder of the job's owner.
+QDir OutputFolder() {
+    return QDir(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
+}
+
+QStringList PdfFiles() {
+    return OutputFolder().entryList({"*.pdf"}, QDir::Files, QDir::Time);
+}
+
+} // namespace
+
+class CupsPrintingTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        PrepareApplication();
+        QVERIFY2(!QPrinterInfo::printerInfo("PDF").isNull(),
+                 "no print queue named PDF: run this through cups_printing_test.sh");
+    }
+
+    void printCommandSendsTheBoardToThePrinter() {
+        GameSession session;
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        StartNewGame();
+        QVERIFY(Form1->Print1->isEnabled());
+        const int open = FirstOpenCell();
+        GameState.Entries[open] = 5;
+        const auto entries = GameState.Entries;
+        const QStringList before = PdfFiles();
+
+        bool noPrintToFile = false, noRange = false, noSelection = false;
+        AnswerInOrder({Press("Yes"), [&](QWidget* window) {
+                           auto* dialog = qobject_cast<QPrintDialog*>(window);
+                           QVERIFY(dialog);
+                           noPrintToFile = !dialog->testOption(QAbstractPrintDialog::PrintToFile);
+                           noRange = !dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+                           noSelection = !dialog->testOption(QAbstractPrintDialog::PrintSelection);
+                           dialog->printer()->setPrinterName("PDF");
+                           dialog->accept();
+                       }});
+        Form1->Print1->trigger();
+        QVERIFY(noPrintToFile && noRange && noSelection);
+        // Printing changes nothing of the game and leaves the clock running.
+        QVERIFY(Form1->Timer1.isActive());
+        QVERIFY(GameState.Entries == entries);
+        QVERIFY(Form1->Panel1->isVisible());
+        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+
+        // The queue turns the job into a PDF file in its own time.
+        QElapsedTimer clock;
+        clock.start();
+        QStringList after;
+        while (clock.elapsed() < 60000) {
+            after = PdfFiles();
+            if (after.size() > before.size())
+                break;
+            QTest::qWait(200);
+        }
+        QVERIFY2(after.size() > before.size(), "no PDF arrived from the print queue");
+        const QString pdf = OutputFolder().filePath(after.first());
+        QTest::qWait(500); // the file may still be being written
+        QProcess pdftoppm;
+        pdftoppm.start("pdftoppm",
+                       {"-png", "-r", "72", "-singlefile", pdf, session.Folder.Path("page")});
+        QVERIFY(pdftoppm.waitForFinished(60000));
+        const QImage page(session.Folder.Path("page.png"));
+        QVERIFY(!page.isNull());
+        // Somewhere on the page: the board's black block frames and its blue cell frames.
+        int black = 0, blue = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                black += c.red() < 40 && c.green() < 40 && c.blue() < 40;
+                blue += c.red() < 60 && c.green() < 60 && c.blue() > 200;
+            }
+        QVERIFY2(black > 500, qPrintable(QString::number(black)));
+        QVERIFY2(blue > 500, qPrintable(QString::number(blue)));
+        if (qEnvironmentVariableIsSet("TOLVANE_KEEP_PRINT"))
+            QFile::copy(pdf, qEnvironmentVariable("TOLVANE_KEEP_PRINT"));
+        QFile::remove(pdf);
+    }
+};
+
+QTEST_MAIN(CupsPrintingTest)
+#include "CupsPrintingTest.moc"
