@@ -12,6 +12,8 @@
 #include "view/TForm2.h"
 #include "view/TForm3.h"
 #include "view/TForm4.h"
+#include "view/TForm6.h"
+#include "view/TForm7.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 
 namespace {
@@ -373,6 +376,38 @@ class GameFlowTest : public QObject {
         Form1->Solve1->trigger();
         QCOMPARE(SeenMessages(), QStringList({"Confirm|Start a new puzzle?"}));
         QCOMPARE(Form1->MediaPlayer1.FileName(), QString("solve.wav")); // left by the probe
+    }
+
+    void escapeOnTheQuestionAnswersNo() {
+        AnswerInOrder({[](QWidget* window) { QTest::keyClick(window, Qt::Key_Escape); }});
+        Form1->NewGame2->trigger();
+        QVERIFY(!GameState.Playing);
+        QVERIFY(!Form1->Print1->isEnabled());
+    }
+
+    void helpCommandsShowTheirViewAndTheAboutWindow() {
+        bool howToPlay = false, rules = false, about = false;
+        AnswerInOrder({[&](QWidget* window) {
+                           howToPlay = window == Form6 && Form6->Memo1->isVisible() &&
+                                       !Form6->ScrollBox1->isVisible();
+                           Press("Ok")(window);
+                       },
+                       [&](QWidget* window) {
+                           rules = window == Form6 && !Form6->Memo1->isVisible() &&
+                                   Form6->ScrollBox1->isVisible();
+                           Press("Ok")(window);
+                       },
+                       [&](QWidget* window) {
+                           about = window == Form7;
+                           Press("Ok")(window);
+                       }});
+        Form1->Howtoplay1->trigger();
+        Form1->Rules1->trigger();
+        Form1->About2->trigger();
+        QVERIFY(howToPlay);
+        QVERIFY(rules);
+        QVERIFY(about);
+        QVERIFY(Form6->Memo1->isHidden() && Form6->ScrollBox1->isHidden());
     }
 
     void exitClosesWithoutAskingDuringAGame() {
