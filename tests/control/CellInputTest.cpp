@@ -24,8 +24,7 @@ class CellInputTest : public QObject {
     void init() {
         SeenMessages().clear();
         Session = std::make_unique<GameSession>();
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Session->ShowMainWindow();
     }
     void cleanup() { Session.reset(); }
 
@@ -113,7 +112,7 @@ class CellInputTest : public QObject {
         int given = 1;
         while (!Given[given])
             ++given;
-        ClickAt(CellCentre(given).x(), CellCentre(given).y());
+        ClickCell(given);
         QCOMPARE(GameState.Entries[given], Solution[given]);
         for (int i = 1; i <= 81; ++i)
             QVERIFY(GameState.Entries[i] >= 0 && GameState.Entries[i] <= 9);
@@ -123,7 +122,7 @@ class CellInputTest : public QObject {
         StartNewGame();
         const int open = FirstOpenCell();
         Form1->MediaPlayer1.Open("clap.wav");
-        ClickAt(CellCentre(open).x(), CellCentre(open).y());
+        ClickCell(open);
         QCOMPARE(GameState.Entries[open], 0);
         QCOMPARE(Form1->MediaPlayer1.FileName(), QString("clap.wav"));
     }
@@ -172,7 +171,7 @@ class CellInputTest : public QObject {
         // Erasing a value hides Submit again.
         const int open = FirstOpenCell();
         ChooseTool(10);
-        ClickAt(CellCentre(open).x(), CellCentre(open).y());
+        ClickCell(open);
         QVERIFY(!Form1->Button2->isVisible());
         QVERIFY(!Form1->Submit1->isEnabled());
         QCOMPARE(Form1->MediaPlayer1.FileName(), QString("erase.wav"));
@@ -184,7 +183,7 @@ class CellInputTest : public QObject {
         FillAllEntriesBut(open);
         Form1->CheckBox1->setChecked(true);
         ChooseTool(Solution[open]);
-        ClickAt(CellCentre(open).x(), CellCentre(open).y());
+        ClickCell(open);
         QCOMPARE(GameState.Guesses[open], Solution[open]);
         QVERIFY(!Form1->Button2->isVisible());
     }
@@ -192,12 +191,12 @@ class CellInputTest : public QObject {
     void clicksDoNothingWithoutAGameOrAfterIt() {
         ChooseTool(5);
         Given[1] = false;
-        ClickAt(CellCentre(1).x(), CellCentre(1).y());
+        ClickCell(1);
         QCOMPARE(GameState.Entries[1], 0);
         StartNewGame();
         Form1->Solve1->trigger();
         FillAllEntriesBut(FirstOpenCell());
-        ClickAt(CellCentre(FirstOpenCell()).x(), CellCentre(FirstOpenCell()).y());
+        ClickCell(FirstOpenCell());
         QCOMPARE(GameState.Entries[FirstOpenCell()], 0);
         QVERIFY(!Form1->Button2->isVisible()); // no Submit check either
     }

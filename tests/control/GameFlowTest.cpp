@@ -48,8 +48,7 @@ class GameFlowTest : public QObject {
     void init() {
         SeenMessages().clear();
         Session = std::make_unique<GameSession>();
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Session->ShowMainWindow();
     }
     void cleanup() { Session.reset(); }
 
@@ -155,10 +154,7 @@ class GameFlowTest : public QObject {
 
     void correctSubmitStopsPlayAndOpensTheBestTimes() {
         StartNewGame();
-        const int last = FirstOpenCell();
-        FillAllEntriesBut(last);
-        ChooseTool(Solution[last]);
-        ClickAt(CellCentre(last).x(), CellCentre(last).y());
+        const int last = FinishGridByClick();
         QVERIFY(Form1->Button2->isVisible());
         QVERIFY(Form1->Submit1->isEnabled());
         QCOMPARE(Form1->MediaPlayer1.FileName(), QString("notify.wav"));
@@ -181,7 +177,7 @@ class GameFlowTest : public QObject {
         QVERIFY(!GameState.ResultPending);
         // Finished: clicks on the board are ignored.
         ChooseTool(10);
-        ClickAt(CellCentre(last).x(), CellCentre(last).y());
+        ClickCell(last);
         QCOMPARE(GameState.Entries[last], Solution[last]);
     }
 
@@ -223,10 +219,7 @@ class GameFlowTest : public QObject {
 
     void submitOnAnIncompleteGridDoesNothing() {
         StartNewGame();
-        const int last = FirstOpenCell();
-        FillAllEntriesBut(last);
-        ChooseTool(Solution[last]);
-        ClickAt(CellCentre(last).x(), CellCentre(last).y());
+        FinishGridByClick();
         QVERIFY(Form1->Button2->isVisible());
         // Clear all leaves the Submit button showing, but pressing it does nothing.
         AnswerInOrder({Press("Yes")});
@@ -372,7 +365,7 @@ class GameFlowTest : public QObject {
         SeenMessages().clear();
         StartNewGame();
         ChooseTool(3);
-        ClickAt(CellCentre(FirstOpenCell()).x(), CellCentre(FirstOpenCell()).y());
+        ClickCell(FirstOpenCell());
         Form1->Solve1->trigger();
         QCOMPARE(SeenMessages(), QStringList({"Confirm|Start a new puzzle?"}));
         QCOMPARE(Form1->MediaPlayer1.FileName(), QString("solve.wav")); // left by the probe

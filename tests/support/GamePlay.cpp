@@ -61,3 +61,15 @@ int FirstOpenCell() {
             return i;
     return 0;
 }
+
+void ClickCell(int index) {
+    ClickAt(CellCentre(index).x(), CellCentre(index).y());
+}
+
+int FinishGridByClick() {
+    const int last = FirstOpenCell();
+    FillAllEntriesBut(last);
+    ChooseTool(Solution[last]);
+    ClickCell(last);
+    return last;
+}

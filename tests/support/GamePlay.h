@@ -26,3 +26,10 @@ void FillAllEntriesBut(int keep);
 
 // The first cell that is not a given.
 int FirstOpenCell();
+
+// Clicks the middle of cell 1 to 81.
+void ClickCell(int index);
+
+// Fills every entry but the first open cell from the solution, then places that last value with
+// its tool and a click, as a player finishing the grid would. Returns the cell.
+int FinishGridByClick();

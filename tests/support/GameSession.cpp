@@ -1,10 +1,12 @@
 #include "tests/support/GameSession.h"
 
 #include "app/Forms.h"
+#include "app/TForm1.h"
 #include "engine/GameState.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
+#include <QTest>
 
 GameSession::GameSession(Files files, bool start) {
     ResetGameData();
@@ -22,6 +24,12 @@ GameSession::~GameSession() {
 void GameSession::Start() {
     CreateForms();
     Started = true;
+}
+
+void GameSession::ShowMainWindow() {
+    Form1->show();
+    if (!QTest::qWaitForWindowExposed(Form1))
+        qFatal("The main window did not come up");
 }
 
 void PrepareApplication() {

@@ -14,6 +14,8 @@ class GameSession {
     ~GameSession();
 
     void Start();
+    // Shows the main window as the event loop would at start-up, and waits until it is on screen.
+    void ShowMainWindow();
     TempFolder Folder;
 
   private:

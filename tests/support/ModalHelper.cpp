@@ -47,19 +47,9 @@ QStringList& SeenMessages() {
 
 void AnswerMessageBox(const QString& buttonText, QString* caption, QString* text) {
     WhenModal([=](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box)
+        if (!qobject_cast<QMessageBox*>(modal))
             qFatal("Expected a message box, found %s", modal->metaObject()->className());
-        SeenMessages() << box->windowTitle() + "|" + box->text();
-        if (caption)
-            *caption = box->windowTitle();
-        if (text)
-            *text = box->text();
-        QAbstractButton* button = FindButton(box, buttonText);
-        if (!button)
-            qFatal("Message box '%s' has no button '%s'", qPrintable(box->text()),
-                   qPrintable(buttonText));
-        button->click();
+        Press(buttonText, caption, text)(modal);
     });
 }
 
