@@ -62,6 +62,11 @@ QString AskName(QWidget* parent) {
 }
 
 void TForm1::ShowBestTimes() {
+    // However the flow ends, a finished game's time is offered once: a flow stopped by a failure
+    // must not leave it for a later Best Times from the menu to record.
+    struct ResultOffered {
+        ~ResultOffered() { GameState.ResultPending = false; }
+    } resultOffered;
     ResetRequested = false;
     ScoreLines.LoadFromFile(ScoreFileName);
     const int k = LocateMarker(ScoreLines);

@@ -215,6 +215,13 @@ class BestTimesTest : public QObject {
         QVERIFY(!text.isEmpty());
         QCOMPARE(SeenMessages().size(), 1);
         QCOMPARE(Session->Folder.Read("highscores.txc"), Stored);
+        // Best Times from the menu afterwards only shows the records; it asks for no name.
+        QVERIFY(!GameState.ResultPending);
+        Shown shown;
+        AnswerInOrder({ReadWindow(shown)});
+        Form1->BestTimes1->trigger();
+        QVERIFY(shown.Opened);
+        QCOMPARE(SeenMessages().size(), 1);
     }
 
   private:

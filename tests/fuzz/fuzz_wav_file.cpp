@@ -1,0 +1,124 @@
+// Arbitrary bytes as a sound effect. The game's media player opens and plays them as it does
+// every effect; then the file is read the way the audio sink pulls from the player's stream
+// (there is no sound server here, so nothing else reads it). A file that the reader refuses must
+// give its error text and leave nothing open. One that opens must deliver whole frames, never
+// more than asked for, come to an end, and start over with the same samples after a seek to its
+// beginning, as every play does.
+
+#include "platform/GameError.h"
+#include "sound/MediaPlayer.h"
+#include "sound/SampleStream.h"
+#include "sound/SoundEffects.h"
+#include "tests/fuzz/Reference.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+const QString FileName = QStringLiteral("effect.wav");
+
+// Per input, enough to pass through every frame of a small file several times over; a
+// compressed file may decode to more, and reading stops there.
+constexpr qint64 MostBytesRead = qint64{1} << 22;
+
+TMediaPlayer* Player = nullptr;
+
+void WriteFile(const std::uint8_t* data, std::size_t size) {
+    QFile file(FileName);
+    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) ==
+                    static_cast<qint64>(size),
+            "cannot write the input file");
+}
+
+// Reads up to `want` bytes in pieces as they come.
+QByteArray ReadUpTo(TSampleStream& stream, qint64 want) {
+    QByteArray bytes;
+    std::vector<char> buffer(static_cast<size_t>(want));
+    while (bytes.size() < want) {
+        const qint64 got = stream.read(buffer.data(), want - bytes.size());
+        if (got <= 0)
+            break;
+        bytes.append(buffer.data(), got);
+    }
+    return bytes;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // Never reach a real sound server, whatever the environment says.
+    qputenv("PULSE_SERVER", "unix:/nonexistent");
+    static int argc = 1;
+    static char name[] = "fuzz_wav_file";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    const QString base = QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    static QTemporaryDir folder(base + "/tolvane-fuzz-wav-XXXXXX");
+    Require(folder.isValid() && QDir::setCurrent(folder.path()), "no working folder");
+    // One player for the whole run, as the game has; each effect closes the one before.
+    static TMediaPlayer player;
+    Player = &player;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    WriteFile(data, size);
+    try {
+        PlayEffect(*Player, FileName);
+    } catch (const GameError& error) {
+        Require(!error.Message().isEmpty(), "a refused file gives the reader's text");
+        Require(!Player->IsOpen(), "a refused file leaves nothing open");
+        Require(Player->FileName() == FileName, "the player names the file it tried");
+        QString again;
+        try {
+            TSampleStream stream(FileName);
+        } catch (const GameError& second) {
+            again = second.Message();
+        }
+        Require(again == error.Message(), "the reader refuses it the same way on its own",
+                again);
+        return 0;
+    }
+    Require(Player->IsOpen(), "an opened effect stays open");
+    Require(!Player->PlayError().isEmpty(), "without a server, play tells why it is silent");
+    // The sinks go from the event loop; let them, or they pile up over the run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    TSampleStream stream(FileName);
+    const QAudioFormat format = stream.Format();
+    const qint64 frameBytes = qint64{2} * format.channelCount();
+    Require(format.channelCount() > 0, "an opened file has channels");
+    Require(stream.size() >= 0 && stream.size() % frameBytes == 0, "the size is whole frames",
+            QString::number(stream.size()));
+
+    // Pieces of the sizes a sink asks for, and odd ones, taken from the input itself.
+    std::vector<char> buffer(65536);
+    QByteArray first;
+    qint64 total = 0;
+    for (std::size_t turn = 0; total < MostBytesRead; ++turn) {
+        const qint64 piece = 1 + ((size ? data[turn % size] : 0) * 257 + static_cast<qint64>(turn)) % 65536;
+        const qint64 got = stream.read(buffer.data(), piece);
+        Require(got >= 0 && got <= piece && got % frameBytes == 0,
+                "a read gives whole frames, no more than asked",
+                QStringLiteral("asked %1, got %2, frames of %3").arg(piece).arg(got).arg(frameBytes));
+        if (got == 0) {
+            if (piece < frameBytes)
+                continue; // too small for one frame
+            Require(stream.atEnd(), "a read gives nothing only at the end");
+            break;
+        }
+        if (first.isEmpty())
+            first = QByteArray(buffer.data(), got);
+        total += got;
+    }
+    Require(stream.seek(0), "the stream goes back to its beginning");
+    Require(ReadUpTo(stream, first.size()) == first, "after the seek the same samples come");
+    return 0;
+}

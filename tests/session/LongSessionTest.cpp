@@ -1,0 +1,1204 @@
+// A long session: many games in one process through the real window, with random play between
+// the commands, and the whole state checked against the test's own record of the clicks after
+// every event. It also measures the resident memory and the time of a new puzzle from the first
+// games to the last.
+//
+//   session_long_test [--games N] [--seed S]    (or TOLVANE_SESSION_GAMES, TOLVANE_SESSION_SEED)
+//
+// The test's choices come from the seed it prints, and the game's generator is seeded from it as
+// well, so a failure replays with the same seed (up to where the clock happened to tick).
+
+#include "app/ClientArea.h"
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "engine/GameState.h"
+#include "engine/Random.h"
+#include "records/ScoreFile.h"
+#include "tests/support/GamePlay.h"
+#include "tests/support/GameSession.h"
+#include "tests/support/ModalHelper.h"
+#include "view/TForm2.h"
+#include "view/TForm3.h"
+#include "view/TForm4.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <numeric>
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace {
+
+struct Settings {
+    int Games = 50;
+    std::uint64_t Seed = 20240611;
+};
+Settings TheSettings;
+
+// Raised by the checks after an event and caught in the test function itself; it is never thrown
+// from inside a Qt call (answers to modal windows only note their failures).
+struct SessionFailure {
+    QString Why;
+};
+
+class Dice {
+  public:
+    explicit Dice(std::uint64_t seed) : Engine(seed) {}
+    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(Engine); }
+    bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(Engine) < p; }
+    template <class T> void Shuffle(std::vector<T>& items) {
+        std::shuffle(items.begin(), items.end(), Engine);
+    }
+
+  private:
+    std::mt19937_64 Engine;
+};
+
+// ---- the board as the player sees it: cells of 35 pixels from 35 to 350 ----
+
+constexpr int Cell = 35;
+constexpr int BoardFirst = 35, BoardLast = 350;
+
+// Column (or row) that a click at this coordinate means, 0 outside the board. Inside a cell it is
+// that cell; a line between two cells belongs to the even-numbered one; the outer edge lines and
+// everything beyond are outside.
+int ColumnAt(int v) {
+    if (v <= BoardFirst || v >= BoardLast)
+        return 0;
+    if (v % Cell != 0)
+        return v / Cell;
+    const int k = v / Cell; // the line between columns k - 1 and k
+    return k % 2 == 0 ? k : k - 1;
+}
+
+int RowOf(int i) {
+    return (i - 1) / 9 + 1;
+}
+int ColumnOf(int i) {
+    return (i - 1) % 9 + 1;
+}
+int BlockOf(int i) {
+    return (RowOf(i) - 1) / 3 * 3 + (ColumnOf(i) - 1) / 3 + 1;
+}
+
+QString TimeTextFor(int seconds) {
+    return QString("%1:%2:%3").arg(seconds / 3600).arg(seconds / 60 % 60).arg(seconds % 60);
+}
+
+int LevelIndex(int shownPerBlock) {
+    return shownPerBlock == 5 ? 0 : shownPerBlock == 4 ? 1 : 2;
+}
+
+struct Record {
+    QString Name;
+    int Seconds = 0;
+};
+
+// ---- memory ----
+
+long RssKiB() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+// Bytes handed out by malloc and not yet freed: unlike the resident size it does not keep freed
+// memory that the allocator holds on to.
+long long HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long long>(info.uordblks + info.hblkhd);
+}
+
+int LogLineCount() {
+    return Form1->Memo1->document()->blockCount();
+}
+int ProgressLineCount() {
+    return Form2->Memo1->document()->blockCount();
+}
+
+struct Sample {
+    int Game = 0;
+    long Rss = 0;
+    long long Heap = 0;
+    int Log = 0;
+    int Progress = 0;
+};
+
+// ---- mouse, sent straight to the client area as the support's ClickAt does ----
+
+void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, Form1->ClientArea->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(Form1->ClientArea, &event);
+}
+
+enum class ClickStyle { Plain, Double, Right, DragOff };
+
+void Click(QPoint at, ClickStyle style) {
+    switch (style) {
+    case ClickStyle::Plain:
+        ClickAt(at.x(), at.y());
+        break;
+    case ClickStyle::Double:
+        SendMouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+        SendMouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        SendMouse(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        break;
+    case ClickStyle::Right:
+        SendMouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+        SendMouse(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        SendMouse(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+        break;
+    case ClickStyle::DragOff: {
+        // Pressed on the board, released off the client area: no click.
+        const QPointF away(-4, -4);
+        SendMouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+        SendMouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseMove, away, Qt::NoButton, Qt::LeftButton);
+        SendMouse(QEvent::MouseButtonRelease, away, Qt::LeftButton, Qt::NoButton);
+        break;
+    }
+    }
+}
+
+const char* StyleName(ClickStyle style) {
+    switch (style) {
+    case ClickStyle::Plain:
+        return "click";
+    case ClickStyle::Double:
+        return "double-click";
+    case ClickStyle::Right:
+        return "right click";
+    case ClickStyle::DragOff:
+        return "press and drag off";
+    }
+    return "?";
+}
+
+ClickStyle RandomStyle(Dice& roll) {
+    const int r = roll.Between(1, 100);
+    return r <= 85   ? ClickStyle::Plain
+           : r <= 92 ? ClickStyle::Double
+           : r <= 96 ? ClickStyle::Right
+                     : ClickStyle::DragOff;
+}
+
+void Settle() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The offscreen platform says this for every raise and size hint; it would bury the run's output.
+QtMessageHandler PreviousHandler = nullptr;
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith("This plugin does not support"))
+        return;
+    if (PreviousHandler)
+        PreviousHandler(type, context, message);
+}
+
+} // namespace
+
+class LongSessionTest : public QObject {
+    Q_OBJECT
+
+  public:
+    LongSessionTest() : Roll(TheSettings.Seed) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void manyGamesInOneProcess();
+
+  private:
+    // What the test expects of the game, kept from its own clicks and answers.
+    struct Model {
+        OneBased<std::int32_t, 81> Entries, Guesses, Solution;
+        OneBased<bool, 81> Given;
+        int Tool = NoTool;
+        int WheelRemainder = 0;
+        int Level = 4;
+        bool Guessing = false;
+        bool Playing = false;
+        bool Started = false;
+        bool Finished = false;
+        bool SubmitShown = false;
+        int FinishedSeconds = 0;
+        int LastSeconds = 0;
+        std::array<Record, 3> Records;
+    };
+    // How the next modal windows are answered.
+    struct Plan {
+        bool NewGameYes = true;
+        bool ClearAllYes = true;
+        std::optional<std::vector<char32_t>> Name; // none: Cancel
+        bool ResetScores = false;
+        bool ResetYes = false;
+    };
+    // What the modal windows of one event showed.
+    struct Seen {
+        QStringList Trail;
+        qint64 YesAt = -1;
+        qint64 GeneratedAt = -1;
+        int CorrectSeconds = -1;
+        QString CorrectTimeText;
+        bool RecordExpected = false;
+    };
+
+    // Events.
+    void Begin(const QString& what);
+    void Done();
+    void StartGame(bool yes, int command);
+    void ClickEvent(QPoint at, ClickStyle style);
+    void ToolButton(int button);
+    void Wheel(int delta);
+    void ToggleGuessing();
+    void Pause();
+    void ClearAll(bool yes);
+    void Solve();
+    void SubmitCorrect(bool viaMenu);
+    void SubmitWrong();
+    void SubmitIncomplete();
+    void BestTimesFromMenu();
+    void Wait();
+
+    // Play.
+    void PlayGame();
+    void RandomEvent();
+    void FillGrid(int wrongCell);
+    void PlaceInCell(int cell, int value);
+    void ChooseToolFor(int value);
+    QPoint RandomCellPoint(int cell);
+    QPoint RandomBoardPoint();
+    QPoint RandomMarginPoint();
+    std::vector<char32_t> RandomName();
+
+    // Checks.
+    void Expect(bool ok, const QString& what);
+    void CheckState();
+    void CheckScoreFile();
+    void CheckNewPuzzle();
+    bool Full() const;
+    void ApplyClick(QPoint at);
+
+    // Answers.
+    void Answer(QWidget* window, qint64 shownAt);
+    void AnswerBestTimes();
+    void PressButton(QWidget* window, const QString& text);
+
+    void TakeSample(int game);
+    void Report();
+
+    std::unique_ptr<GameSession> Session;
+    Dice Roll;
+    Model M;
+    Plan Next;
+    Seen Now;
+    QStringList Failures;
+    QString Action;
+    int Game = 0;
+    long Events = 0;
+    QElapsedTimer Clock;
+
+    // The score file as supplied, and where its best-times block starts.
+    QStringList OriginalLines;
+    int MarkerIndex = 0;
+
+    std::vector<double> GenerationMs;
+    std::vector<int> GenerationAttempts;
+    std::vector<Sample> Samples;
+    Sample Before;
+    long Clicks = 0, NewGames = 0, Submits = 0, Rejections = 0, Solves = 0, Pauses = 0,
+         ClearAlls = 0, Records = 0, Resets = 0, Abandoned = 0, Waits = 0;
+};
+
+// ---- answers ----
+
+bool LongSessionTest::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && window->isModal()) {
+            // Answered from its own event loop, which starts right after the show.
+            const qint64 shownAt = Clock.nsecsElapsed();
+            QPointer<QWidget> guard(window);
+            QTimer::singleShot(0, this, [this, guard, shownAt] {
+                if (guard && guard->isVisible())
+                    Answer(guard, shownAt);
+            });
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void LongSessionTest::PressButton(QWidget* window, const QString& text) {
+    if (QAbstractButton* button = FindButton(window, text)) {
+        button->click();
+        return;
+    }
+    Expect(false, "window '" + window->windowTitle() + "' has no button " + text);
+    if (auto* dialog = qobject_cast<QDialog*>(window))
+        dialog->reject();
+}
+
+void LongSessionTest::Answer(QWidget* window, qint64 shownAt) {
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+        const QString text = box->text();
+        Now.Trail << box->windowTitle() + "|" + text;
+        if (text == "Start a new puzzle?") {
+            if (Next.NewGameYes)
+                Now.YesAt = Clock.nsecsElapsed();
+            PressButton(box, Next.NewGameYes ? "Yes" : "No");
+        } else if (text == "Clear all inserted values?") {
+            PressButton(box, Next.ClearAllYes ? "Yes" : "No");
+        } else if (text == "Reset the best scores?") {
+            if (Next.ResetYes)
+                M.Records.fill({"", 86400});
+            PressButton(box, Next.ResetYes ? "Yes" : "No");
+        } else if (text.startsWith("Correct. Your time is ")) {
+            // Play has stopped, so this is the time the best-times flow compares.
+            Expect(!Form1->Timer1.isActive() && !GameState.Playing,
+                   "the clock still runs under the result message");
+            Now.CorrectSeconds = GameState.ElapsedSeconds;
+            Now.CorrectTimeText = QString::fromStdString(GameState.TimeText);
+            Now.RecordExpected = Now.CorrectSeconds < M.Records[LevelIndex(M.Level)].Seconds;
+            PressButton(box, "OK");
+        } else if (text == "Puzzle solved incorrectly, press OK to continue.") {
+            PressButton(box, "OK");
+        } else {
+            Expect(false, "unexpected message: " + box->windowTitle() + "|" + text);
+            PressButton(box, box->buttons().isEmpty() ? "OK" : box->buttons().first()->text());
+        }
+        return;
+    }
+    if (auto* input = qobject_cast<QInputDialog*>(window)) {
+        Now.Trail << "Name";
+        Expect(input->windowTitle() == "New Best time" && input->textValue() == "Anonymous",
+               "the name box is not as designed");
+        QString stored = "Anonymous";
+        if (Next.Name) {
+            const std::vector<char32_t>& name = *Next.Name;
+            const qsizetype kept = std::min<qsizetype>(15, qsizetype(name.size()));
+            stored = QString::fromUcs4(name.data(), kept);
+            TypeAndPress(QString::fromUcs4(name.data(), qsizetype(name.size())), "OK")(input);
+        } else {
+            PressButton(input, "Cancel");
+        }
+        M.Records[LevelIndex(M.Level)] = {stored, Now.CorrectSeconds};
+        ++Records;
+        return;
+    }
+    if (window == Form3) {
+        const QStringList lines = Form3->Lines();
+        Now.Trail << Form3->windowTitle() + "|" + lines.join('/');
+        if (lines.value(0) == "New puzzle generated.") {
+            Now.GeneratedAt = shownAt;
+            Expect(!Form1->isEnabled() && !Form1->Timer1.isActive() && !Form2->isVisible(),
+                   "waiting for OK, the main window takes input or the clock runs");
+        } else {
+            Expect(GameState.Playing && !Form1->Timer1.isActive(),
+                   "during the pause the clock runs or play has stopped");
+        }
+        Form3->Button1->click();
+        return;
+    }
+    if (window == Form4) {
+        Now.Trail << "Best times";
+        AnswerBestTimes();
+        return;
+    }
+    Expect(false, QString("unexpected modal window %1 '%2'")
+                      .arg(window->metaObject()->className(), window->windowTitle()));
+    if (auto* dialog = qobject_cast<QDialog*>(window))
+        dialog->reject();
+}
+
+void LongSessionTest::AnswerBestTimes() {
+    QStringList names, times;
+    for (const Record& record : M.Records) {
+        names << record.Name;
+        times << " " + TimeTextFor(record.Seconds);
+    }
+    Expect(Form4->Memo2->toPlainText() == names.join("\n\n"),
+           "best-times window shows names '" + Form4->Memo2->toPlainText() + "', expected '" +
+               names.join("\n\n") + "'");
+    Expect(Form4->Memo3->toPlainText() == times.join("\n\n"),
+           "best-times window shows times '" + Form4->Memo3->toPlainText() + "', expected '" +
+               times.join("\n\n") + "'");
+    if (Next.ResetScores) {
+        Resets += Next.ResetYes;
+        Form4->Button2->click(); // asks, and closes on either answer
+    } else {
+        Form4->Button1->click();
+    }
+}
+
+// ---- checks ----
+
+void LongSessionTest::Expect(bool ok, const QString& what) {
+    if (!ok)
+        Failures << what;
+}
+
+bool LongSessionTest::Full() const {
+    for (int i = 1; i <= 81; ++i)
+        if (M.Entries[i] == 0)
+            return false;
+    return true;
+}
+
+void LongSessionTest::CheckScoreFile() {
+    TScoreLines lines;
+    try {
+        lines.LoadFromFile(ScoreFileName);
+        const int k = LocateMarker(lines);
+        const std::array<BestTimeRecord, 3> read = ReadBestTimes(lines, k);
+        Expect(k == MarkerIndex,
+               QString("score file: marker at %1, was %2").arg(k).arg(MarkerIndex));
+        Expect(
+            lines.Count() == OriginalLines.size(),
+            QString("score file: %1 lines, was %2").arg(lines.Count()).arg(OriginalLines.size()));
+        for (int i = 0; i < std::min<int>(lines.Count(), OriginalLines.size()); ++i)
+            if (i <= MarkerIndex || i > MarkerIndex + 6)
+                Expect(lines.Get(i) == OriginalLines[i],
+                       QString("score file: line %1 changed to '%2'").arg(i).arg(lines.Get(i)));
+        for (int j = 0; j < 3; ++j) {
+            Expect(read[j].Name == M.Records[j].Name && read[j].Seconds == M.Records[j].Seconds &&
+                       lines.Get(k + 2 + 2 * j) == QString::number(M.Records[j].Seconds),
+                   QString("score file: level %1 holds '%2' %3, expected '%4' %5")
+                       .arg(j)
+                       .arg(read[j].Name)
+                       .arg(read[j].Seconds)
+                       .arg(M.Records[j].Name)
+                       .arg(M.Records[j].Seconds));
+        }
+    } catch (const std::exception& error) {
+        Expect(false, QString("score file does not parse: ") + error.what());
+    }
+}
+
+void LongSessionTest::CheckState() {
+    if (M.Started) {
+        Expect(Solution == M.Solution && Given == M.Given, "the puzzle changed during the game");
+        for (int i = 1; i <= 81; ++i)
+            if (Given[i])
+                Expect(GameState.Entries[i] == Solution[i],
+                       QString("given cell %1 changed").arg(i));
+    }
+    for (int i = 1; i <= 81; ++i) {
+        const int entry = GameState.Entries[i], guess = GameState.Guesses[i];
+        Expect(entry >= 0 && entry <= 9 && guess >= 0 && guess <= 9,
+               QString("cell %1 holds entry %2, guess %3").arg(i).arg(entry).arg(guess));
+        Expect(entry == M.Entries[i] && guess == M.Guesses[i],
+               QString("cell %1 holds entry %2 and guess %3, the clicks gave %4 and %5")
+                   .arg(i)
+                   .arg(entry)
+                   .arg(guess)
+                   .arg(M.Entries[i])
+                   .arg(M.Guesses[i]));
+    }
+
+    const int tool = GameState.SelectedValue;
+    Expect(tool == NoTool || (tool >= 1 && tool <= 9) || tool == EraseTool,
+           QString("SelectedValue %1").arg(tool));
+    Expect(tool == M.Tool, QString("tool %1, expected %2").arg(tool).arg(M.Tool));
+    QAbstractButton* down = Form1->ToolGroup->checkedButton();
+    Expect(M.Tool == NoTool ? down == nullptr
+                            : down == Form1->SpeedButtons[M.Tool == EraseTool ? 9 : M.Tool - 1],
+           "the tool button that is down is not the tool");
+    Expect(Form1->CheckBox1->isChecked() == M.Guessing, "\"Just guessing\" is not as set");
+
+    Expect(Form1->Button2->isVisible() == M.SubmitShown,
+           QString("Submit button %1, expected %2")
+               .arg(Form1->Button2->isVisible() ? "shown" : "hidden",
+                    M.SubmitShown ? "shown" : "hidden"));
+    Expect(Form1->Submit1->isEnabled() == M.SubmitShown, "menu item Submit not as the button");
+
+    Expect(GameState.Playing == M.Playing, QString("Playing is %1").arg(GameState.Playing));
+    Expect(Form1->Timer1.isActive() == M.Playing, "the clock does not match the phase");
+    Expect(Form1->Pause1->isEnabled() == M.Playing && Form1->Solve1->isEnabled() == M.Playing &&
+               Form1->Clearall1->isEnabled() == M.Playing,
+           "Pause, Solve, Clear all not enabled as the phase");
+    Expect(Form1->Print1->isEnabled() == M.Started, "Print enabled before a game or off after");
+    if (M.Finished)
+        Expect(GameState.ElapsedSeconds == M.FinishedSeconds, "the clock went on after the end");
+    if (M.Playing) {
+        Expect(GameState.ElapsedSeconds >= M.LastSeconds, "the clock went backwards");
+        if (GameState.ElapsedSeconds > 0)
+            Expect(Form1->Label1->text() == "Time: " + TimeTextFor(GameState.ElapsedSeconds),
+                   "status line '" + Form1->Label1->text() + "'");
+        M.LastSeconds = GameState.ElapsedSeconds;
+    }
+
+    Expect(GameState.ShownPerBlock == M.Level, "the level changed");
+    Expect(Form1->Easy1->isChecked() == (M.Level == 5) &&
+               Form1->Medium1->isChecked() == (M.Level == 4) &&
+               Form1->Hard1->isChecked() == (M.Level == 3),
+           "the level's check marks");
+
+    Expect(Form1->isEnabled() && QApplication::activeModalWidget() == nullptr &&
+               !Form2->isVisible() && !Form3->isVisible() && !Form4->isVisible(),
+           "a window is left open or the main window is off");
+    Expect(!GameState.ResultPending && !ResetRequested, "a flag of the best-times flow stays set");
+    CheckScoreFile();
+}
+
+void LongSessionTest::CheckNewPuzzle() {
+    // Every row, column and block of the solution holds 1 to 9 once.
+    std::array<int, 27> units{};
+    for (int i = 1; i <= 81; ++i) {
+        const int bit = 1 << Solution[i];
+        units[RowOf(i) - 1] |= bit;
+        units[9 + ColumnOf(i) - 1] |= bit;
+        units[18 + BlockOf(i) - 1] |= bit;
+    }
+    for (int u = 0; u < 27; ++u)
+        Expect(units[u] == 0x3FE, QString("the new solution breaks a rule in unit %1").arg(u));
+    std::array<int, 9> givens{};
+    for (int i = 1; i <= 81; ++i) {
+        givens[BlockOf(i) - 1] += Given[i];
+        Expect(GameState.Entries[i] == (Given[i] ? Solution[i] : 0) && GameState.Guesses[i] == 0,
+               QString("new puzzle: cell %1 does not start as its given or empty").arg(i));
+    }
+    for (int b = 0; b < 9; ++b)
+        Expect(givens[b] == M.Level, QString("new puzzle: block %1 has %2 givens, level %3")
+                                         .arg(b + 1)
+                                         .arg(givens[b])
+                                         .arg(M.Level));
+}
+
+// ---- events ----
+
+void LongSessionTest::Begin(const QString& what) {
+    Action = what;
+    Now = Seen();
+}
+
+void LongSessionTest::Done() {
+    ++Events;
+    CheckState();
+    if (!Failures.isEmpty())
+        throw SessionFailure{Failures.join("\n  ")};
+}
+
+void LongSessionTest::ApplyClick(QPoint at) {
+    if (!M.Playing)
+        return;
+    const bool inside =
+        at.x() >= BoardFirst && at.y() >= BoardFirst && at.x() <= BoardLast && at.y() <= BoardLast;
+    const int column = ColumnAt(at.x()), row = ColumnAt(at.y());
+    if (inside && column && row) {
+        const int i = column + (row - 1) * 9;
+        if (!M.Given[i]) {
+            if (!M.Guessing && M.Entries[i] == 0)
+                M.Entries[i] = M.Tool;
+            if (M.Guessing && M.Guesses[i] == 0)
+                M.Guesses[i] = M.Tool;
+            if (M.Tool == EraseTool)
+                M.Entries[i] = M.Guesses[i] = 0;
+        }
+    }
+    M.SubmitShown = Full();
+}
+
+void LongSessionTest::ClickEvent(QPoint at, ClickStyle style) {
+    Begin(QString("%1 at %2,%3").arg(StyleName(style)).arg(at.x()).arg(at.y()));
+    Click(at, style);
+    Settle();
+    ++Clicks;
+    if (style == ClickStyle::Plain || style == ClickStyle::Double)
+        ApplyClick(at); // a double-click is one click
+    Expect(Now.Trail.isEmpty(), "a click opened " + Now.Trail.join(", "));
+    Done();
+}
+
+void LongSessionTest::ToolButton(int button) {
+    Begin(QString("tool button %1").arg(button));
+    ChooseTool(button);
+    Settle();
+    M.Tool = button == 10 ? EraseTool : button;
+    Done();
+}
+
+void LongSessionTest::Wheel(int delta) {
+    Begin(QString("wheel %1").arg(delta));
+    TurnWheel(delta);
+    Settle();
+    // Whole notches only; what is left of a turn counts with the next one.
+    M.WheelRemainder += delta;
+    while (M.WheelRemainder >= 120) { // away from the player: the previous digit
+        M.WheelRemainder -= 120;
+        M.Tool = M.Tool == NoTool || M.Tool == 1 || M.Tool == EraseTool ? 9 : M.Tool - 1;
+    }
+    while (M.WheelRemainder <= -120) { // towards the player: the next digit
+        M.WheelRemainder += 120;
+        M.Tool = M.Tool >= 9 ? 1 : M.Tool + 1;
+    }
+    Done();
+}
+
+void LongSessionTest::ToggleGuessing() {
+    Begin("Just guessing");
+    Form1->CheckBox1->click();
+    Settle();
+    M.Guessing = !M.Guessing;
+    Done();
+}
+
+void LongSessionTest::StartGame(bool yes, int command) {
+    QAction* items[] = {Form1->NewGame2, Form1->Easy1, Form1->Medium1, Form1->Hard1};
+    Begin(QString("%1, answered %2").arg(items[command]->text(), yes ? "Yes" : "No"));
+    Next.NewGameYes = yes;
+    const int progressBefore = ProgressLineCount();
+    Settle();
+    const long long h0 = HeapInUse(); const int l0 = LogLineCount(), p0 = ProgressLineCount();
+    items[command]->trigger();
+    Settle();
+    if (yes) std::printf("NEWDELTA %lld %d %d\n", HeapInUse() - h0, LogLineCount() - l0, ProgressLineCount() - p0);
+    if (!yes) {
+        Expect(Now.Trail == QStringList{"Confirm|Start a new puzzle?"},
+               "New answered No showed " + Now.Trail.join(", "));
+        Done();
+        return;
+    }
+    ++NewGames;
+    Expect(Now.Trail == QStringList{"Confirm|Start a new puzzle?",
+                                    "Paused|New puzzle generated.//Click OK to start."},
+           "New showed " + Now.Trail.join(", "));
+    if (Now.YesAt >= 0 && Now.GeneratedAt >= 0) {
+        GenerationMs.push_back(double(Now.GeneratedAt - Now.YesAt) / 1e6);
+        // Five progress lines for each attempt of the generator.
+        GenerationAttempts.push_back((ProgressLineCount() - progressBefore) / 5);
+        if (qEnvironmentVariableIsSet("TOLVANE_SESSION_TRACE"))
+            std::printf("    new game %ld: %.1f ms, %d attempts\n", NewGames, GenerationMs.back(),
+                        GenerationAttempts.back());
+    }
+    if (command > 0)
+        M.Level = 6 - command;
+    M.Solution = Solution;
+    M.Given = Given;
+    CheckNewPuzzle();
+    for (int i = 1; i <= 81; ++i) {
+        M.Entries[i] = Given[i] ? Solution[i] : 0;
+        M.Guesses[i] = 0;
+    }
+    // The tool and the Submit button stay as they were.
+    M.Guessing = false;
+    M.Playing = M.Started = true;
+    M.Finished = false;
+    M.LastSeconds = 0;
+    Expect(GameState.ElapsedSeconds <= 1, "a new game starts with time on the clock");
+    Done();
+}
+
+void LongSessionTest::Pause() {
+    Begin("Pause");
+    ++Pauses;
+    Form1->Pause1->trigger();
+    Settle();
+    Expect(Now.Trail == QStringList{"Paused|Game paused//Press OK to continue"},
+           "Pause showed " + Now.Trail.join(", "));
+    Done();
+}
+
+void LongSessionTest::ClearAll(bool yes) {
+    Begin(QString("Clear all, answered %1").arg(yes ? "Yes" : "No"));
+    ++ClearAlls;
+    Next.ClearAllYes = yes;
+    Form1->Clearall1->trigger();
+    Settle();
+    Expect(Now.Trail == QStringList{"Confirm|Clear all inserted values?"},
+           "Clear all showed " + Now.Trail.join(", "));
+    if (yes)
+        for (int i = 1; i <= 81; ++i) {
+            M.Entries[i] = M.Given[i] ? M.Solution[i] : 0;
+            M.Guesses[i] = 0;
+        }
+    Done();
+}
+
+void LongSessionTest::Solve() {
+    Begin("Solve");
+    ++Solves;
+    Form1->Solve1->trigger();
+    Settle();
+    Expect(Now.Trail.isEmpty(), "Solve showed " + Now.Trail.join(", "));
+    M.Entries = M.Solution;
+    M.Playing = M.SubmitShown = false;
+    M.Finished = true;
+    M.FinishedSeconds = GameState.ElapsedSeconds;
+    Expect(Form1->Label1->text() == "Solved by computer", "status line after Solve");
+    Done();
+}
+
+void LongSessionTest::SubmitCorrect(bool viaMenu) {
+    Begin(QString("Submit (%1), a correct grid").arg(viaMenu ? "menu" : "button"));
+    ++Submits;
+    Next.Name.reset();
+    if (Roll.Chance(0.7))
+        Next.Name = RandomName();
+    Next.ResetScores = Roll.Chance(0.3);
+    Next.ResetYes = Roll.Chance(0.5);
+    if (viaMenu)
+        Form1->Submit1->trigger();
+    else
+        Form1->Button2->click();
+    Settle();
+    const QStringList& trail = Now.Trail;
+    int at = 0;
+    Expect(trail.value(at++) == "Information|Correct. Your time is " + Now.CorrectTimeText,
+           "Submit showed " + trail.join(", "));
+    if (Now.CorrectSeconds > 0)
+        Expect(Now.CorrectTimeText == TimeTextFor(Now.CorrectSeconds),
+               "the time text is not the clock's");
+    if (Now.RecordExpected)
+        Expect(trail.value(at++) == "Name", "no name asked for a new best time");
+    Expect(trail.value(at++) == "Best times", "Submit showed " + trail.join(", "));
+    if (Next.ResetScores)
+        Expect(trail.value(at++) == "Confirm|Reset the best scores?",
+               "Reset scores showed " + trail.join(", "));
+    Expect(at == trail.size(), "Submit showed " + trail.join(", "));
+    M.Playing = M.SubmitShown = false;
+    M.Finished = true;
+    M.FinishedSeconds = Now.CorrectSeconds;
+    Done();
+}
+
+void LongSessionTest::SubmitWrong() {
+    Begin("Submit, a wrong grid");
+    ++Rejections;
+    Form1->Button2->click();
+    Settle();
+    Expect(Now.Trail == QStringList{"Information|Puzzle solved incorrectly, press OK to continue."},
+           "a wrong grid showed " + Now.Trail.join(", "));
+    Done();
+}
+
+void LongSessionTest::SubmitIncomplete() {
+    Begin("Submit, a grid with empty cells");
+    Form1->Button2->click();
+    Settle();
+    Expect(Now.Trail.isEmpty(), "Submit on empty cells showed " + Now.Trail.join(", "));
+    Done();
+}
+
+void LongSessionTest::BestTimesFromMenu() {
+    Begin("Best Times");
+    Next.ResetScores = Roll.Chance(0.3);
+    Next.ResetYes = Roll.Chance(0.5);
+    Form1->BestTimes1->trigger();
+    Settle();
+    QStringList expected{"Best times"};
+    if (Next.ResetScores)
+        expected << "Confirm|Reset the best scores?";
+    Expect(Now.Trail == expected, "Best Times showed " + Now.Trail.join(", "));
+    Done();
+}
+
+void LongSessionTest::Wait() {
+    Begin("a second of thought");
+    ++Waits;
+    const int before = GameState.ElapsedSeconds;
+    QTest::qWait(1100);
+    Settle();
+    Expect(M.Playing ? GameState.ElapsedSeconds > before : GameState.ElapsedSeconds == before,
+           QString("the clock went from %1 to %2").arg(before).arg(GameState.ElapsedSeconds));
+    Done();
+}
+
+// ---- play ----
+
+QPoint LongSessionTest::RandomCellPoint(int cell) {
+    const int column = ColumnOf(cell), row = RowOf(cell);
+    return {Cell * column + Roll.Between(1, Cell - 1), Cell * row + Roll.Between(1, Cell - 1)};
+}
+
+QPoint LongSessionTest::RandomMarginPoint() {
+    const QSize area = Form1->ClientArea->size();
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const QPoint at(Roll.Between(0, area.width() - 1), Roll.Between(0, area.height() - 1));
+        const bool onBoard = at.x() >= BoardFirst && at.x() <= BoardLast && at.y() >= BoardFirst &&
+                             at.y() <= BoardLast;
+        // Only the client area itself: the tool panel and the other children take their own.
+        if (!onBoard && Form1->ClientArea->childAt(at) == nullptr)
+            return at;
+    }
+    return {Roll.Between(0, BoardFirst - 1), Roll.Between(0, BoardLast)};
+}
+
+QPoint LongSessionTest::RandomBoardPoint() {
+    const int line = Cell * Roll.Between(2, 9);
+    const int edge = Roll.Chance(0.5) ? BoardFirst : BoardLast;
+    const int anywhere = Roll.Between(BoardFirst, BoardLast);
+    switch (Roll.Between(0, 6)) {
+    case 0:
+        return CellCentre(Roll.Between(1, 81));
+    case 1:
+    case 2:
+        return RandomCellPoint(Roll.Between(1, 81));
+    case 3: // on a line between two cells
+        return Roll.Chance(0.5) ? QPoint(line, anywhere) : QPoint(anywhere, line);
+    case 4: // where two lines cross
+        return {Cell * Roll.Between(2, 9), Cell * Roll.Between(2, 9)};
+    case 5: // on the board's outer edge
+        return Roll.Chance(0.5) ? QPoint(edge, anywhere) : QPoint(anywhere, edge);
+    default:
+        return RandomMarginPoint();
+    }
+}
+
+std::vector<char32_t> LongSessionTest::RandomName() {
+    static const std::u32string pool =
+        U"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"
+        U" -'.éßøЖλ漢字\U0001F600\U0001D11E";
+    std::vector<char32_t> name(std::size_t(Roll.Between(0, 20)));
+    for (char32_t& c : name)
+        c = pool[std::size_t(Roll.Between(0, int(pool.size()) - 1))];
+    return name;
+}
+
+void LongSessionTest::RandomEvent() {
+    static const int deltas[] = {120, -120, 60, -60, 240, -240, 30, -30, 90, -90, 360, -360, 15};
+    const int r = Roll.Between(1, 100);
+    if (r <= 28) {
+        ClickEvent(RandomBoardPoint(), RandomStyle(Roll));
+    } else if (r <= 40) {
+        ToolButton(Roll.Between(1, 10));
+    } else if (r <= 52) {
+        Wheel(deltas[Roll.Between(0, int(std::size(deltas)) - 1)]);
+    } else if (r <= 59) {
+        ToggleGuessing();
+    } else if (r <= 70) {
+        // Erase a cell that holds something, in either mode.
+        std::vector<int> filled;
+        for (int i = 1; i <= 81; ++i)
+            if (!M.Given[i] && (M.Entries[i] || M.Guesses[i]))
+                filled.push_back(i);
+        if (M.Tool != EraseTool)
+            ToolButton(10);
+        ClickEvent(filled.empty()
+                       ? RandomCellPoint(Roll.Between(1, 81))
+                       : RandomCellPoint(filled[Roll.Between(0, int(filled.size()) - 1)]),
+                   ClickStyle::Plain);
+    } else if (r <= 86) {
+        // A value, right or wrong, in a random cell.
+        if (Roll.Chance(0.5))
+            ToolButton(Roll.Between(1, 9));
+        ClickEvent(RandomCellPoint(Roll.Between(1, 81)), ClickStyle::Plain);
+    } else if (r <= 89) {
+        if (M.Playing)
+            Pause();
+        else
+            ClickEvent(RandomBoardPoint(), ClickStyle::Plain);
+    } else if (r <= 92) {
+        if (M.Playing)
+            ClearAll(Roll.Chance(0.6));
+        else
+            ClickEvent(RandomBoardPoint(), ClickStyle::Plain);
+    } else if (r <= 93) {
+        BestTimesFromMenu();
+    } else if (r <= 95) {
+        Wait();
+    } else {
+        ClickEvent(RandomMarginPoint(), ClickStyle::Plain);
+    }
+}
+
+void LongSessionTest::ChooseToolFor(int value) {
+    if (value == EraseTool || Roll.Chance(0.5)) {
+        if (M.Tool != value || Roll.Chance(0.2))
+            ToolButton(value == EraseTool ? 10 : value);
+        return;
+    }
+    // By the wheel, whole or half notches, the short way round.
+    for (int turns = 0; M.Tool != value && turns < 40; ++turns) {
+        bool next;
+        if (M.Tool >= 1 && M.Tool <= 9)
+            next = (value - M.Tool + 9) % 9 <= 4;
+        else
+            next = value <= 5;
+        const int size = Roll.Chance(0.3) ? 60 : 120;
+        Wheel(next ? -size : size);
+    }
+    Expect(M.Tool == value, QString("the wheel never reached tool %1").arg(value));
+}
+
+void LongSessionTest::PlaceInCell(int cell, int value) {
+    if (M.Entries[cell] != 0) {
+        ChooseToolFor(EraseTool);
+        if (Roll.Chance(0.2))
+            ToggleGuessing(); // Erase works in both modes
+        ClickEvent(RandomCellPoint(cell), ClickStyle::Plain);
+    }
+    if (M.Guessing)
+        ToggleGuessing();
+    ChooseToolFor(value);
+    // Now and then on a line that belongs to this cell.
+    QPoint at = RandomCellPoint(cell);
+    const int column = ColumnOf(cell);
+    if (column % 2 == 0 && Roll.Chance(0.15))
+        at.setX(Cell * (column + Roll.Between(0, 1)));
+    ClickEvent(at, Roll.Chance(0.05) ? ClickStyle::Double : ClickStyle::Plain);
+}
+
+// Puts the solution into every open cell by clicks, `wrongCell` (when not 0) getting a wrong
+// value instead, placed last.
+void LongSessionTest::FillGrid(int wrongCell) {
+    const int wrongValue = wrongCell ? M.Solution[wrongCell] % 9 + 1 : 0;
+    std::vector<int> cells;
+    for (int i = 1; i <= 81; ++i)
+        if (!M.Given[i] && i != wrongCell && M.Entries[i] != M.Solution[i])
+            cells.push_back(i);
+    Roll.Shuffle(cells);
+    for (int i : cells)
+        PlaceInCell(i, M.Solution[i]);
+    if (wrongCell && M.Entries[wrongCell] != wrongValue)
+        PlaceInCell(wrongCell, wrongValue);
+    // Nothing was missing: a click beside the board runs the check.
+    if (!M.SubmitShown)
+        ClickEvent(RandomMarginPoint(), ClickStyle::Plain);
+}
+
+void LongSessionTest::PlayGame() {
+    static const int commands[] = {0, 0, 0, 0, 0, 0, 1, 2, 3};
+    const int command = commands[Roll.Between(0, 8)];
+    if (Roll.Chance(0.08))
+        StartGame(false, command);
+    StartGame(true, command);
+    for (int n = Roll.Between(3, 30); n > 0; --n)
+        RandomEvent();
+
+    const int ending = Roll.Between(1, 100);
+    if (ending <= 10) {
+        Solve();
+    } else if (ending <= 14) {
+        ++Abandoned; // the next New comes during play
+    } else {
+        std::vector<int> open;
+        for (int i = 1; i <= 81; ++i)
+            if (!M.Given[i])
+                open.push_back(i);
+        const int wrongCell = Roll.Chance(0.15) ? open[Roll.Between(0, int(open.size()) - 1)] : 0;
+        FillGrid(wrongCell);
+        if (wrongCell) {
+            SubmitWrong();
+            PlaceInCell(wrongCell, M.Solution[wrongCell]);
+        }
+        if (Roll.Chance(0.06)) {
+            // Clear all leaves Submit shown on a grid with empty cells: it does nothing.
+            ClearAll(true);
+            SubmitIncomplete();
+            FillGrid(0);
+        }
+        if (M.SubmitShown)
+            SubmitCorrect(Roll.Chance(0.4));
+    }
+    for (int n = Roll.Between(0, 4); n > 0; --n)
+        RandomEvent();
+}
+
+// ---- the run ----
+
+void LongSessionTest::TakeSample(int game) {
+    Settle();
+    Samples.push_back({game, RssKiB(), HeapInUse(), LogLineCount(), ProgressLineCount()});
+}
+
+void LongSessionTest::initTestCase() {
+    PrepareApplication();
+    PreviousHandler = qInstallMessageHandler(QuietHandler);
+    std::printf("session: %d games, seed %llu (replay with --games %d --seed %llu)\n",
+                TheSettings.Games, static_cast<unsigned long long>(TheSettings.Seed),
+                TheSettings.Games, static_cast<unsigned long long>(TheSettings.Seed));
+    std::fflush(stdout);
+    Session = std::make_unique<GameSession>();
+    SeedRandom(TheSettings.Seed);
+    Form1->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    qApp->installEventFilter(this);
+    Clock.start();
+
+    TScoreLines lines;
+    try {
+        lines.LoadFromFile(ScoreFileName);
+        MarkerIndex = LocateMarker(lines);
+        for (int i = 0; i < lines.Count(); ++i)
+            OriginalLines << lines.Get(i);
+        for (int j = 0; j < 3; ++j)
+            M.Records[j] = {OriginalLines[MarkerIndex + 1 + 2 * j],
+                            OriginalLines[MarkerIndex + 2 + 2 * j].toInt()};
+    } catch (const std::exception& error) {
+        QFAIL(error.what());
+    }
+    M.Level = GameState.ShownPerBlock;
+}
+
+void LongSessionTest::cleanupTestCase() {
+    qApp->removeEventFilter(this);
+    Session.reset();
+    qInstallMessageHandler(PreviousHandler);
+}
+
+void LongSessionTest::manyGamesInOneProcess() {
+    const int games = TheSettings.Games;
+    QElapsedTimer run;
+    run.start();
+    try {
+        // Before the first game: clicks are ignored, the tools and the wheel work.
+        for (int n = 0; n < 6; ++n)
+            RandomEvent();
+        TakeSample(0);
+        Before = Samples.back();
+        const int every = std::max(1, games / 10);
+        for (Game = 1; Game <= games; ++Game) {
+            PlayGame();
+            TakeSample(Game);
+            if (Game % every == 0 || Game == games) {
+                const Sample& s = Samples.back();
+                std::printf("  game %4d: %7ld events, %6.1f s, RSS %6ld KiB, heap %7lld KiB, "
+                            "log %6d lines, progress %6d lines\n",
+                            Game, Events, double(run.elapsed()) / 1000, s.Rss, s.Heap / 1024, s.Log,
+                            s.Progress);
+                std::fflush(stdout);
+            }
+        }
+    } catch (const SessionFailure& failure) {
+        QFAIL(qPrintable(QString("seed %1, game %2, event %3 (%4):\n  %5")
+                             .arg(TheSettings.Seed)
+                             .arg(Game)
+                             .arg(Events + 1)
+                             .arg(Action, failure.Why)));
+    }
+    const double seconds = double(run.elapsed()) / 1000;
+
+    // What the two logs that the game keeps by design weigh: measured by emptying them once the
+    // run is over.
+    Settle();
+    const Sample end = Samples.back();
+    const long long heapWithLogs = HeapInUse();
+    Form1->Memo1->clear();
+    Form2->Memo1->clear();
+    Settle();
+    const double bytesPerLine =
+        double(heapWithLogs - HeapInUse()) / std::max(1, end.Log + end.Progress);
+
+    // NewGame over the first and the last ten games, also per attempt of the generator, whose
+    // count varies from puzzle to puzzle.
+    const std::size_t n = GenerationMs.size(), tail = std::min<std::size_t>(10, n);
+    auto timing = [&](std::size_t from) {
+        double ms = 0, attempts = 0;
+        for (std::size_t i = from; i < from + tail; ++i) {
+            ms += GenerationMs[i];
+            attempts += GenerationAttempts[i];
+        }
+        return std::pair{ms / double(std::max<std::size_t>(1, tail)), ms / std::max(1.0, attempts)};
+    };
+    const auto [firstMs, firstPerAttempt] = timing(0);
+    const auto [lastMs, lastPerAttempt] = timing(n - tail);
+
+    // Growth is measured from a game past the start, once the caches of fonts, styles and
+    // pixmaps have filled.
+    const int baseGame = std::max(1, std::min(10, games / 5));
+    const int measured = std::max(1, games - baseGame);
+    const Sample& base = Samples[std::size_t(baseGame)];
+    const Sample& one = Samples[1];
+    const Sample& middle = Samples[std::size_t(games / 2)];
+    const double logGrowthKiB =
+        bytesPerLine * double(end.Log + end.Progress - base.Log - base.Progress) / 1024;
+    const double rssBeyondKiB = double(end.Rss - base.Rss) - logGrowthKiB;
+    const double heapBeyondKiB = double(end.Heap - base.Heap) / 1024 - logGrowthKiB;
+
+    std::printf(
+        "session: %d games (%ld started, %ld submitted, %ld rejected, %ld solved, %ld left), "
+        "%ld events (%ld clicks, %ld pauses, %ld clear all, %ld records, %ld resets, %ld waits) "
+        "in %.1f s\n",
+        games, NewGames, Submits, Rejections, Solves, Abandoned, Events, Clicks, Pauses, ClearAlls,
+        Records, Resets, Waits, seconds);
+    std::printf("  RSS KiB: start %ld, game 1 %ld, game %d %ld, game %d %ld\n", Before.Rss, one.Rss,
+                middle.Game, middle.Rss, end.Game, end.Rss);
+    std::printf("  heap in use KiB: start %lld, game 1 %lld, game %d %lld, game %d %lld\n",
+                Before.Heap / 1024, one.Heap / 1024, middle.Game, middle.Heap / 1024, end.Game,
+                end.Heap / 1024);
+    std::printf("  NewGame (Yes to the notification): first %zu games %.1f ms (%.2f ms an "
+                "attempt), last %zu games %.1f ms (%.2f ms an attempt)\n",
+                tail, firstMs, firstPerAttempt, tail, lastMs, lastPerAttempt);
+    std::printf("  logs: diagnostic %d lines, progress %d lines, %.0f bytes of heap a line, "
+                "%.0f KiB in all\n",
+                end.Log, end.Progress, bytesPerLine,
+                bytesPerLine * (end.Log + end.Progress) / 1024);
+    std::printf("  growth from game %d to %d: RSS %ld KiB, heap %lld KiB, the logs' share %.0f "
+                "KiB; beyond the logs RSS %.1f KiB a game, heap %.1f KiB a game\n",
+                baseGame, games, end.Rss - base.Rss, (end.Heap - base.Heap) / 1024, logGrowthKiB,
+                rssBeyondKiB / measured, heapBeyondKiB / measured);
+    std::fflush(stdout);
+
+    // A leak shows as growth with every game. The slack takes what the allocator keeps after a
+    // peak and the caches that fill once (pixmaps up to 10 MiB, glyphs).
+    const double boundKiB = 16 * 1024 + 64.0 * measured;
+    QVERIFY2(rssBeyondKiB <= boundKiB,
+             qPrintable(QString("RSS grew by %1 KiB beyond the logs over %2 games (bound %3 KiB)")
+                            .arg(rssBeyondKiB, 0, 'f', 0)
+                            .arg(measured)
+                            .arg(boundKiB, 0, 'f', 0)));
+}
+
+// Reads --games and --seed (or the environment) and passes the rest on to Qt Test.
+int main(int argc, char** argv) {
+    if (const char* games = std::getenv("TOLVANE_SESSION_GAMES"))
+        TheSettings.Games = std::max(1, std::atoi(games));
+    if (const char* seed = std::getenv("TOLVANE_SESSION_SEED"))
+        TheSettings.Seed = std::strtoull(seed, nullptr, 10);
+    std::vector<char*> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--games") == 0 && i + 1 < argc)
+            TheSettings.Games = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc)
+            TheSettings.Seed = std::strtoull(argv[++i], nullptr, 10);
+        else
+            rest.push_back(argv[i]);
+    }
+    // Qt Test ends a test function after five minutes; a long session needs longer.
+    if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT",
+                QByteArray::number(std::max(300, 8 * TheSettings.Games) * 1000));
+    int restCount = int(rest.size());
+    QApplication app(restCount, rest.data());
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    LongSessionTest test;
+    return QTest::qExec(&test, restCount, rest.data());
+}
+
+#include "LongSessionTest.moc"
