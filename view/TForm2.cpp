@@ -10,6 +10,8 @@ TForm2::TForm2(QWidget* mainWindow)
     : SecondaryForm(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
                     ClientSize, "Generating") {
     Memo1 = AddText({80, 24, 201, 105}, SansSerif(13, true));
+    // The progress text is kept for the whole run: no undo step for every line appended.
+    Memo1->setUndoRedoEnabled(false);
 }
 
 void TForm2::Show() {
@@ -31,7 +33,8 @@ void TForm2::AppendLine(const QString& line) {
     Memo1->appendPlainText(line);
     QScrollBar* bar = Memo1->verticalScrollBar();
     bar->setValue(bar->maximum());
-    PaintNow();
+    if (!LastPaint.isValid() || LastPaint.elapsed() >= PaintInterval)
+        PaintNow();
 }
 
 void TForm2::PaintNow() {
@@ -42,6 +45,7 @@ void TForm2::PaintNow() {
     // paint through; the lines of the next attempt will reach the screen either way.
     setAttribute(Qt::WA_Mapped);
     repaint();
+    LastPaint.start();
 }
 
 void ProgressLines::Append(std::string_view line) {

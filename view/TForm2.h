@@ -6,6 +6,8 @@
 #include "engine/TextLines.h"
 #include "view/SecondaryForm.h"
 
+#include <QElapsedTimer>
+
 class QPlainTextEdit;
 
 class TForm2 : public SecondaryForm {
@@ -20,8 +22,12 @@ class TForm2 : public SecondaryForm {
     void Show();
     void Hide();
 
-    // Appends one line at the end of the text, brings the end into view and paints it now.
+    // Appends one line at the end of the text and brings the end into view. The window is
+    // painted at once, unless it was painted less than PaintInterval ms ago: painting after every
+    // line would double the time a puzzle takes, while a paint every 40 ms already shows every
+    // attempt's blink to the eye.
     void AppendLine(const QString& line);
+    static constexpr int PaintInterval = 40;
 
     QPlainTextEdit* Memo1;
 
@@ -30,6 +36,7 @@ class TForm2 : public SecondaryForm {
 
   private:
     void PaintNow();
+    QElapsedTimer LastPaint;
 };
 
 // The progress text the generator writes to (`ProgressText`), shown in the progress window.

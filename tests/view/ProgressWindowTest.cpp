@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QThread>
 
 namespace {
 
@@ -90,6 +91,8 @@ class ProgressWindowTest : public QObject {
 
         // No event is handled from here on, as while the generator runs.
         for (int attempt = 1; attempt <= 8; ++attempt) {
+            // An attempt takes its time; the window paints at most every PaintInterval ms.
+            QThread::msleep(TForm2::PaintInterval + 5);
             const int before = paints.Paints;
             lines.Append(attempt % 2 ? "PLEASE" : "WAIT");
             lines.Append("Attempt " + std::to_string(attempt));
