@@ -162,6 +162,8 @@ void TForm1::CreateHiddenComponents() {
     Memo1->setGeometry(304, 8, 89, 289);
     Memo1->setFont(SansSerif(11));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The log only ever grows: an undo step for every line would add to it with each game.
+    Memo1->setUndoRedoEnabled(false);
     Memo1->hide();
 
     Panel2 = MakePanel(ClientArea, QRect(0, 384, 409, 17));
