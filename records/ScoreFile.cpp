@@ -17,6 +17,9 @@ const QString SoundOffText = QStringLiteral("ns");
 const QString MarkerText = QStringLiteral("high");
 constexpr int SoundLine = 3;
 constexpr int LevelCount = 3;
+// The file holds a few hundred bytes. Far more than that is no score file, and split into lines
+// it would take some 25 times its size in memory (a file of line breaks: 50 MB took 1.3 GB).
+constexpr qsizetype MostTextBytes = 1024 * 1024;
 
 int NameLine(int MarkerIndex, int level) {
     return MarkerIndex + 1 + 2 * level;
@@ -74,9 +77,21 @@ void TScoreLines::LoadFromFile(const QString& fileName) {
         ThrowOpenError(fileName,
                        QFileInfo(fileName).isDir() ? SystemReason(EISDIR) : file.errorString());
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        ThrowOpenError(fileName, file.errorString());
+    // The text ends at the first NUL, so reading stops there; a text beyond the limit is refused.
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray chunk = file.read(64 * 1024);
+        if (file.error() != QFileDevice::NoError)
+            ThrowOpenError(fileName, file.errorString());
+        if (chunk.isEmpty())
+            break;
+        const qsizetype nul = chunk.indexOf('\0');
+        bytes += nul < 0 ? chunk : chunk.left(nul);
+        if (bytes.size() > MostTextBytes)
+            ThrowOpenError(fileName, SystemReason(EFBIG));
+        if (nul >= 0)
+            break;
+    }
     Lines = SplitLines(bytes);
 }
 

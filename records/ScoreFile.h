@@ -19,7 +19,8 @@ inline const char* const ScoreFileName = "highscores.txc";
 class TScoreLines {
   public:
     // Replaces the whole content with the file's lines. Lines end at CR LF, a lone CR or a lone
-    // LF; a NUL byte ends the text. On failure the content stays as it was.
+    // LF; a NUL byte ends the text. A text of more than 1 MiB is refused as too large. On
+    // failure the content stays as it was.
     void LoadFromFile(const QString& fileName);
     QString Get(int index) const;
     // Replaces an existing line; the list keeps its length.

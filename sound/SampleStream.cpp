@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -23,8 +24,10 @@ TSampleStream::TSampleStream(const QString& fileName) {
         throw GameError(QString::fromUtf8(sf_strerror(nullptr)));
     Channels = info.channels;
     SampleRate = info.samplerate;
-    FrameCount = info.frames;
     FrameBytes = static_cast<qint64>(Channels) * static_cast<qint64>(sizeof(short));
+    // A stream of unknown length (a FLAC file without its sample count) claims SF_COUNT_MAX
+    // frames; cap it so that the size in bytes stays representable.
+    FrameCount = std::min<qint64>(info.frames, std::numeric_limits<qint64>::max() / FrameBytes);
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 

@@ -90,7 +90,9 @@ template <typename Step> std::optional<QString> Failure(Step step) {
 
 void RequireLoaded(const Lines& expected, const char* when) {
     Require(ScoreLines.Count() == static_cast<int>(expected.size()), when,
-            QStringLiteral("%1 lines loaded, %2 expected").arg(ScoreLines.Count()).arg(expected.size()));
+            QStringLiteral("%1 lines loaded, %2 expected")
+                .arg(ScoreLines.Count())
+                .arg(expected.size()));
     for (int i = 0; i < ScoreLines.Count(); ++i)
         Require(ScoreLines.Get(i) == QString::fromLocal8Bit(expected[static_cast<size_t>(i)]), when,
                 QStringLiteral("line %1: '%2'").arg(i).arg(ScoreLines.Get(i)));
@@ -169,8 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteFile(input.File);
     const Lines lines = ReferenceLines(input.File);
 
-    const std::optional<QString> loadFailure =
-        Failure([] { ScoreLines.LoadFromFile(FileName); });
+    const std::optional<QString> loadFailure = Failure([] { ScoreLines.LoadFromFile(FileName); });
     Require(!loadFailure, "a readable file loads", loadFailure.value_or(QString()));
     RequireLoaded(lines, "the loaded lines are the reference's");
 

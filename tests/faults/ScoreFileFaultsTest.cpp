@@ -1,0 +1,416 @@
+// Faults on the score file, through the game's own windows and flows: a read-only folder, a
+// full disk, the file replaced by a folder, by a dangling link or by 50 MB of data. In every
+// case the game shows its error box with the file's path and the system's reason, never
+// crashes or hangs, and the stored best times stay exactly as they were.
+
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "engine/GameState.h"
+#include "platform/MessageBoxes.h"
+#include "records/ScoreFile.h"
+#include "tests/fuzz/Reference.h"
+#include "tests/support/GameSession.h"
+#include "tests/support/ModalHelper.h"
+#include "view/TForm4.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#ifndef TOLVANE_ASSETS_DIR
+#error "TOLVANE_ASSETS_DIR must name the folder of the game's supplied files"
+#endif
+
+namespace {
+
+const QString FileName = QString::fromLatin1(ScoreFileName);
+
+// Records set earlier, lines of the player's own around them.
+const QByteArray Stored = "Tolvane best times\r\nkept line\r\n\r\ns\r\nhigh\r\n"
+                          "Ann\r\n300\r\nBo\r\n400\r\nCy\r\n500\r\ntrailing line\r\n";
+
+// What came up in answer to one step: the window and, for a message box, its caption and text.
+struct Shown {
+    bool MessageBox = false;
+    bool BestTimesWindow = false;
+    QString Caption, Text;
+};
+
+// Answers a message box or the best-times window with OK, noting which it was.
+Answer Note(Shown& shown) {
+    return [&shown](QWidget* window) {
+        shown.MessageBox = qobject_cast<QMessageBox*>(window) != nullptr;
+        shown.BestTimesWindow = window == Form4;
+        Press("OK", &shown.Caption, &shown.Text)(window);
+    };
+}
+
+QString OpenError(const QString& path, int error) {
+    return QStringLiteral("Cannot open file \"%1\". %2")
+        .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QString CreateError(const QString& path, int error) {
+    return QStringLiteral("Cannot create file \"%1\". %2")
+        .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// A correct Easy game of 100 seconds, beating every stored time, and the name typed.
+void FinishRecordGame(Shown& after, const QString& name = "Tester") {
+    AnswerInOrder({TypeAndPress(name, "OK"), Note(after)});
+    GameState.ShownPerBlock = 5;
+    GameState.ElapsedSeconds = 100;
+    GameState.ResultPending = true;
+    RunHandler([] { Form1->ShowBestTimes(); });
+}
+
+// Best Times from the menu.
+void OpenBestTimes(Shown& shown) {
+    AnswerInOrder({Note(shown)});
+    Form1->BestTimes1->trigger();
+}
+
+// Closing the main window writes the sound setting.
+void CloseMainWindow(Shown& shown) {
+    AnswerInOrder({Note(shown)});
+    Form1->close();
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                  QDir::System);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("Cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+// Copies the supplied sounds into a folder, so that the start-up check passes there.
+void CopySounds(const QString& folder) {
+    const QDir assets(TOLVANE_ASSETS_DIR);
+    for (const QString& name : assets.entryList({"*.wav"}, QDir::Files))
+        if (!QFile::copy(assets.filePath(name), folder + "/" + name))
+            qFatal("Cannot copy %s", qPrintable(name));
+}
+
+long PeakResidentKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Runs this test binary's function `name` again as user nobody, for the cases that need a
+// user whom file permissions bind. Returns the reason when that cannot be done.
+QString RunAsNobody(const QString& name) {
+    if (QStandardPaths::findExecutable("setpriv").isEmpty())
+        return "setpriv (util-linux) is missing";
+    const QString program = QCoreApplication::applicationFilePath();
+    if (QProcess::execute("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "test",
+                                      "-x", program}) != 0)
+        return "user nobody cannot reach " + program;
+    // A home of its own for the fonts' cache.
+    QTemporaryDir home;
+    if (::chown(QFile::encodeName(home.path()).constData(), 65534, 65534) != 0)
+        return "cannot hand a home folder to nobody";
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CACHE_HOME", home.path());
+    environment.remove("XDG_RUNTIME_DIR");
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", program, name});
+    if (!child.waitForFinished(120000))
+        child.kill();
+    child.waitForFinished();
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        QTest::qFail(qPrintable(QString("%1 failed as user nobody").arg(name)), __FILE__, __LINE__);
+    return {};
+}
+
+} // namespace
+
+class ScoreFileFaultsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() { SeenMessages().clear(); }
+
+    // The folder cannot be written: the record and the close both fail with the system's
+    // reason, the best-times window does not open after the failed save, and the file stays.
+    void readOnlyFolder() {
+        if (geteuid() == 0) {
+            // Root writes into a read-only folder anyway.
+            const QString reason = RunAsNobody("readOnlyFolder");
+            if (!reason.isEmpty())
+                QSKIP(qPrintable("Running as root, and " + reason));
+            return;
+        }
+        GameSession session(GameSession::Files::Supplied, false);
+        session.Folder.Write(FileName, Stored);
+        session.Start();
+        const QString folder = session.Folder.Path();
+        const QStringList before = Entries(folder);
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+
+        Shown record, menu, close;
+        FinishRecordGame(record);
+        OpenBestTimes(menu);
+        CloseMainWindow(close);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        const QString failure = ErrorBoxText(CreateError(session.Folder.Path(FileName), EACCES));
+        QVERIFY(record.MessageBox);
+        QCOMPARE(record.Caption, QString("Tolvane"));
+        QCOMPARE(record.Text, failure);
+        // Reading still works: the menu shows the old records.
+        QVERIFY(menu.BestTimesWindow);
+        QCOMPARE(Form4->Memo2->toPlainText(), QString("Ann\n\nBo\n\nCy"));
+        QVERIFY(close.MessageBox);
+        QCOMPARE(close.Text, failure);
+        QCOMPARE(session.Folder.Read(FileName), Stored);
+        QCOMPARE(Entries(folder), before);
+    }
+
+    // The disk is full: a tmpfs of its own, filled up. The record fails with "No space left on
+    // device", leaves the old file whole and no temporary file; once there is room again the
+    // same record goes through.
+    void fullDisk() {
+        if (geteuid() != 0)
+            QSKIP("Mounting a small file system for the full disk needs root");
+        GameSession session(GameSession::Files::None, false);
+        const QString disk = session.Folder.Path("disk");
+        QVERIFY(QDir().mkdir(disk));
+        if (::mount("tolvane-faults", QFile::encodeName(disk).constData(), "tmpfs", 0,
+                    "size=1m,mode=0700") != 0)
+            QSKIP(qPrintable(QString("Cannot mount a tmpfs here: ") + std::strerror(errno)));
+        struct Unmount {
+            QString Path, Back;
+            ~Unmount() {
+                QDir::setCurrent(Back);
+                ::umount2(QFile::encodeName(Path).constData(), MNT_DETACH);
+            }
+        } unmount{disk, session.Folder.Path()};
+        QVERIFY(QDir::setCurrent(disk));
+        CopySounds(disk);
+        QFile score(disk + "/" + FileName);
+        QVERIFY(score.open(QIODevice::WriteOnly) && score.write(Stored) == Stored.size());
+        score.close();
+        // Fill what is left.
+        QFile filler(disk + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        filler.close();
+        session.Start();
+
+        Shown record;
+        FinishRecordGame(record);
+        QVERIFY(record.MessageBox);
+        QCOMPARE(record.Text, ErrorBoxText(CreateError(disk + "/" + FileName, ENOSPC)));
+        QCOMPARE(ReadAll(FileName), Stored);
+        QCOMPARE(Entries(disk).filter(FileName), QStringList{FileName});
+
+        QVERIFY(QFile::remove(disk + "/filler"));
+        Shown again;
+        FinishRecordGame(again, "Roomy");
+        QVERIFY(again.BestTimesWindow);
+        QCOMPARE(Form4->Memo2->toPlainText(), QString("Roomy\n\nBo\n\nCy"));
+        QByteArray expected = Stored;
+        expected.replace("Ann\r\n300", "Roomy\r\n100");
+        QCOMPARE(ReadAll(FileName), expected);
+        QCOMPARE(Entries(disk).filter(FileName), QStringList{FileName});
+    }
+
+    // Something that is not a readable score file in its place: every use of the file shows the
+    // open error, from start-up to the close, and nothing is written over it.
+    void notAFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("error");
+        QTest::newRow("a folder") << "folder" << EISDIR;
+        QTest::newRow("a dangling link") << "dangling link" << ENOENT;
+    }
+    void notAFile() {
+        QFETCH(QString, kind);
+        QFETCH(int, error);
+        GameSession session(GameSession::Files::Supplied, false);
+        const QString path = session.Folder.Path(FileName);
+        QVERIFY(QFile::remove(path));
+        if (kind == "folder") {
+            QVERIFY(QDir().mkdir(path));
+            session.Folder.Write(FileName + "/inside", "kept");
+        } else {
+            QVERIFY(QFile::link("gone/highscores.txc", path));
+        }
+        const QStringList before = Entries(session.Folder.Path());
+        const QString failure = ErrorBoxText(OpenError(path, error));
+
+        Shown start, record, menu, close;
+        AnswerInOrder({Note(start)});
+        session.Start();
+        // The failed read at start-up leaves no record to beat but the flow's own load fails
+        // first anyway.
+        AnswerInOrder({Note(record)});
+        GameState.ShownPerBlock = 5;
+        GameState.ElapsedSeconds = 100;
+        GameState.ResultPending = true;
+        RunHandler([] { Form1->ShowBestTimes(); });
+        OpenBestTimes(menu);
+        CloseMainWindow(close);
+
+        for (const Shown* shown : {&start, &record, &menu, &close}) {
+            QVERIFY(shown->MessageBox);
+            QCOMPARE(shown->Caption, QString("Tolvane"));
+            QCOMPARE(shown->Text, failure);
+        }
+        QCOMPARE(Entries(session.Folder.Path()), before);
+        if (kind == "folder") {
+            QCOMPARE(Entries(path), QStringList{"inside"});
+            QCOMPARE(session.Folder.Read(FileName + "/inside"), QByteArray("kept"));
+        } else {
+            QVERIFY(QFileInfo(path).isSymLink());
+            QVERIFY(!QFileInfo::exists(session.Folder.Path("gone")));
+        }
+    }
+
+    // A link to a score file elsewhere: a record is written to the file it points to, and the
+    // link stays a link.
+    void linkedScoreFile() {
+        GameSession session(GameSession::Files::Supplied, false);
+        QTemporaryDir elsewhere;
+        const QString target = elsewhere.filePath(FileName);
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Stored) == Stored.size());
+        file.close();
+        const QString path = session.Folder.Path(FileName);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::link(target, path));
+        session.Start();
+
+        Shown record;
+        FinishRecordGame(record);
+        QVERIFY(record.BestTimesWindow);
+        QVERIFY(QFileInfo(path).isSymLink());
+        QByteArray expected = Stored;
+        expected.replace("Ann\r\n300", "Tester\r\n100");
+        QCOMPARE(ReadAll(target), expected);
+        QCOMPARE(Entries(elsewhere.path()), QStringList{FileName});
+    }
+
+    // 50 MB in place of the score file. Every use must end in moments with little memory:
+    // random bytes (a NUL soon ends the text), bytes without a NUL, nothing but line breaks.
+    void fiftyMegabytes_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("random bytes") << "random";
+        QTest::newRow("random bytes without NUL") << "no NUL";
+        QTest::newRow("line breaks") << "line breaks";
+    }
+    void fiftyMegabytes() {
+        QFETCH(QString, kind);
+        GameSession session(GameSession::Files::Supplied, false);
+        const QString path = session.Folder.Path(FileName);
+        constexpr qint64 Size = 50 * 1024 * 1024;
+        QByteArray head; // the beginning, for the reference
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QRandomGenerator random(20240607);
+            QByteArray block(1 << 20, '\n');
+            for (qint64 written = 0; written < Size; written += block.size()) {
+                if (kind != "line breaks") {
+                    random.fillRange(reinterpret_cast<quint32*>(block.data()), block.size() / 4);
+                    if (kind == "no NUL")
+                        block.replace('\0', '\1');
+                }
+                if (head.isEmpty())
+                    head = block;
+                QVERIFY(file.write(block) == block.size());
+            }
+        }
+        const QByteArray before = ReadAll(path).left(1 << 20);
+        QCOMPARE(before, head);
+
+        // What the game must say: the text ends at the first NUL; a text beyond what a score
+        // file could be is refused as too large. The close writes the sound setting back, the
+        // lines before the NUL only, when there is a line 3 to write it to.
+        QString startFailure, menuFailure, closeFailure;
+        QByteArray afterClose = head;
+        const qsizetype nul = head.indexOf('\0');
+        if (nul < 0) {
+            startFailure = menuFailure = closeFailure = ErrorBoxText(OpenError(path, EFBIG));
+        } else {
+            std::vector<QByteArray> lines = ReferenceLines(head);
+            const int count = static_cast<int>(lines.size());
+            bool marker = false;
+            for (int i = 1; i < count && !marker; ++i)
+                marker = lines[static_cast<size_t>(i)] == "high";
+            QVERIFY2(!marker, "the random bytes hold a marker; pick another seed");
+            menuFailure = ErrorBoxText(QString("List index out of bounds (%1)").arg(count));
+            if (count <= 3) {
+                startFailure = closeFailure = ErrorBoxText("List index out of bounds (3)");
+            } else {
+                lines[3] = "ns"; // line 3 was not "s", so sound is off
+                afterClose.clear();
+                for (const QByteArray& line : lines)
+                    afterClose += line + "\r\n";
+            }
+        }
+
+        const long peakBefore = PeakResidentKiB();
+        QElapsedTimer clock;
+        clock.start();
+        Shown start, menu, close;
+        if (!startFailure.isEmpty())
+            AnswerInOrder({Note(start)});
+        session.Start();
+        const qint64 startMs = clock.restart();
+        OpenBestTimes(menu);
+        const qint64 menuMs = clock.restart();
+        if (!closeFailure.isEmpty())
+            AnswerInOrder({Note(close)});
+        Form1->close();
+        const qint64 closeMs = clock.elapsed();
+        const long grownMiB = (PeakResidentKiB() - peakBefore) / 1024;
+        qInfo("%s: start %lld ms, best times %lld ms, close %lld ms; peak memory grew %ld MiB; "
+              "best times said: %s",
+              qPrintable(kind), startMs, menuMs, closeMs, grownMiB, qPrintable(menu.Text));
+
+        QCOMPARE(start.Text, startFailure);
+        QVERIFY(menu.MessageBox);
+        QCOMPARE(menu.Text, menuFailure);
+        QCOMPARE(close.Text, closeFailure);
+        if (closeFailure.isEmpty()) {
+            QCOMPARE(ReadAll(path), afterClose);
+        } else {
+            QCOMPARE(QFileInfo(path).size(), Size);
+            QCOMPARE(ReadAll(path).left(1 << 20), before);
+        }
+        QCOMPARE(Entries(session.Folder.Path()).filter(FileName), QStringList{FileName});
+        for (qint64 ms : {startMs, menuMs, closeMs})
+            QVERIFY2(ms < 5000, qPrintable(QString("took %1 ms").arg(ms)));
+        QVERIFY2(grownMiB < 100, qPrintable(QString("peak memory grew %1 MiB").arg(grownMiB)));
+    }
+};
+
+QTEST_MAIN(ScoreFileFaultsTest)
+#include "ScoreFileFaultsTest.moc"
