@@ -6,7 +6,7 @@
 #include "app/TForm1.h"
 #include "engine/GameState.h"
 #include "tests/support/GamePlay.h"
-#include "tests/support/GameSession.h"
+#include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
 
 #include <QAction>
@@ -17,16 +17,9 @@
 #include <QTest>
 #include <QToolButton>
 
-class CellInputTest : public QObject {
+class CellInputTest : public GameWindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase() { PrepareApplication(); }
-    void init() {
-        SeenMessages().clear();
-        Session = std::make_unique<GameSession>();
-        Session->ShowMainWindow();
-    }
-    void cleanup() { Session.reset(); }
 
     void toolButtonsSetTheToolAndStayDown() {
         QCOMPARE(GameState.SelectedValue, 0);
@@ -223,9 +216,6 @@ class CellInputTest : public QObject {
         QTest::mouseClick(Form1->ClientArea, Qt::RightButton, {}, CellCentre(open));
         QCOMPARE(GameState.Entries[open], 0);
     }
-
-  private:
-    std::unique_ptr<GameSession> Session;
 };
 
 QTEST_MAIN(CellInputTest)

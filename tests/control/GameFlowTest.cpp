@@ -7,7 +7,7 @@
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "tests/support/GamePlay.h"
-#include "tests/support/GameSession.h"
+#include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"
@@ -41,16 +41,9 @@ void ExpectPlayCommands(bool enabled) {
 
 } // namespace
 
-class GameFlowTest : public QObject {
+class GameFlowTest : public GameWindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase() { PrepareApplication(); }
-    void init() {
-        SeenMessages().clear();
-        Session = std::make_unique<GameSession>();
-        Session->ShowMainWindow();
-    }
-    void cleanup() { Session.reset(); }
 
     void newGameRunsFromQuestionToPlay() {
         const QColor face = Form1->palette().color(QPalette::Button);
@@ -411,9 +404,6 @@ class GameFlowTest : public QObject {
         QVERIFY(SeenMessages().isEmpty());
         QCOMPARE(Session->Folder.Read("highscores.txc").split('\n').at(3), QByteArray("s\r"));
     }
-
-  private:
-    std::unique_ptr<GameSession> Session;
 };
 
 QTEST_MAIN(GameFlowTest)

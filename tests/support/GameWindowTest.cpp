@@ -1,0 +1,17 @@
+#include "tests/support/GameWindowTest.h"
+
+#include "tests/support/ModalHelper.h"
+
+void GameWindowTest::initTestCase() {
+    PrepareApplication();
+}
+
+void GameWindowTest::init() {
+    SeenMessages().clear();
+    Session = std::make_unique<GameSession>();
+    Session->ShowMainWindow();
+}
+
+void GameWindowTest::cleanup() {
+    Session.reset();
+}
