@@ -142,7 +142,7 @@ class TForm1 : public QMainWindow {
     void CreateToolPanel();
     void CreateHiddenComponents();
     void ConnectHandlers();
-    void ChooseLevel(QAction* level, int shownPerBlock);
+    void ChooseLevel(int shownPerBlock);
     void ShowLevelChecks();
     void PrepareNewPuzzle();
     void PlayIfSoundOn(const char* fileName);

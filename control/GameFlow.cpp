@@ -79,26 +79,24 @@ void TForm1::ShowLevelChecks() {
     Hard1->setChecked(GameState.ShownPerBlock == 3);
 }
 
-void TForm1::ChooseLevel(QAction* level, int shownPerBlock) {
+void TForm1::ChooseLevel(int shownPerBlock) {
     // The menu has already toggled the item's mark; the level decides it, not the click.
     ShowLevelChecks();
     if (!Confirm(this, "Start a new puzzle?"))
         return;
-    Easy1->setChecked(level == Easy1);
-    Medium1->setChecked(level == Medium1);
-    Hard1->setChecked(level == Hard1);
     GameState.ShownPerBlock = shownPerBlock;
+    ShowLevelChecks();
     NewGame();
 }
 
 void TForm1::Easy1Click() {
-    ChooseLevel(Easy1, 5);
+    ChooseLevel(5);
 }
 void TForm1::Medium1Click() {
-    ChooseLevel(Medium1, 4);
+    ChooseLevel(4);
 }
 void TForm1::Hard1Click() {
-    ChooseLevel(Hard1, 3);
+    ChooseLevel(3);
 }
 
 void TForm1::Clearall1Click() {
