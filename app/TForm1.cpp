@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <chrono>
 
@@ -258,11 +259,11 @@ void TForm1::AutoSize() {
 }
 
 void TForm1::SetMinimizeIcon(bool shown) {
-    if (windowFlags().testFlag(Qt::WindowMinimizeButtonHint) == shown)
-        return;
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowMinimizeButtonHint, shown);
-    // Changing a window flag hides the window.
-    if (wasVisible)
-        show();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowMinimizeButtonHint, shown);
+    // Only the title bar's hints change. Setting the widget's flags would re-create the native
+    // window: it would vanish from the screen and the window manager would place it anew.
+    overrideWindowFlags(flags);
+    if (QWindow* native = windowHandle())
+        native->setFlags(flags);
 }

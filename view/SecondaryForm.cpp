@@ -1,7 +1,9 @@
 #include "view/SecondaryForm.h"
 
 #include "platform/Fonts.h"
+#include "platform/WindowFrame.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,39 +39,61 @@ int SecondaryForm::ShowModal() {
 }
 
 void SecondaryForm::setVisible(bool visible) {
-    if (visible && !isVisible())
+    const bool opening = visible && !isVisible();
+    if (opening)
         PlaceBeforeShowing();
     else if (!visible && isVisible())
-        LastPosition = pos();
+        LastPosition = FrameOnScreen(*this).topLeft();
     QDialog::setVisible(visible);
+    // Whatever had the focus when the window closed, Enter and Space answer OK when it opens.
+    if (opening && OkButton)
+        OkButton->setFocus(Qt::OtherFocusReason);
 }
 
+void SecondaryForm::SetOkButton(QPushButton* button) {
+    OkButton = button;
+    button->setFocus();
+}
+
+// Places the window by its outer frame. The native window is made first, so that the frame the
+// window manager gave it at an earlier showing is known.
 void SecondaryForm::PlaceBeforeShowing() {
-    if (ShownBefore) {
-        move(LastPosition);
-        return;
+    create();
+    const QMargins frame = ExpectedFrameExtents();
+    if (!ShownBefore) {
+        ShownBefore = true;
+        LastPosition = CentredOver(MainFrame(), size().grownBy(frame));
     }
-    ShownBefore = true;
-    QRect main;
-    QMargins frame;
-    if (MainWindow) {
-        const QWidget* window = MainWindow->window();
-        main = window->frameGeometry();
-        // This window's frame is known only once the window manager has framed it; until then
-        // the main window's frame is the best guess of its size.
-        const QRect inner = window->geometry();
-        frame = QMargins(inner.left() - main.left(), inner.top() - main.top(),
-                         main.right() - inner.right(), main.bottom() - inner.bottom());
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        main = screen->availableGeometry();
-    }
-    const QSize outer = size().grownBy(frame);
-    move(CentredOver(main, outer));
+    MoveFrameTo(*this, LastPosition, frame);
+}
+
+QRect SecondaryForm::MainFrame() const {
+    if (MainWindow)
+        return FrameOnScreen(*MainWindow->window());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->availableGeometry();
+    return {};
+}
+
+// Until this window has been framed once, the main window's frame, drawn by the same window
+// manager, is the best guess of its own.
+QMargins SecondaryForm::ExpectedFrameExtents() const {
+    const QMargins own = FrameExtents(*this);
+    if (!own.isNull() || !MainWindow)
+        return own;
+    return FrameExtents(*MainWindow->window());
 }
 
 void SecondaryForm::keyPressEvent(QKeyEvent* event) {
     // No cancel button: Escape must not close the window as QDialog would.
     if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    // No default button: Enter presses the button that has the focus, as Space does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
         event->accept();
         return;
     }
@@ -83,6 +107,13 @@ void SecondaryForm::changeEvent(QEvent* event) {
         !testAttribute(Qt::WA_ForceDisabled))
         setEnabled(true);
     QDialog::changeEvent(event);
+}
+
+void SecondaryForm::closeEvent(QCloseEvent* event) {
+    // The close box acts like OK. Accepting the close would also destroy the native window, and a
+    // new one would come back where the window manager puts it, not where the player left it.
+    event->ignore();
+    hide();
 }
 
 QPlainTextEdit* SecondaryForm::AddText(QRect geometry, const QFont& font, QWidget* parent) {
@@ -114,5 +145,7 @@ QLabel* SecondaryForm::AddLabel(QPoint position, const QString& text, const QFon
 QPushButton* SecondaryForm::AddButton(QRect geometry, const QString& text) {
     auto* button = new QPushButton(text, this);
     button->setGeometry(geometry);
+    // Not a default button: Enter belongs to the button with the focus (keyPressEvent).
+    button->setAutoDefault(false);
     return button;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // What the five secondary windows share: a fixed client area on the button-face background,
-// 11-pixel "MS Sans Serif" text, no default or cancel button (Escape does nothing), centred over
+// 11-pixel "MS Sans Serif" text, no default or cancel button (Escape does nothing, Enter presses
+// the button that has the focus, and the OK button has it whenever the window opens), centred over
 // the main window at its first showing and back where it was left at every later one. Each window
-// is made once at start-up and only hidden and shown again afterwards.
+// is made once at start-up and only hidden and shown again afterwards: closing it only hides it.
 
 #include <QDialog>
 #include <QPoint>
@@ -32,6 +33,10 @@ class SecondaryForm : public QDialog {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    // The button that has the focus whenever the window opens.
+    void SetOkButton(QPushButton* button);
 
     // Controls as the windows were designed; children of this window unless `parent` is given.
     QPlainTextEdit* AddText(QRect geometry, const QFont& font, QWidget* parent = nullptr);
@@ -40,9 +45,13 @@ class SecondaryForm : public QDialog {
 
   private:
     void PlaceBeforeShowing();
+    QRect MainFrame() const;
+    QMargins ExpectedFrameExtents() const;
 
     QWidget* MainWindow;
+    QPushButton* OkButton = nullptr;
     bool ShownBefore = false;
+    // Where the window's outer frame stood when it was last hidden.
     QPoint LastPosition;
 };
 

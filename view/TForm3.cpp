@@ -10,7 +10,7 @@ TForm3::TForm3(QWidget* mainWindow)
     Memo1 = AddText({128, 24, 201, 73}, SansSerif(13, true));
     SetLines({"New puzzle generated.", "", "Click OK to start."});
     Button1 = AddButton({184, 112, 75, 25}, "OK");
-    Button1->setFocus();
+    SetOkButton(Button1);
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
 }
 
@@ -23,5 +23,5 @@ QStringList TForm3::Lines() const {
 }
 
 void TForm3::Button1Click() {
-    close();
+    hide();
 }

@@ -25,19 +25,19 @@ TForm4::TForm4(QWidget* mainWindow)
     Button2 = AddButton({48, 232, 81, 25}, "Reset scores");
     Button1 = AddButton({240, 232, 81, 25}, "OK");
     setTabOrder(Button1, Button2);
-    Button1->setFocus();
+    SetOkButton(Button1);
     connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
 }
 
 void TForm4::Button1Click() {
-    close();
+    hide();
 }
 
 void TForm4::Button2Click() {
     RunHandler([this] {
         if (Confirm(this, "Reset the best scores?"))
             ResetRequested = true;
-        close();
+        hide();
     });
 }

@@ -46,7 +46,7 @@ TForm6::TForm6(QWidget* mainWindow)
     ScrollBox1->hide();
 
     Button1 = AddButton({160, 416, 75, 25}, "Ok");
-    Button1->setFocus();
+    SetOkButton(Button1);
     connect(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
 }
 
@@ -67,7 +67,7 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm6::Button1Click() {
-    close();
+    hide();
 }
 
 void ShowHowToPlay(TForm6& form) {

@@ -14,10 +14,10 @@ TForm7::TForm7(QWidget* mainWindow)
     Image1->SetTransparent(true);
     Label1 = AddLabel({224, 24}, "Tolvane", SansSerif(19, true));
     Button1 = AddButton({160, 184, 75, 25}, "Ok");
-    Button1->setFocus();
+    SetOkButton(Button1);
     connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
 }
 
 void TForm7::Button1Click() {
-    close();
+    hide();
 }
