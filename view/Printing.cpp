@@ -7,10 +7,12 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QGroupBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRadioButton>
 
 namespace {
 
@@ -63,6 +65,24 @@ void TForm1::PrintBoard(QPrinter& printer) {
         throw GameError(failure);
 }
 
+BoardPrintDialog::BoardPrintDialog(QPrinter* printer, QWidget* parent)
+    : QPrintDialog(printer, parent) {
+    setOption(QAbstractPrintDialog::PrintToFile, false);
+    setOption(QAbstractPrintDialog::PrintSelection, false);
+    setOption(QAbstractPrintDialog::PrintPageRange, false);
+    setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+}
+
+void BoardPrintDialog::setVisible(bool visible) {
+    QPrintDialog::setVisible(visible);
+    if (!visible)
+        return;
+    if (auto* all = findChild<QRadioButton*>("printAll"))
+        all->setChecked(true);
+    if (auto* range = findChild<QGroupBox*>("gbPrintRange"))
+        range->hide();
+}
+
 void TForm1::Print1Click() {
     if (!Confirm(this, "Do you want to print the current puzzle ?"))
         return;
@@ -70,11 +90,7 @@ void TForm1::Print1Click() {
         throw GameError("There is no default printer currently selected");
     if (!PrintDialog1) {
         Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        PrintDialog1 = std::make_unique<QPrintDialog>(Printer.get(), this);
-        PrintDialog1->setOption(QAbstractPrintDialog::PrintToFile, false);
-        PrintDialog1->setOption(QAbstractPrintDialog::PrintSelection, false);
-        PrintDialog1->setOption(QAbstractPrintDialog::PrintPageRange, false);
-        PrintDialog1->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        PrintDialog1 = std::make_unique<BoardPrintDialog>(Printer.get(), this);
     }
     if (PrintDialog1->exec() != QDialog::Accepted)
         return;

@@ -7,3 +7,16 @@
 // The printed size of an image on a printable page: the page's full height when the image then
 // fits across, otherwise its full width; halves rounded away from zero.
 QSize PrintSize(QSize image, QSize page);
+
+#include <QPrintDialog>
+
+// The print dialog of the game: printer, its properties and the number of copies. The board is
+// always one whole page, so the dialog offers no page range, current page or selection; Qt's
+// options for them leave the range controls in place when the dialog opens, so they are hidden
+// each time it opens.
+class BoardPrintDialog : public QPrintDialog {
+    Q_OBJECT
+  public:
+    BoardPrintDialog(QPrinter* printer, QWidget* parent);
+    void setVisible(bool visible) override;
+};

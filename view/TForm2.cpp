@@ -33,7 +33,10 @@ void TForm2::AppendLine(const QString& line) {
     Memo1->appendPlainText(line);
     QScrollBar* bar = Memo1->verticalScrollBar();
     bar->setValue(bar->maximum());
-    if (!LastPaint.isValid() || LastPaint.elapsed() >= PaintInterval)
+    // Painted only between attempts, so the bottom of every frame is a whole attempt.
+    ++LinesAppended;
+    const bool attemptComplete = LinesAppended % LinesPerAttempt == 0;
+    if (attemptComplete && (!LastPaint.isValid() || LastPaint.elapsed() >= PaintInterval))
         PaintNow();
 }
 

@@ -22,12 +22,14 @@ class TForm2 : public SecondaryForm {
     void Show();
     void Hide();
 
-    // Appends one line at the end of the text and brings the end into view. The window is
-    // painted at once, unless it was painted less than PaintInterval ms ago: painting after every
-    // line would double the time a puzzle takes, while a paint every 40 ms already shows every
-    // attempt's blink to the eye.
+    // Appends one line at the end of the text and brings the end into view. When the line ends
+    // an attempt, the window is painted at once, unless it was painted less than PaintInterval ms
+    // ago: painting after every line would triple the time a puzzle takes, while a paint every
+    // 40 ms already shows every attempt's blink to the eye.
     void AppendLine(const QString& line);
     static constexpr int PaintInterval = 40;
+    // Every attempt of the generator writes this many lines.
+    static constexpr int LinesPerAttempt = 5;
 
     QPlainTextEdit* Memo1;
 
@@ -37,6 +39,7 @@ class TForm2 : public SecondaryForm {
   private:
     void PaintNow();
     QElapsedTimer LastPaint;
+    long long LinesAppended = 0;
 };
 
 // The progress text the generator writes to (`ProgressText`), shown in the progress window.

@@ -12,10 +12,13 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -121,6 +124,28 @@ class PrintingTest : public QObject {
         QVERIFY(Form1->Panel1->isVisible());
         QVERIFY(Form1->Panel2->isHidden());
         QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+    }
+
+    void printDialogOffersNoPageRange() {
+        QPrinter printer(QPrinter::HighResolution);
+        BoardPrintDialog dialog(&printer, nullptr);
+        // Opened the way a player sees it: the options part unfolded.
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+                if (button->text().contains("Options"))
+                    button->click();
+            QStringList offered;
+            for (QAbstractButton* choice : dialog.findChildren<QRadioButton*>())
+                if (choice->isVisible() && choice->isEnabled() &&
+                    choice->objectName() != "printAll")
+                    if (choice->parentWidget()->objectName() == "gbPrintRange")
+                        offered << choice->text();
+            dialog.setProperty("offered", offered);
+            dialog.reject();
+        });
+        dialog.exec();
+        QCOMPARE(dialog.property("offered").toStringList(), QStringList());
+        QVERIFY(dialog.findChild<QRadioButton*>("printAll")->isChecked());
     }
 
     void printAnsweredNoDoesNothing() {
