@@ -1,5 +1,5 @@
 // The progress window: no way to close it, and the generator's lines, appended while the event
-// loop is held, painted at once with the newest at the bottom of the text box.
+// loop is held, painted as each attempt ends with the newest at the bottom of the text box.
 
 #include "engine/TextLines.h"
 #include "platform/Fonts.h"
@@ -93,10 +93,16 @@ class ProgressWindowTest : public QObject {
         for (int attempt = 1; attempt <= 8; ++attempt) {
             // An attempt takes its time; the window paints at most every PaintInterval ms.
             QThread::msleep(TForm2::PaintInterval + 5);
+            // Every attempt writes five lines; a frame that ends inside one would show the
+            // player a lone "PLEASE" or "WAIT" at the bottom.
             const int before = paints.Paints;
             lines.Append(attempt % 2 ? "PLEASE" : "WAIT");
+            lines.Append("Tests");
+            lines.Append("Blocks");
+            lines.Append("Refills");
+            QCOMPARE(paints.Paints, before);
             lines.Append("Attempt " + std::to_string(attempt));
-            QVERIFY2(paints.Paints > before, "an appended line was not painted at once");
+            QVERIFY2(paints.Paints > before, "a finished attempt was not painted at once");
 
             QPlainTextEdit* text = form.Memo1;
             const int last = text->document()->blockCount() - 1;
@@ -120,7 +126,7 @@ class ProgressWindowTest : public QObject {
                                         .arg(end.bottom())
                                         .arg(bottom)));
         }
-        // Sixteen lines do not fit: the first ones have scrolled out of view.
+        // Forty lines do not fit: the first ones have scrolled out of view.
         QVERIFY(form.Memo1->verticalScrollBar()->value() > 0);
         main.setEnabled(true);
         QVERIFY(form.isEnabled());
