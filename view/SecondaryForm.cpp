@@ -45,6 +45,7 @@ void SecondaryForm::setVisible(bool visible) {
     else if (!visible && isVisible())
         LastPosition = FrameOnScreen(*this).topLeft();
     QDialog::setVisible(visible);
+    JustOpened = opening;
     // Whatever had the focus when the window closed, Enter and Space answer OK when it opens.
     if (opening && OkButton)
         OkButton->setFocus(Qt::OtherFocusReason);
@@ -65,6 +66,15 @@ void SecondaryForm::PlaceBeforeShowing() {
         LastPosition = CentredOver(MainFrame(), size().grownBy(frame));
     }
     MoveFrameTo(*this, LastPosition, frame);
+}
+
+// Some window managers put a dialog over the middle of its owner by their own reckoning when it
+// opens. By the time they hand it the focus they have placed it, and it goes back where it
+// belongs; later moves are the player's.
+void SecondaryForm::ReturnToItsPlace() {
+    const QMargins frame = FrameExtents(*this);
+    if (!frame.isNull() && FrameOnScreen(*this).topLeft() != LastPosition)
+        MoveFrameTo(*this, LastPosition, frame);
 }
 
 QRect SecondaryForm::MainFrame() const {
@@ -106,6 +116,10 @@ void SecondaryForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange && !isEnabled() &&
         !testAttribute(Qt::WA_ForceDisabled))
         setEnabled(true);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && JustOpened) {
+        JustOpened = false;
+        ReturnToItsPlace();
+    }
     QDialog::changeEvent(event);
 }
 

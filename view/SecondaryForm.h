@@ -47,10 +47,13 @@ class SecondaryForm : public QDialog {
     void PlaceBeforeShowing();
     QRect MainFrame() const;
     QMargins ExpectedFrameExtents() const;
+    void ReturnToItsPlace();
 
     QWidget* MainWindow;
     QPushButton* OkButton = nullptr;
     bool ShownBefore = false;
+    // Opened and not yet handed the focus: where it stands is the window manager's doing.
+    bool JustOpened = false;
     // Where the window's outer frame stood when it was last hidden.
     QPoint LastPosition;
 };
