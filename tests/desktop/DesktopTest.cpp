@@ -4,9 +4,9 @@
 // and what the title bar offers. Every fact is read from the X server (xwininfo, xprop) and every
 // key goes through it (xdotool), so the window manager's focus decides where it lands.
 
+#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
-#include "app/ClientArea.h"
 #include "engine/GameState.h"
 #include "engine/TextLines.h"
 #include "tests/support/GameSession.h"
@@ -24,8 +24,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
@@ -94,10 +94,12 @@ QColor ScreenPixel(const QWidget* window, QPoint inWindow) {
     const auto number = [&info](const QString& label) {
         return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt();
     };
-    const QPoint p = QPoint(number("Absolute upper-left X"), number("Absolute upper-left Y")) +
-                     inWindow;
-    return QGuiApplication::primaryScreen()->grabWindow(0, p.x(), p.y(), 1, 1).toImage().pixelColor(
-        0, 0);
+    const QPoint p =
+        QPoint(number("Absolute upper-left X"), number("Absolute upper-left Y")) + inWindow;
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, p.x(), p.y(), 1, 1)
+        .toImage()
+        .pixelColor(0, 0);
 }
 
 QWidget* ActiveModal() {
@@ -131,7 +133,9 @@ class Steps : public QObject {
         Queue.push_back(std::move(step));
     }
     bool Done() const { return Queue.empty(); }
-    QString Pending() const { return Queue.empty() ? QString() : "still waiting for " + Queue.front().What; }
+    QString Pending() const {
+        return Queue.empty() ? QString() : "still waiting for " + Queue.front().What;
+    }
     QStringList Problems;
 
   private:
@@ -144,9 +148,9 @@ class Steps : public QObject {
             Queue.pop_front();
             Waiting.start();
             step.Act();
-        } else if (Waiting.elapsed() > 10000) {
-            Problems << "waited in vain for " + Queue.front().What + "; up: " +
-                            Describe(ActiveModal());
+        } else if (Waiting.elapsed() > 5000) {
+            Problems << "waited in vain for " + Queue.front().What +
+                            "; up: " + Describe(ActiveModal());
             Queue.clear();
             if (QWidget* modal = ActiveModal())
                 modal->close();
@@ -226,10 +230,8 @@ class DesktopTest : public QObject {
     void CheckMainWindowInPlace(const QString& when) {
         Expect(Mapped(Form1), "main window unmapped " + when);
         const QRect frame = Frame(Form1);
-        Expect(frame == MainFrame, QString("main window moved to %1,%2 %3")
-                                       .arg(frame.x())
-                                       .arg(frame.y())
-                                       .arg(when));
+        Expect(frame == MainFrame,
+               QString("main window moved to %1,%2 %3").arg(frame.x()).arg(frame.y()).arg(when));
     }
 
     // What the game asks for (the Motif functions) and, where the window manager follows that
@@ -251,9 +253,9 @@ class DesktopTest : public QObject {
                     [this, window, moveTo] {
                         CheckPlacement(window);
                         if (!moveTo.isNull()) {
-                            Run("xdotool", {"windowmove", "--sync", Id(window),
-                                            QString::number(moveTo.x()),
-                                            QString::number(moveTo.y())});
+                            Run("xdotool",
+                                {"windowmove", "--sync", Id(window), QString::number(moveTo.x()),
+                                 QString::number(moveTo.y())});
                             Expected[window] = Frame(window);
                         }
                         Type("Return");
@@ -320,6 +322,11 @@ class DesktopTest : public QObject {
         Watch.reset();
     }
 
+    void init() {
+        Problems.clear();
+        Script.Problems.clear();
+    }
+
     void noMaximizeOffered() {
         const QString allowed = Property(Form1, "_NET_WM_ALLOWED_ACTIONS");
         QVERIFY2(!allowed.contains("MAXIMIZE"), qPrintable(allowed));
@@ -348,7 +355,8 @@ class DesktopTest : public QObject {
                 ReturnOn(Form4);
                 Form1->BestTimes1->trigger();
             }
-            QVERIFY2(Script.Done(), qPrintable(Script.Pending() + Script.Problems.join('\n')));
+            QVERIFY2(Script.Done() && Script.Problems.isEmpty(),
+                     qPrintable(Script.Pending() + Script.Problems.join('\n')));
         }
         QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join('\n')));
     }
@@ -365,12 +373,14 @@ class DesktopTest : public QObject {
                     [] { Type("Return"); }});
         ReturnOn(Form4);
         Form1->Submit1->trigger();
-        QVERIFY2(Script.Done(), qPrintable(Script.Pending() + Script.Problems.join('\n')));
+        QVERIFY2(Script.Done() && Script.Problems.isEmpty(),
+                 qPrintable(Script.Pending() + Script.Problems.join('\n')));
         QCOMPARE(Form4->Memo2->toPlainText().section('\n', 2, 2), QString("Anonymous"));
 
-        Script.Add({"best times", [] { return IsUp(Form4); },
-                    // Clicked once this step is over: it opens a box of its own.
-                    [] { QTimer::singleShot(0, Form4->Button2, [] { Form4->Button2->click(); }); }});
+        Script.Add(
+            {"best times", [] { return IsUp(Form4); },
+             // Clicked once this step is over: it opens a box of its own.
+             [] { QTimer::singleShot(0, Form4->Button2, [] { Form4->Button2->click(); }); }});
         Script.Add({"the reset question", [] { return IsBox("Reset the best scores?"); },
                     [] {
                         auto* box = qobject_cast<QMessageBox*>(ActiveModal());
@@ -381,7 +391,8 @@ class DesktopTest : public QObject {
         Form1->BestTimes1->trigger();
         ReturnOn(Form4);
         Form1->BestTimes1->trigger();
-        QVERIFY2(Script.Done(), qPrintable(Script.Pending() + Script.Problems.join('\n')));
+        QVERIFY2(Script.Done() && Script.Problems.isEmpty(),
+                 qPrintable(Script.Pending() + Script.Problems.join('\n')));
         QCOMPARE(Form4->Memo2->toPlainText().section('\n', 2, 2), QString("Anonymous"));
         QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join('\n')));
     }
@@ -393,7 +404,8 @@ class DesktopTest : public QObject {
             command->trigger();
             ReturnOn(window);
             command->trigger();
-            QVERIFY2(Script.Done(), qPrintable(Script.Pending() + Script.Problems.join('\n')));
+            QVERIFY2(Script.Done() && Script.Problems.isEmpty(),
+                     qPrintable(Script.Pending() + Script.Problems.join('\n')));
         }
         QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join('\n')));
     }

@@ -27,7 +27,7 @@ export DISPLAY=":$n"
 for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The window manager with its own settings folder, so that no setting of the user's is read.
-HOME=$home XDG_CONFIG_HOME=$home "$wm" >"$home/wm.log" 2>&1 &
+HOME=$home XDG_CONFIG_HOME=$home XDG_CACHE_HOME=$home "$wm" >"$home/wm.log" 2>&1 &
 wmpid=$!
 # Ready once it announces itself on the root window.
 for _ in $(seq 100); do
