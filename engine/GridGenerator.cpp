@@ -34,30 +34,86 @@ BlockSets SetsOf(const OneBased<std::int32_t, 9>& values) {
     return sets;
 }
 
-// Order number n (0 to 9! - 1) read as the choices of a Fisher-Yates shuffle: a one-to-one
-// numbering, so a uniform n gives every order of 1 to 9 with the same chance.
+// Orders are numbered by how they split into rows: which values each row holds (one of the 1680
+// ways to share 1 to 9 out over three rows of three) and in which of its 6 orders each row puts
+// them. Number n = ((partition * 6 + first) * 6 + second) * 6 + third runs over 0 to 9! - 1 and
+// names every order once, so a uniform n gives every order with the same chance. The tables for
+// the tests are small enough to stay in the nearest cache while the refill loop runs: the row
+// sets of each partition, and the column bits of each row's three values in each of its orders.
+constexpr std::uint32_t PartitionCount = 1680; // 9! / (3! 3! 3!)
+constexpr std::uint32_t TripleCount = 84;      // sets of 3 values out of 9
+constexpr std::array<std::array<int, 3>, 6> RowOrders = {
+    {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}}};
+
+struct Partition {
+    std::uint32_t Rows;            // the row sets, as in BlockSets
+    std::uint16_t RowOrderBase[3]; // each row's first entry in RowOrderColumns
+};
+
+struct OrderTables {
+    std::array<std::array<std::int32_t, 3>, TripleCount> Triples;  // values, ascending
+    std::array<std::array<std::uint8_t, 3>, PartitionCount> Split; // each row's triple
+    std::array<Partition, PartitionCount> Partitions;
+    std::array<BlockSets, TripleCount * 6> RowOrderColumns; // a row's column bits, per order
+};
+
+OrderTables MakeOrderTables() {
+    OrderTables tables{};
+    std::uint32_t t = 0;
+    for (int a = 1; a <= 9; ++a)
+        for (int b = a + 1; b <= 9; ++b)
+            for (int c = b + 1; c <= 9; ++c)
+                tables.Triples[t++] = {a, b, c};
+    const auto bits = [&tables](std::uint32_t triple) {
+        std::uint32_t set = 0;
+        for (std::int32_t v : tables.Triples[triple])
+            set |= 1u << (v - 1);
+        return set;
+    };
+    std::uint32_t p = 0;
+    for (std::uint32_t first = 0; first < TripleCount; ++first)
+        for (std::uint32_t second = 0; second < TripleCount; ++second) {
+            if (bits(first) & bits(second))
+                continue;
+            std::uint32_t third = 0;
+            while (bits(third) != (0x1FFu & ~bits(first) & ~bits(second)))
+                ++third;
+            const std::array<std::uint32_t, 3> rows = {first, second, third};
+            Partition& partition = tables.Partitions[p];
+            partition.Rows = 0;
+            for (int r = 0; r < 3; ++r) {
+                tables.Split[p][r] = static_cast<std::uint8_t>(rows[r]);
+                partition.Rows |= bits(rows[r]) << (10 * r);
+                partition.RowOrderBase[r] = static_cast<std::uint16_t>(6 * rows[r]);
+            }
+            ++p;
+        }
+    for (t = 0; t < TripleCount; ++t)
+        for (std::uint32_t o = 0; o < 6; ++o) {
+            BlockSets columns = 0;
+            for (int c = 0; c < 3; ++c)
+                columns |= BlockSets{1} << (32 + 10 * c + tables.Triples[t][RowOrders[o][c]] - 1);
+            tables.RowOrderColumns[6 * t + o] = columns;
+        }
+    return tables;
+}
+
+const OrderTables& Tables() {
+    static const OrderTables tables = MakeOrderTables();
+    return tables;
+}
+
 OneBased<std::int32_t, 9> OrderValues(std::uint32_t n) {
+    const OrderTables& tables = Tables();
+    const std::uint32_t partition = n / 216;
+    const std::array<std::uint32_t, 3> orders = {n / 36 % 6, n / 6 % 6, n % 6};
     OneBased<std::int32_t, 9> values;
-    values.Items = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    for (std::uint32_t i = 8; i >= 1; --i) {
-        std::swap(values.Items[i], values.Items[n % (i + 1)]);
-        n /= i + 1;
+    for (int r = 0; r < 3; ++r) {
+        const auto& triple = tables.Triples[tables.Split[partition][r]];
+        for (int c = 0; c < 3; ++c)
+            values.Items[3 * r + c] = triple[RowOrders[orders[r]][c]];
     }
     return values;
-}
-
-// The sets of every order, worked out once. A refill is then one uniform draw below 9! and one
-// look-up: the refill loop of the last blocks runs millions of times per puzzle.
-std::vector<BlockSets> MakeOrderSets() {
-    std::vector<BlockSets> sets(PermutationCount);
-    for (std::uint32_t n = 0; n < PermutationCount; ++n)
-        sets[n] = SetsOf(OrderValues(n));
-    return sets;
-}
-
-const std::vector<BlockSets>& OrderSets() {
-    static const std::vector<BlockSets> sets = MakeOrderSets();
-    return sets;
 }
 
 // The order number each block drew last, or NotDrawn when its values came through the test seam.
@@ -71,12 +127,15 @@ OneBased<std::uint32_t, 9> Drawn = [] {
 
 // A refill from the random generator.
 struct RandomRefill {
-    const BlockSets* OrderSets;
+    const OrderTables& Tables;
     BorrowedRandom& Random;
     BlockSets operator()(int b) const {
-        const std::uint32_t n = Random.Below(PermutationCount);
-        Drawn[b] = n;
-        return OrderSets[n];
+        const auto [partition, first, second, third] = Random.Digits<PartitionCount, 6, 6, 6>();
+        Drawn[b] = ((partition * 6 + first) * 6 + second) * 6 + third;
+        const Partition& split = Tables.Partitions[partition];
+        return split.Rows | Tables.RowOrderColumns[split.RowOrderBase[0] + first] |
+               Tables.RowOrderColumns[split.RowOrderBase[1] + second] |
+               Tables.RowOrderColumns[split.RowOrderBase[2] + third];
     }
 };
 
@@ -177,7 +236,7 @@ void FillBlock(int b) {
         Drawn[b] = NotDrawn;
     } else {
         BorrowedRandom random;
-        Sets[b] = RandomRefill{OrderSets().data(), random}(b);
+        Sets[b] = RandomRefill{Tables(), random}(b);
     }
 }
 
@@ -196,7 +255,7 @@ void FitBlocks() {
         RunStages(SeamRefill{});
     else {
         BorrowedRandom random;
-        RunStages(RandomRefill{OrderSets().data(), random});
+        RunStages(RandomRefill{Tables(), random});
     }
     WriteDrawnValues();
 }

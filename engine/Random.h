@@ -2,6 +2,8 @@
 // The game's one pseudo-random generator (xoshiro256**), seeded once at start-up. Draws are
 // uniform: bounded draws use Lemire's multiply-and-reject, never a plain modulo.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 void SeedRandom(std::uint64_t seed);
@@ -70,6 +72,29 @@ class BorrowedRandom {
     BorrowedRandom& operator=(const BorrowedRandom&) = delete;
 
     std::uint32_t Below(std::uint32_t bound) { return random_detail::Below(state, bound); }
+
+    // A uniform draw below the product of Radices (below 2^32), given as its digits, the most
+    // significant first. It is Below(product) with the multiply split into one multiply per
+    // digit, so no digit costs a division: the same draw, the same rejections.
+    template <std::uint32_t... Radices> std::array<std::uint32_t, sizeof...(Radices)> Digits() {
+        constexpr std::uint64_t bound = (std::uint64_t{1} * ... * Radices);
+        static_assert(bound >= 1 && bound < (std::uint64_t{1} << 32));
+        constexpr std::uint32_t threshold =
+            static_cast<std::uint32_t>((std::uint64_t{1} << 32) % bound);
+        for (;;) {
+            std::uint32_t x = static_cast<std::uint32_t>(random_detail::Next(state) >> 32);
+            std::array<std::uint32_t, sizeof...(Radices)> digits;
+            std::size_t i = 0;
+            const auto digit = [&x](std::uint32_t radix) {
+                const std::uint64_t m = static_cast<std::uint64_t>(x) * radix;
+                x = static_cast<std::uint32_t>(m);
+                return static_cast<std::uint32_t>(m >> 32);
+            };
+            ((digits[i++] = digit(Radices)), ...);
+            if (x >= threshold) // x is now the low word of the whole multiply
+                return digits;
+        }
+    }
 
   private:
     random_detail::Xoshiro256 state;
