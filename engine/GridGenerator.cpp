@@ -125,25 +125,32 @@ OneBased<std::uint32_t, 9> Drawn = [] {
     return none;
 }();
 
+// A block as a refill leaves it: its sets, and its order number or NotDrawn.
+struct Filled {
+    BlockSets Sets;
+    std::uint32_t Order;
+};
+
 // A refill from the random generator.
 struct RandomRefill {
     const OrderTables& Tables;
     BorrowedRandom& Random;
-    BlockSets operator()(int b) const {
+    Filled operator()(int) const {
         const auto [partition, first, second, third] = Random.Digits<PartitionCount, 6, 6, 6>();
-        Drawn[b] = ((partition * 6 + first) * 6 + second) * 6 + third;
         const Partition& split = Tables.Partitions[partition];
-        return split.Rows | Tables.RowOrderColumns[split.RowOrderBase[0] + first] |
-               Tables.RowOrderColumns[split.RowOrderBase[1] + second] |
-               Tables.RowOrderColumns[split.RowOrderBase[2] + third];
+        const auto columns = [&](int r, std::uint32_t order) {
+            return Tables.RowOrderColumns[std::size_t{split.RowOrderBase[r]} + order];
+        };
+        return {split.Rows | columns(0, first) | columns(1, second) | columns(2, third),
+                ((partition * 6 + first) * 6 + second) * 6 + third};
     }
 };
 
 // A refill through the test seam: FillBlock itself.
 struct SeamRefill {
-    BlockSets operator()(int b) const {
+    Filled operator()(int b) const {
         FillBlock(b);
-        return Sets[b];
+        return {Sets[b], NotDrawn};
     }
 };
 
@@ -183,16 +190,17 @@ template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refil
 
     std::int32_t attempts = GameState.Attempts;
     const std::int32_t limit = GameState.AttemptLimit;
-    BlockSets sets = Sets[B];
-    unsigned failed = failures(sets);
+    Filled block = {Sets[B], Drawn[B]};
+    unsigned failed = failures(block.Sets);
     attempts += stepOne(failed);
     while (failed != 0 && attempts < limit) {
-        sets = refill(B);
+        block = refill(B);
         // Most refills already fail the first test: they skip the others.
-        failed = (sets & masks[0]) != 0 ? 1u : failures(sets);
+        failed = (block.Sets & masks[0]) != 0 ? 1u : failures(block.Sets);
         attempts += count + stepOne(failed);
     }
-    Sets[B] = sets;
+    Sets[B] = block.Sets;
+    Drawn[B] = block.Order;
     GameState.Attempts = attempts;
 }
 
@@ -237,7 +245,9 @@ void FillBlock(int b) {
         Drawn[b] = NotDrawn;
     } else {
         BorrowedRandom random;
-        Sets[b] = RandomRefill{Tables(), random}(b);
+        const Filled block = RandomRefill{Tables(), random}(b);
+        Sets[b] = block.Sets;
+        Drawn[b] = block.Order;
     }
 }
 
