@@ -57,59 +57,65 @@ struct OrderTables {
     std::array<BlockSets, TripleCount * 6> RowOrderColumns; // a row's column bits, per order
 };
 
-OrderTables MakeOrderTables() {
+constexpr OrderTables MakeOrderTables() {
     OrderTables tables{};
+    std::array<std::uint32_t, TripleCount> bits{}; // each triple as a set
+    std::array<std::uint8_t, 512> tripleOf{};      // and back
     std::uint32_t t = 0;
     for (int a = 1; a <= 9; ++a)
         for (int b = a + 1; b <= 9; ++b)
-            for (int c = b + 1; c <= 9; ++c)
-                tables.Triples[t++] = {a, b, c};
-    const auto bits = [&tables](std::uint32_t triple) {
-        std::uint32_t set = 0;
-        for (std::int32_t v : tables.Triples[triple])
-            set |= 1u << (v - 1);
-        return set;
-    };
+            for (int c = b + 1; c <= 9; ++c) {
+                tables.Triples[t] = {a, b, c};
+                bits[t] = 1u << (a - 1) | 1u << (b - 1) | 1u << (c - 1);
+                tripleOf[bits[t]] = static_cast<std::uint8_t>(t);
+                ++t;
+            }
     std::uint32_t p = 0;
     for (std::uint32_t first = 0; first < TripleCount; ++first)
         for (std::uint32_t second = 0; second < TripleCount; ++second) {
-            if (bits(first) & bits(second))
+            if (bits[first] & bits[second])
                 continue;
-            std::uint32_t third = 0;
-            while (bits(third) != (0x1FFu & ~bits(first) & ~bits(second)))
-                ++third;
-            const std::array<std::uint32_t, 3> rows = {first, second, third};
+            const std::array<std::uint32_t, 3> rows = {
+                first, second, tripleOf[0x1FFu & ~bits[first] & ~bits[second]]};
             Partition& partition = tables.Partitions[p];
-            partition.Rows = 0;
             for (int r = 0; r < 3; ++r) {
                 tables.Split[p][r] = static_cast<std::uint8_t>(rows[r]);
-                partition.Rows |= bits(rows[r]) << (10 * r);
+                partition.Rows |= bits[rows[r]] << (10 * r);
                 partition.RowOrderBase[r] = static_cast<std::uint16_t>(6 * rows[r]);
             }
             ++p;
         }
     for (t = 0; t < TripleCount; ++t)
-        for (std::uint32_t o = 0; o < 6; ++o) {
-            BlockSets columns = 0;
+        for (std::uint32_t o = 0; o < 6; ++o)
             for (int c = 0; c < 3; ++c)
-                columns |= BlockSets{1} << (32 + 10 * c + tables.Triples[t][RowOrders[o][c]] - 1);
-            tables.RowOrderColumns[6 * t + o] = columns;
-        }
+                tables.RowOrderColumns[6 * t + o] |=
+                    BlockSets{1} << (32 + 10 * c + tables.Triples[t][RowOrders[o][c]] - 1);
     return tables;
 }
 
-const OrderTables& Tables() {
-    static const OrderTables tables = MakeOrderTables();
-    return tables;
+constexpr OrderTables Tables = MakeOrderTables();
+
+// Every partition shares out 1 to 9 over its three rows, three values each.
+constexpr bool PartitionsShareOutOneToNine() {
+    for (const Partition& partition : Tables.Partitions) {
+        std::uint32_t all = 0;
+        for (int r = 0; r < 3; ++r) {
+            const std::uint32_t row = (partition.Rows >> (10 * r)) & 0x3FF;
+            if (std::popcount(row) != 3 || (all & row))
+                return false;
+            all |= row;
+        }
+    }
+    return true;
 }
+static_assert(PartitionsShareOutOneToNine());
 
 OneBased<std::int32_t, 9> OrderValues(std::uint32_t n) {
-    const OrderTables& tables = Tables();
     const std::uint32_t partition = n / 216;
     const std::array<std::uint32_t, 3> orders = {n / 36 % 6, n / 6 % 6, n % 6};
     OneBased<std::int32_t, 9> values;
     for (int r = 0; r < 3; ++r) {
-        const auto& triple = tables.Triples[tables.Split[partition][r]];
+        const auto& triple = Tables.Triples[Tables.Split[partition][r]];
         for (int c = 0; c < 3; ++c)
             values.Items[3 * r + c] = triple[RowOrders[orders[r]][c]];
     }
@@ -133,7 +139,6 @@ struct Filled {
 
 // A refill from the random generator.
 struct RandomRefill {
-    const OrderTables& Tables;
     BorrowedRandom& Random;
     Filled operator()(int) const {
         const auto [partition, first, second, third] = Random.Digits<PartitionCount, 6, 6, 6>();
@@ -249,7 +254,7 @@ void FillBlock(int b) {
         Drawn[b] = NotDrawn;
     } else {
         BorrowedRandom random;
-        const Filled block = RandomRefill{Tables(), random}(b);
+        const Filled block = RandomRefill{random}(b);
         Sets[b] = block.Sets;
         Drawn[b] = block.Order;
     }
@@ -270,7 +275,7 @@ void FitBlocks() {
         RunStages(SeamRefill{});
     else {
         BorrowedRandom random;
-        RunStages(RandomRefill{Tables(), random});
+        RunStages(RandomRefill{random});
     }
     WriteDrawnValues();
 }
