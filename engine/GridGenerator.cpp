@@ -6,9 +6,9 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <string>
 #include <utility>
-#include <vector>
 
 BlockSource FillBlockSource = nullptr;
 
@@ -174,6 +174,13 @@ struct BlockTest {
     int Other;
 };
 
+// One bit per test whose mask the sets meet, the first test in the lowest bit.
+template <std::size_t N, std::size_t... t>
+unsigned FailedTests(BlockSets sets, const std::array<BlockSets, N>& masks,
+                     std::index_sequence<t...>) {
+    return ((static_cast<unsigned>((sets & masks[t]) != 0) << t) | ...);
+}
+
 // The stage for block B with its tests in order. The earlier blocks stay put while it runs, so
 // each test is an AND of the candidate's sets with a fixed mask, and Attempts is counted in a
 // register: the tests of step 1 up to the first failure, and after a refill all of them again.
@@ -181,12 +188,8 @@ template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refil
     constexpr int count = sizeof...(Tests);
     const std::array<BlockSets, count> masks = {Sets[Tests.Other] &
                                                 (Tests.Columns ? ColumnHalf : RowHalf)...};
-    // One bit per test that fails, the first test in the lowest bit.
     const auto failures = [&masks](BlockSets sets) {
-        return [&]<std::size_t... t>(std::index_sequence<t...>) {
-            return ((static_cast<unsigned>((sets & masks[t]) != 0) << t) | ...);
-        }
-        (std::make_index_sequence<count>{});
+        return FailedTests(sets, masks, std::make_index_sequence<count>{});
     };
     // Step 1 runs the tests up to the first failing one, or all of them.
     const auto stepOne = [](unsigned failed) {

@@ -71,8 +71,6 @@ class BorrowedRandom {
     BorrowedRandom(const BorrowedRandom&) = delete;
     BorrowedRandom& operator=(const BorrowedRandom&) = delete;
 
-    std::uint32_t Below(std::uint32_t bound) { return random_detail::Below(state, bound); }
-
     // A uniform draw below the product of Radices (below 2^32), given as its digits, the most
     // significant first. It is Below(product) with the multiply split into one multiply per
     // digit, so no digit costs a division: the same draw, the same rejections.
