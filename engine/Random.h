@@ -16,6 +16,7 @@ inline std::uint32_t RandomBelow(std::uint32_t bound);
 
 // The generator borrowed by a loop that draws millions of times: the state stays in registers
 // while the loop runs and goes back when the loop ends, so the draws continue the one sequence.
+// Nothing else draws while it is borrowed.
 class BorrowedRandom;
 
 // ---- inline definitions: these sit in the generator's hot loop ----
@@ -72,7 +73,7 @@ class BorrowedRandom {
     BorrowedRandom& operator=(const BorrowedRandom&) = delete;
 
     // A uniform draw below the product of Radices (below 2^32), given as its digits, the most
-    // significant first. It is Below(product) with the multiply split into one multiply per
+    // significant first. It is RandomBelow(product) with the multiply split into one multiply per
     // digit, so no digit costs a division: the same draw, the same rejections.
     template <std::uint32_t... Radices> std::array<std::uint32_t, sizeof...(Radices)> Digits() {
         constexpr std::uint64_t bound = (std::uint64_t{1} * ... * Radices);
