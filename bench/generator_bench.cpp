@@ -1,8 +1,11 @@
 // Measures puzzle generation: time per puzzle, attempts per puzzle and time per block test, side
 // by side with the step-by-step reference generator.
 //
-//   generator_bench [--puzzles N] [--seed S] [--reference-attempts K]
+//   generator_bench [--puzzles N] [--repeat R] [--seed S] [--reference-attempts K]
 //                   [--level easy|medium|hard] [--dump N]
+//
+// With --repeat, the puzzles and the reference run R times in turn, and the last line ends with
+// the medians over the repeats, so that one noisy moment on a shared machine does not decide.
 
 #include "bench/ReferenceGenerator.h"
 #include "engine/GameState.h"
@@ -15,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -25,6 +29,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Options {
     int Puzzles = 200;
+    int Repeat = 1;
     std::uint64_t Seed = 0;
     bool SeedGiven = false;
     int ReferenceAttempts = 10;
@@ -33,10 +38,11 @@ struct Options {
 };
 
 [[noreturn]] void Usage(const char* problem) {
-    std::fprintf(stderr,
-                 "generator_bench: %s\nusage: generator_bench [--puzzles N] [--seed S] "
-                 "[--reference-attempts K] [--level easy|medium|hard] [--dump N]\n",
-                 problem);
+    std::fprintf(
+        stderr,
+        "generator_bench: %s\nusage: generator_bench [--puzzles N] [--repeat R] [--seed S] "
+        "[--reference-attempts K] [--level easy|medium|hard] [--dump N]\n",
+        problem);
     std::exit(2);
 }
 
@@ -57,6 +63,8 @@ Options Parse(int argc, char** argv) {
         const char* value = argv[++i];
         if (option == "--puzzles")
             options.Puzzles = static_cast<int>(Number(value));
+        else if (option == "--repeat")
+            options.Repeat = static_cast<int>(Number(value));
         else if (option == "--seed") {
             options.Seed = static_cast<std::uint64_t>(Number(value));
             options.SeedGiven = true;
@@ -133,6 +141,47 @@ double ReferenceNsPerTest(int attempts, std::uint32_t seed) {
            static_cast<double>(tests);
 }
 
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double CpuSeconds() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+// One repeat: the puzzles, then the reference right after them, so that its speedup compares two
+// measurements made under the same load.
+struct Round {
+    std::vector<double> Ms;
+    long long Attempts = 0;
+    long long Tests = 0;
+    double NsPerTest = 0;
+    double CpuNsPerTest = 0;
+    double ReferenceNs = 0;
+    double Speedup() const { return ReferenceNs > 0 ? ReferenceNs / NsPerTest : 0.0; }
+};
+
+Round MeasureRound(const Options& options, std::uint64_t seed) {
+    Round round;
+    const double cpuStart = CpuSeconds();
+    for (int n = 0; n < options.Puzzles; ++n) {
+        const Generation g = GenerateOne();
+        round.Ms.push_back(g.Ms);
+        round.Attempts += g.Attempts;
+        round.Tests += g.Tests;
+    }
+    const double cpu = CpuSeconds() - cpuStart;
+    const double totalMs = std::accumulate(round.Ms.begin(), round.Ms.end(), 0.0);
+    round.NsPerTest = totalMs * 1e6 / static_cast<double>(round.Tests);
+    round.CpuNsPerTest = cpu * 1e9 / static_cast<double>(round.Tests);
+    if (options.ReferenceAttempts > 0)
+        round.ReferenceNs =
+            ReferenceNsPerTest(options.ReferenceAttempts, static_cast<std::uint32_t>(seed));
+    return round;
+}
+
 void Dump(int puzzles) {
     for (int n = 0; n < puzzles; ++n) {
         const Generation g = GenerateOne();
@@ -162,32 +211,50 @@ int main(int argc, char** argv) {
     }
     if (options.Puzzles < 1)
         Usage("--puzzles must be at least 1");
+    if (options.Repeat < 1)
+        Usage("--repeat must be at least 1");
 
-    std::vector<double> ms;
-    long long attempts = 0, tests = 0;
-    for (int n = 0; n < options.Puzzles; ++n) {
-        const Generation g = GenerateOne();
-        ms.push_back(g.Ms);
-        attempts += g.Attempts;
-        tests += g.Tests;
+    std::vector<Round> rounds;
+    for (int r = 1; r <= options.Repeat; ++r) {
+        rounds.push_back(MeasureRound(options, seed));
+        if (options.Repeat > 1)
+            std::printf("repeat %d: ns_per_test=%.2f cpu_ns_per_test=%.2f "
+                        "reference_ns_per_test=%.2f speedup=%.1f\n",
+                        r, rounds.back().NsPerTest, rounds.back().CpuNsPerTest,
+                        rounds.back().ReferenceNs, rounds.back().Speedup());
     }
+
+    // The classic figures pool all repeats; the medians look at each repeat on its own.
+    std::vector<double> ms, nsPerTest, cpuNsPerTest, referenceNsPerTest, speedups;
+    long long attempts = 0, tests = 0;
+    double referenceNsSum = 0;
+    for (const Round& round : rounds) {
+        ms.insert(ms.end(), round.Ms.begin(), round.Ms.end());
+        attempts += round.Attempts;
+        tests += round.Tests;
+        referenceNsSum += round.ReferenceNs;
+        nsPerTest.push_back(round.NsPerTest);
+        cpuNsPerTest.push_back(round.CpuNsPerTest);
+        referenceNsPerTest.push_back(round.ReferenceNs);
+        speedups.push_back(round.Speedup());
+    }
+    const int puzzles = static_cast<int>(ms.size());
     const double totalMs = std::accumulate(ms.begin(), ms.end(), 0.0);
-    const double nsPerTest = totalMs * 1e6 / static_cast<double>(tests);
-    const double referenceNs =
-        options.ReferenceAttempts > 0
-            ? ReferenceNsPerTest(options.ReferenceAttempts, static_cast<std::uint32_t>(seed))
-            : 0.0;
+    const double nsPerTestAll = totalMs * 1e6 / static_cast<double>(tests);
+    const double referenceNs = referenceNsSum / static_cast<double>(rounds.size());
 
     std::printf("seed %llu, %d puzzles, %lld attempts, %lld block tests, %.1f s in all\n",
-                static_cast<unsigned long long>(seed), options.Puzzles, attempts, tests,
-                totalMs / 1000);
+                static_cast<unsigned long long>(seed), puzzles, attempts, tests, totalMs / 1000);
     std::printf("reference: %d attempts of the step-by-step generator\n",
                 options.ReferenceAttempts);
     std::printf("generator: puzzles=%d attempts_mean=%.1f ms_mean=%.1f ms_p50=%.1f ms_p95=%.1f "
-                "ms_max=%.1f ns_per_test=%.2f reference_ns_per_test=%.2f speedup=%.1f\n",
-                options.Puzzles, static_cast<double>(attempts) / options.Puzzles,
-                totalMs / options.Puzzles, Percentile(ms, 0.5), Percentile(ms, 0.95),
-                *std::max_element(ms.begin(), ms.end()), nsPerTest, referenceNs,
-                referenceNs > 0 ? referenceNs / nsPerTest : 0.0);
+                "ms_max=%.1f ns_per_test=%.2f reference_ns_per_test=%.2f speedup=%.1f "
+                "repeats=%d ns_per_test_median=%.2f cpu_ns_per_test_median=%.2f "
+                "reference_ns_per_test_median=%.2f speedup_median=%.1f\n",
+                puzzles, static_cast<double>(attempts) / puzzles, totalMs / puzzles,
+                Percentile(ms, 0.5), Percentile(ms, 0.95), *std::max_element(ms.begin(), ms.end()),
+                nsPerTestAll, referenceNs, referenceNs > 0 ? referenceNs / nsPerTestAll : 0.0,
+                options.Repeat, Median(nsPerTest), Median(cpuNsPerTest), Median(referenceNsPerTest),
+                Median(speedups));
     return 0;
 }

@@ -5,132 +5,233 @@
 #include "engine/TextLines.h"
 
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <string>
 #include <utility>
-#include <vector>
 
 BlockSource FillBlockSource = nullptr;
 
 namespace {
 
-// Each block's three rows and three columns as sets of values, one 9-bit set every 10 bits, kept
-// in step with Blocks[b].Values by FillBlock. Two blocks share a value in some row exactly when
-// their row sets overlap, so one AND gives the verdict of the 27 comparisons.
-struct BlockSets {
-    std::uint32_t Rows = 0;
-    std::uint32_t Columns = 0;
-};
+// Each block's three rows and three columns as sets of values, one 9-bit set every 10 bits: the
+// rows in the low half of the word, the columns in the high half. Two blocks share a value in
+// some row exactly when their row sets overlap, so one AND gives the verdict of 27 comparisons.
+using BlockSets = std::uint64_t;
+constexpr BlockSets RowHalf = 0xFFFFFFFFu;
+constexpr BlockSets ColumnHalf = RowHalf << 32;
 OneBased<BlockSets, 9> Sets;
 
 constexpr std::uint32_t PermutationCount = 362880; // 9 factorial
 
 BlockSets SetsOf(const OneBased<std::int32_t, 9>& values) {
-    BlockSets sets;
+    BlockSets sets = 0;
     for (int p = 1; p <= 9; ++p) {
-        const std::uint32_t bit = 1u << (values[p] - 1);
-        sets.Rows |= bit << (10 * ((p - 1) / 3));
-        sets.Columns |= bit << (10 * ((p - 1) % 3));
+        const BlockSets bit = BlockSets{1} << (values[p] - 1);
+        sets |= bit << (10 * ((p - 1) / 3));
+        sets |= bit << (32 + 10 * ((p - 1) % 3));
     }
     return sets;
 }
 
-// Every order of 1 to 9, numbered 0 to 9! - 1, with its row and column sets worked out once.
-// A refill is then one uniform draw below 9! and one look-up: the refill loop of the last blocks
-// runs millions of times per puzzle, and this keeps it to a few nanoseconds.
-struct Order {
-    std::uint64_t Packed; // the values of positions 1 to 9, four bits each
-    BlockSets Sets;
+// Orders are numbered by how they split into rows: which values each row holds (one of the 1680
+// ways to share 1 to 9 out over three rows of three) and in which of its 6 orders each row puts
+// them. Number n = ((partition * 6 + first) * 6 + second) * 6 + third runs over 0 to 9! - 1 and
+// names every order once, so a uniform n gives every order with the same chance. The tables for
+// the tests are small enough to stay in the nearest cache while the refill loop runs: the row
+// sets of each partition, and the column bits of each row's three values in each of its orders.
+constexpr std::uint32_t PartitionCount = 1680; // 9! / (3! 3! 3!)
+constexpr std::uint32_t TripleCount = 84;      // sets of 3 values out of 9
+constexpr std::array<std::array<int, 3>, 6> RowOrders = {
+    {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}}};
+
+struct Partition {
+    std::uint32_t Rows;            // the row sets, as in BlockSets
+    std::uint16_t RowOrderBase[3]; // each row's first entry in RowOrderColumns
 };
 
-std::vector<Order> MakeOrders() {
-    std::vector<Order> orders(PermutationCount);
-    for (std::uint32_t n = 0; n < PermutationCount; ++n) {
-        // Number n read as the choices of a Fisher-Yates shuffle: a one-to-one numbering, so a
-        // uniform n gives every order with the same chance.
-        std::uint32_t r = n;
-        OneBased<std::int32_t, 9> values;
-        values.Items = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-        for (std::uint32_t i = 8; i >= 1; --i) {
-            std::swap(values.Items[i], values.Items[r % (i + 1)]);
-            r /= i + 1;
+struct OrderTables {
+    std::array<std::array<std::int32_t, 3>, TripleCount> Triples;  // values, ascending
+    std::array<std::array<std::uint8_t, 3>, PartitionCount> Split; // each row's triple
+    std::array<Partition, PartitionCount> Partitions;
+    std::array<BlockSets, TripleCount * 6> RowOrderColumns; // a row's column bits, per order
+};
+
+constexpr OrderTables MakeOrderTables() {
+    OrderTables tables{};
+    std::array<std::uint32_t, TripleCount> bits{}; // each triple as a set
+    std::array<std::uint8_t, 512> tripleOf{};      // and back
+    std::uint32_t t = 0;
+    for (int a = 1; a <= 9; ++a)
+        for (int b = a + 1; b <= 9; ++b)
+            for (int c = b + 1; c <= 9; ++c) {
+                tables.Triples[t] = {a, b, c};
+                bits[t] = 1u << (a - 1) | 1u << (b - 1) | 1u << (c - 1);
+                tripleOf[bits[t]] = static_cast<std::uint8_t>(t);
+                ++t;
+            }
+    std::uint32_t p = 0;
+    for (std::uint32_t first = 0; first < TripleCount; ++first)
+        for (std::uint32_t second = 0; second < TripleCount; ++second) {
+            if (bits[first] & bits[second])
+                continue;
+            const std::array<std::uint32_t, 3> rows = {
+                first, second, tripleOf[0x1FFu & ~bits[first] & ~bits[second]]};
+            Partition& partition = tables.Partitions[p];
+            for (int r = 0; r < 3; ++r) {
+                tables.Split[p][r] = static_cast<std::uint8_t>(rows[r]);
+                partition.Rows |= bits[rows[r]] << (10 * r);
+                partition.RowOrderBase[r] = static_cast<std::uint16_t>(6 * rows[r]);
+            }
+            ++p;
         }
-        Order& order = orders[n];
-        order.Packed = 0;
-        for (int p = 1; p <= 9; ++p)
-            order.Packed |= static_cast<std::uint64_t>(values[p]) << (4 * (p - 1));
-        order.Sets = SetsOf(values);
+    for (t = 0; t < TripleCount; ++t)
+        for (std::uint32_t o = 0; o < 6; ++o)
+            for (int c = 0; c < 3; ++c)
+                tables.RowOrderColumns[6 * t + o] |=
+                    BlockSets{1} << (32 + 10 * c + tables.Triples[t][RowOrders[o][c]] - 1);
+    return tables;
+}
+
+constexpr OrderTables Tables = MakeOrderTables();
+
+// Every partition shares out 1 to 9 over its three rows, three values each.
+constexpr bool PartitionsShareOutOneToNine() {
+    for (const Partition& partition : Tables.Partitions) {
+        std::uint32_t all = 0;
+        for (int r = 0; r < 3; ++r) {
+            const std::uint32_t row = (partition.Rows >> (10 * r)) & 0x3FF;
+            if (std::popcount(row) != 3 || (all & row))
+                return false;
+            all |= row;
+        }
     }
-    return orders;
+    return true;
+}
+static_assert(PartitionsShareOutOneToNine());
+
+OneBased<std::int32_t, 9> OrderValues(std::uint32_t n) {
+    const std::uint32_t partition = n / 216;
+    const std::array<std::uint32_t, 3> orders = {n / 36 % 6, n / 6 % 6, n % 6};
+    OneBased<std::int32_t, 9> values;
+    for (int r = 0; r < 3; ++r) {
+        const auto& triple = Tables.Triples[Tables.Split[partition][r]];
+        for (int c = 0; c < 3; ++c)
+            values.Items[3 * r + c] = triple[RowOrders[orders[r]][c]];
+    }
+    return values;
 }
 
-const std::vector<Order>& Orders() {
-    static const std::vector<Order> orders = MakeOrders();
-    return orders;
-}
+// The order number each block drew last, or NotDrawn when its values came through the test seam.
+// Only the sets take part in the tests, so the values go to Blocks once the refitting is over.
+constexpr std::uint32_t NotDrawn = PermutationCount;
+OneBased<std::uint32_t, 9> Drawn = [] {
+    OneBased<std::uint32_t, 9> none;
+    none.Fill(NotDrawn);
+    return none;
+}();
 
-// The order each block drew last. Only the sets take part in the tests, so the values are
-// written to Blocks once the refitting is over rather than at each of the millions of refills.
-OneBased<const Order*, 9> Drawn;
+// A block as a refill leaves it: its sets, and its order number or NotDrawn.
+struct Filled {
+    BlockSets Sets;
+    std::uint32_t Order;
+};
 
-void TakeRandomOrder(int b) {
-    const Order& order = Orders()[RandomBelow(PermutationCount)];
-    Sets[b] = order.Sets;
-    Drawn[b] = &order;
-}
+// A refill from the random generator.
+struct RandomRefill {
+    BorrowedRandom& Random;
+    Filled operator()(int) const {
+        const auto [partition, first, second, third] = Random.Digits<PartitionCount, 6, 6, 6>();
+        const Partition& split = Tables.Partitions[partition];
+        const auto columns = [&](int r, std::uint32_t order) {
+            return Tables.RowOrderColumns[std::size_t{split.RowOrderBase[r]} + order];
+        };
+        return {split.Rows | columns(0, first) | columns(1, second) | columns(2, third),
+                ((partition * 6 + first) * 6 + second) * 6 + third};
+    }
+};
+
+// A refill through the test seam: FillBlock itself.
+struct SeamRefill {
+    Filled operator()(int b) const {
+        FillBlock(b);
+        return {Sets[b], NotDrawn};
+    }
+};
 
 void WriteDrawnValues() {
     for (int b = 1; b <= 9; ++b) {
-        if (!Drawn[b])
+        if (Drawn[b] == NotDrawn)
             continue;
-        for (int p = 1; p <= 9; ++p)
-            Blocks[b].Values[p] =
-                static_cast<std::int32_t>((Drawn[b]->Packed >> (4 * (p - 1))) & 15);
-        Drawn[b] = nullptr;
+        Blocks[b].Values = OrderValues(Drawn[b]);
+        Drawn[b] = NotDrawn;
     }
 }
 
-// The refitting stages: block refitted and its tests, in order.
+// A block test of a stage: rows or columns against an earlier block.
 struct BlockTest {
     bool Columns;
     int Other;
 };
-struct Stage {
-    int Block;
-    int Count;
-    BlockTest Tests[4];
-};
-constexpr Stage Stages[] = {
-    {2, 1, {{false, 1}}},
-    {3, 2, {{false, 1}, {false, 2}}},
-    {4, 1, {{true, 1}}},
-    {5, 2, {{true, 2}, {false, 4}}},
-    {6, 3, {{true, 3}, {false, 5}, {false, 4}}},
-    {7, 2, {{true, 1}, {true, 4}}},
-    {8, 3, {{true, 2}, {true, 5}, {false, 7}}},
-    {9, 4, {{true, 3}, {true, 6}, {false, 7}, {false, 8}}},
-};
 
-inline bool RunTest(const BlockTest& test, int block) {
-    return test.Columns ? ColumnsCompatible(test.Other, block) : RowsCompatible(test.Other, block);
+// One bit per test whose mask the sets meet, the first test in the lowest bit.
+template <std::size_t N, std::size_t... t>
+unsigned FailedTests(BlockSets sets, const std::array<BlockSets, N>& masks,
+                     std::index_sequence<t...>) {
+    return ((static_cast<unsigned>((sets & masks[t]) != 0) << t) | ...);
 }
 
-// Step 1 of a stage: its tests in order, up to the first that fails.
-inline bool StagePasses(const Stage& stage) {
-    for (int t = 0; t < stage.Count; ++t)
-        if (!RunTest(stage.Tests[t], stage.Block))
-            return false;
-    return true;
-}
+// The stage for block B with its tests in order. The earlier blocks stay put while it runs, so
+// each test is an AND of the candidate's sets with a fixed mask, and Attempts is counted in a
+// register: the tests of step 1 up to the first failure, and after a refill all of them again.
+template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refill) {
+    constexpr int count = sizeof...(Tests);
+    const std::array<BlockSets, count> masks = {Sets[Tests.Other] &
+                                                (Tests.Columns ? ColumnHalf : RowHalf)...};
+    const auto failures = [&masks](BlockSets sets) {
+        return FailedTests(sets, masks, std::make_index_sequence<count>{});
+    };
+    // Step 1 runs the tests up to the first failing one, or all of them.
+    const auto stepOne = [](unsigned failed) {
+        return std::countr_zero(failed | (1u << (count - 1))) + 1;
+    };
 
-void RunStage(const Stage& stage) {
-    while (!StagePasses(stage)) {
-        if (GameState.Attempts >= GameState.AttemptLimit)
-            return; // the block stays unfitted; the attempt will be thrown away
-        FillBlock(stage.Block);
-        // After a refill every test of the stage runs once more; only its count matters.
-        for (int t = 0; t < stage.Count; ++t)
-            RunTest(stage.Tests[t], stage.Block);
+    std::int32_t attempts = GameState.Attempts;
+    const std::int32_t limit = GameState.AttemptLimit;
+    Filled block = {Sets[B], Drawn[B]};
+    unsigned failed = failures(block.Sets);
+    attempts += stepOne(failed);
+    while (failed != 0 && attempts < limit) {
+        block = refill(B);
+        if ((block.Sets & masks[0]) != 0) {
+            // Most refills already fail the first test: the short way round.
+            attempts += count + 1;
+            continue;
+        }
+        failed = failures(block.Sets);
+        attempts += count + stepOne(failed);
     }
+    Sets[B] = block.Sets;
+    Drawn[B] = block.Order;
+    GameState.Attempts = attempts;
+}
+
+constexpr BlockTest Rows(int other) {
+    return {false, other};
+}
+constexpr BlockTest Columns(int other) {
+    return {true, other};
+}
+
+template <typename Refill> void RunStages(Refill refill) {
+    RunStage<2, Rows(1)>(refill);
+    RunStage<3, Rows(1), Rows(2)>(refill);
+    RunStage<4, Columns(1)>(refill);
+    RunStage<5, Columns(2), Rows(4)>(refill);
+    RunStage<6, Columns(3), Rows(5), Rows(4)>(refill);
+    RunStage<7, Columns(1), Columns(4)>(refill);
+    RunStage<8, Columns(2), Columns(5), Rows(7)>(refill);
+    RunStage<9, Columns(3), Columns(6), Rows(7), Rows(8)>(refill);
 }
 
 void AppendProgressLines() {
@@ -153,25 +254,32 @@ void FillBlock(int b) {
     if (FillBlockSource) {
         FillBlockSource(b, Blocks[b].Values);
         Sets[b] = SetsOf(Blocks[b].Values);
-        Drawn[b] = nullptr;
+        Drawn[b] = NotDrawn;
     } else {
-        TakeRandomOrder(b);
+        BorrowedRandom random;
+        const Filled block = RandomRefill{random}(b);
+        Sets[b] = block.Sets;
+        Drawn[b] = block.Order;
     }
 }
 
 bool RowsCompatible(int a, int b) {
     ++GameState.Attempts;
-    return (Sets[a].Rows & Sets[b].Rows) == 0;
+    return (Sets[a] & Sets[b] & RowHalf) == 0;
 }
 
 bool ColumnsCompatible(int a, int b) {
     ++GameState.Attempts;
-    return (Sets[a].Columns & Sets[b].Columns) == 0;
+    return (Sets[a] & Sets[b] & ColumnHalf) == 0;
 }
 
 void FitBlocks() {
-    for (const Stage& stage : Stages)
-        RunStage(stage);
+    if (FillBlockSource)
+        RunStages(SeamRefill{});
+    else {
+        BorrowedRandom random;
+        RunStages(RandomRefill{random});
+    }
     WriteDrawnValues();
 }
 

@@ -52,7 +52,7 @@ void LogBlock(BlockRecord block) {
     for (int k = 1; k <= side; ++k) {
         std::string line;
         for (int p = side * k - side + 1; p <= side * k; ++p)
-            line += " " + std::to_string(block.Values[p]);
+            line += ' ' + std::to_string(block.Values[p]);
         DiagnosticLog->Append(line);
     }
     DiagnosticLog->Append("");

@@ -16,5 +16,5 @@ void SeedRandom(std::uint64_t seed) {
 }
 
 std::uint64_t RandomBits() {
-    return random_detail::Next();
+    return random_detail::Next(random_detail::State);
 }

@@ -204,6 +204,32 @@ TEST(RandomTest, BoundedDrawsAreUniformAndInRange) {
     EXPECT_EQ(RandomBelow(1), 0u);
 }
 
+TEST(RandomTest, DigitDrawsAreTheBoundedDrawOfTheirProductAndGiveTheStateBack) {
+    const auto check = [](std::uint32_t bound, auto draw) {
+        SeedRandom(5);
+        std::vector<std::uint32_t> expected(2000);
+        for (std::uint32_t& value : expected)
+            value = RandomBelow(bound);
+        const std::uint64_t next = RandomBits();
+        SeedRandom(5);
+        {
+            BorrowedRandom random;
+            for (std::uint32_t value : expected)
+                ASSERT_EQ(draw(random), value) << "bound " << bound;
+        }
+        EXPECT_EQ(RandomBits(), next);
+    };
+    check(362880, [](BorrowedRandom& random) {
+        const auto [partition, first, second, third] = random.Digits<1680, 6, 6, 6>();
+        return ((partition * 6 + first) * 6 + second) * 6 + third;
+    });
+    // A product just above 2^31 rejects about every second draw.
+    check(65537u * 32769u, [](BorrowedRandom& random) {
+        const auto [high, low] = random.Digits<65537, 32769>();
+        return high * 32769 + low;
+    });
+}
+
 TEST(RandomTest, SameSeedSameSequenceOtherSeedOtherSequence) {
     SeedRandom(99);
     const std::uint64_t a = RandomBits(), b = RandomBits();

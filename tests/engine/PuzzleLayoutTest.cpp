@@ -52,7 +52,7 @@ TEST_F(PuzzleLayoutTest, DiagnosticLogHoldsTheAttemptsTheBlockDumpAndTheSolution
         for (int k = 1; k <= 3; ++k) {
             std::string row;
             for (int p = 3 * k - 2; p <= 3 * k; ++p)
-                row += " " + std::to_string(ValidGridBlock(b)[p - 1]);
+                row += ' ' + std::to_string(ValidGridBlock(b)[p - 1]);
             EXPECT_EQ(lines[1 + 4 * (b - 1) + (k - 1)], row);
         }
     EXPECT_EQ(lines[37], "T: 18");
