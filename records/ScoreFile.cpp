@@ -120,9 +120,10 @@ void KeepOwner(int handle, const struct stat& existing) {
         return;
     if (created.st_uid == existing.st_uid && created.st_gid == existing.st_gid)
         return;
-    if (::fchown(handle, existing.st_uid, existing.st_gid) != 0)
-        (void)::fchown(handle, static_cast<uid_t>(-1), existing.st_gid);
-    (void)::fchmod(handle, existing.st_mode & 07777);
+    // A new owner clears the set-ID bits, so the old mode is given again.
+    if (::fchown(handle, existing.st_uid, existing.st_gid) == 0 ||
+        ::fchown(handle, static_cast<uid_t>(-1), existing.st_gid) == 0)
+        ::fchmod(handle, existing.st_mode & 07777);
 }
 
 // Writes the file over its old content, for where it cannot be replaced as a whole. The room
@@ -171,14 +172,14 @@ void RemoveLeftoverSaves(const QString& fileName) {
         QRegularExpression::escape(saved.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
     const QRegularExpression word(QStringLiteral("\\.([A-Za-z][a-z]{5}|[A-Z]{6})$"));
     const QStringList candidates = folder.entryList({saved.fileName() + QStringLiteral(".??????")},
-                                                    QDir::Files | QDir::Hidden | QDir::System);
+                                                    QDir::Files | QDir::Hidden);
     for (const QString& candidate : candidates) {
         if (!saveName.match(candidate).hasMatch() || word.match(candidate).hasMatch())
             continue;
         const QByteArray path = QFile::encodeName(folder.filePath(candidate));
         Handle file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat opened {
-        }, named{};
+        struct stat opened {};
+        struct stat named {};
         // Only a plain file of this process's user, with no other name, that no save holds.
         if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
             opened.st_uid != ::geteuid() || opened.st_nlink != 1 ||
@@ -186,7 +187,7 @@ void RemoveLeftoverSaves(const QString& fileName) {
             continue;
         if (::lstat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
             named.st_ino == opened.st_ino)
-            (void)::unlink(path.constData());
+            ::unlink(path.constData());
     }
 }
 
@@ -208,7 +209,10 @@ void TScoreLines::LoadFromFile(const QString& fileName) {
         ThrowOpenError(fileName, SystemReason(error));
     }
     QFile file;
-    file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        ThrowOpenError(fileName, file.errorString());
+    }
     if (::fstat(handle, &status) != 0) {
         const int error = errno;
         ThrowOpenError(fileName, SystemReason(error));
