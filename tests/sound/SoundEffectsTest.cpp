@@ -18,8 +18,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <sndfile.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -137,48 +135,6 @@ class SoundEffectsTest : public QObject {
             QFAIL("a damaged file played");
         } catch (const GameError& error) {
             QCOMPARE(error.Message(), expected);
-        }
-    }
-
-    // Neither a named pipe nor a file the audio output cannot play holds up the start: the check
-    // turns sound off, and a later effect of it shows why.
-    void probeRefusesPipesAndUnplayableFormats_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("why");
-        QTest::newRow("a named pipe") << "pipe"
-                                      << "not.wav is not a regular file.";
-        QTest::newRow("1 Hz")
-            << "1 Hz"
-            << "not.wav: the audio output cannot play this format (1 Hz, channels: 1).";
-    }
-    void probeRefusesPipesAndUnplayableFormats() {
-        QFETCH(QString, kind);
-        QFETCH(QString, why);
-        TempFolder folder;
-        folder.CopyGameFiles();
-        QVERIFY(QFile::remove("not.wav"));
-        if (kind == "pipe")
-            QCOMPARE(::mkfifo("not.wav", 0600), 0);
-        else
-            WriteSamples("not.wav", std::vector<short>(100, 1000), 1, 1,
-                         SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        GameState.SoundOn = true;
-        SoundItem item(true);
-        TMediaPlayer player;
-        QString text;
-        AnswerMessageBox("OK", nullptr, &text);
-
-        ProbeSoundFiles(player, item.Sound1);
-
-        QCOMPARE(text, "Some sound files may be missing");
-        QCOMPARE(player.FileName(), QString("not.wav"));
-        QVERIFY(!GameState.SoundOn);
-        QVERIFY(!item.Sound1.isEnabled());
-        try {
-            PlayEffect(player, "not.wav");
-            QFAIL("the file played");
-        } catch (const GameError& error) {
-            QCOMPARE(error.Message(), why);
         }
     }
 
