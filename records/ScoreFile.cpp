@@ -2,11 +2,16 @@
 
 #include "platform/GameError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -64,19 +69,156 @@ QList<QByteArray> SplitLines(const QByteArray& bytes) {
     return lines;
 }
 
+// The reason given for anything but a regular file in the score file's place.
+QString NotRegularReason(mode_t mode) {
+    if (S_ISDIR(mode))
+        return SystemReason(EISDIR);
+    if (S_ISFIFO(mode))
+        return QStringLiteral("Is a named pipe, not a file");
+    return QStringLiteral("Is not a regular file");
+}
+
+// Closes a file handle when it goes out of scope.
+class Handle {
+  public:
+    explicit Handle(int fd) : Fd(fd) {}
+    ~Handle() {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    int Get() const { return Fd; }
+    // Closes now, reporting the error that a close can bring.
+    int Close() {
+        const int result = ::close(Fd);
+        Fd = -1;
+        return result;
+    }
+
+  private:
+    int Fd;
+};
+
+// The file a save writes: the one a link names. QSaveFile puts its temporary file beside it.
+QFileInfo SavedFile(const QString& fileName) {
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QFileInfo(info.absoluteFilePath()) : QFileInfo(canonical);
+}
+
+bool FolderWritable(const QString& fileName) {
+    const QByteArray folder = QFile::encodeName(SavedFile(fileName).absolutePath());
+    return ::euidaccess(folder.constData(), W_OK | X_OK) == 0;
+}
+
+// The new file takes the owner and group of the one it replaces, where this process may give
+// them: root always, a player the group of one of theirs. Otherwise it is the player's own.
+void KeepOwner(int handle, const struct stat& existing) {
+    struct stat created {};
+    if (::fstat(handle, &created) != 0)
+        return;
+    if (created.st_uid == existing.st_uid && created.st_gid == existing.st_gid)
+        return;
+    // A new owner clears the set-ID bits, so the old mode is given again.
+    if (::fchown(handle, existing.st_uid, existing.st_gid) == 0 ||
+        ::fchown(handle, static_cast<uid_t>(-1), existing.st_gid) == 0)
+        ::fchmod(handle, existing.st_mode & 07777);
+}
+
+// Writes the file over its old content, for where it cannot be replaced as a whole. The room
+// for the new text is taken first, so that a full disk fails before any byte has changed; a
+// longer file's new bytes are zeros until written, and a NUL ends the text when it is read.
+void WriteInPlace(const QString& fileName, const QByteArray& bytes) {
+    auto fail = [&fileName](int error) { ThrowCreateError(fileName, SystemReason(error)); };
+    Handle file(::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0)
+        fail(errno);
+    struct stat status {};
+    if (::fstat(file.Get(), &status) != 0)
+        fail(errno);
+    if (!S_ISREG(status.st_mode))
+        ThrowCreateError(fileName, NotRegularReason(status.st_mode));
+    if (bytes.size() > status.st_size) {
+        const int error = ::posix_fallocate(file.Get(), 0, bytes.size());
+        if (error != 0)
+            fail(error);
+    }
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written =
+            ::pwrite(file.Get(), bytes.constData() + done, bytes.size() - done, done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            fail(written < 0 ? errno : ENOSPC);
+        done += written;
+    }
+    if (::ftruncate(file.Get(), bytes.size()) != 0 || ::fsync(file.Get()) != 0 || file.Close() != 0)
+        fail(errno);
+}
+
 [[noreturn]] void ThrowNotAnInteger(const QString& text) {
     throw GameError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
 } // namespace
 
-void TScoreLines::LoadFromFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        // Qt words a folder in its own terms; give the system's reason like every other case.
-        ThrowOpenError(fileName,
-                       QFileInfo(fileName).isDir() ? SystemReason(EISDIR) : file.errorString());
+void RemoveLeftoverSaves(const QString& fileName) {
+    const QFileInfo saved = SavedFile(fileName);
+    const QDir folder = saved.absoluteDir();
+    // QSaveFile names its temporary after the file: a dot and six random letters. Six letters
+    // that read as a word ("backup", "Backup", "BACKUP") are more likely the player's own copy.
+    const QRegularExpression saveName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(saved.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    const QRegularExpression word(QStringLiteral("\\.([A-Za-z][a-z]{5}|[A-Z]{6})$"));
+    const QStringList candidates = folder.entryList({saved.fileName() + QStringLiteral(".??????")},
+                                                    QDir::Files | QDir::Hidden);
+    for (const QString& candidate : candidates) {
+        if (!saveName.match(candidate).hasMatch() || word.match(candidate).hasMatch())
+            continue;
+        const QByteArray path = QFile::encodeName(folder.filePath(candidate));
+        Handle file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat opened {};
+        struct stat named {};
+        // Only a plain file of this process's user, with no other name, that no save holds.
+        if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+            opened.st_uid != ::geteuid() || opened.st_nlink != 1 ||
+            ::flock(file.Get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        if (::lstat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
+            named.st_ino == opened.st_ino)
+            ::unlink(path.constData());
     }
+}
+
+void TScoreLines::LoadFromFile(const QString& fileName) {
+    // Looked at before it is opened: opening a device can have effects of its own, and a named
+    // pipe would wait for a writer for good.
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat status {};
+    if (::stat(path.constData(), &status) != 0) {
+        const int error = errno;
+        ThrowOpenError(fileName, SystemReason(error));
+    }
+    if (!S_ISREG(status.st_mode))
+        ThrowOpenError(fileName, NotRegularReason(status.st_mode));
+    // Without blocking, and checked once more, in case something else took its place meanwhile.
+    const int handle = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        const int error = errno;
+        ThrowOpenError(fileName, SystemReason(error));
+    }
+    QFile file;
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        ThrowOpenError(fileName, file.errorString());
+    }
+    if (::fstat(handle, &status) != 0) {
+        const int error = errno;
+        ThrowOpenError(fileName, SystemReason(error));
+    }
+    if (!S_ISREG(status.st_mode))
+        ThrowOpenError(fileName, NotRegularReason(status.st_mode));
     // The text ends at the first NUL, so reading stops there; a text beyond the limit is refused.
     QByteArray bytes;
     for (;;) {
@@ -106,17 +248,25 @@ void TScoreLines::Put(int index, const QString& text) {
 }
 
 void TScoreLines::SaveToFile(const QString& fileName) const {
-    // QSaveFile words these two cases in its own terms; give the system's reasons instead.
-    const QFileInfo target(fileName);
-    if (target.isDir())
-        ThrowCreateError(fileName, SystemReason(EISDIR));
-    if (target.exists() && !target.isWritable())
+    // A link is followed: the file it names is the score file.
+    struct stat existing {};
+    const bool exists = ::stat(QFile::encodeName(fileName).constData(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode))
+        ThrowCreateError(fileName, NotRegularReason(existing.st_mode));
+    // QSaveFile words this case in its own terms; give the system's reason instead.
+    if (exists && !QFileInfo(fileName).isWritable())
         ThrowCreateError(fileName, SystemReason(EACCES));
+    RemoveLeftoverSaves(fileName);
 
     QByteArray bytes;
     for (const QByteArray& line : Lines) {
         bytes += line;
         bytes += "\r\n";
+    }
+    // A file with further names keeps them only when it is written in place.
+    if (exists && existing.st_nlink > 1) {
+        WriteInPlace(fileName, bytes);
+        return;
     }
 
     // The new content goes to a temporary file beside the old one and replaces it only when
@@ -124,8 +274,19 @@ void TScoreLines::SaveToFile(const QString& fileName) const {
     // temporary file. Unbuffered, because Qt's final flush of a buffered QSaveFile can lose a
     // short write (a full disk) and still commit the truncated file.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // Where no file can be made beside it, the file itself is still written, as a plain
+        // rewrite would.
+        if (exists && !FolderWritable(fileName)) {
+            WriteInPlace(fileName, bytes);
+            return;
+        }
         ThrowCreateError(fileName, file.errorString());
+    }
+    // The lock tells RemoveLeftoverSaves of another game that this temporary file is in use.
+    ::flock(file.handle(), LOCK_EX | LOCK_NB);
+    if (exists)
+        KeepOwner(file.handle(), existing);
     for (qsizetype done = 0; done < bytes.size();) {
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0)
@@ -155,7 +316,9 @@ void TScoreLines::CheckIndex(int index) const {
 }
 
 bool ReadSoundSetting(TScoreLines& ScoreLines) {
-    ScoreLines.LoadFromFile(QString::fromLatin1(ScoreFileName));
+    const QString fileName = QString::fromLatin1(ScoreFileName);
+    RemoveLeftoverSaves(fileName);
+    ScoreLines.LoadFromFile(fileName);
     const bool on = ScoreLines.Get(SoundLine) == SoundOnText;
     ScoreLines.Clear();
     return on;

@@ -27,7 +27,11 @@ class TScoreLines {
     void Put(int index, const QString& text);
     // Writes every line followed by CR LF. The old file is replaced only once the new one is
     // completely on disk, so a crash or a full disk never loses it; after a failure it is left
-    // exactly as it was.
+    // exactly as it was. The new file keeps the old one's owner and group where the process
+    // may give them. Written in place instead, as a plain rewrite, are a file with more than
+    // one name (hard links), which a replacement would split, and a file in a folder where no
+    // file can be made; there only a full disk is caught before the first byte changes.
+    // Only a regular file is read or written: anything else in its place is an error.
     void SaveToFile(const QString& fileName) const;
     void Clear();
     int Count() const;
@@ -38,8 +42,14 @@ class TScoreLines {
     QList<QByteArray> Lines;
 };
 
-// Loads the score file; only the exact text "s" on line 3 means sound on. Empties the list
-// afterwards.
+// Removes what saves killed at the wrong moment left beside the file: whole temporary copies
+// named like "highscores.txc.AbxyCd", six random letters. Only regular files of this process's
+// user with such a name and no other go, none whose letters read as a word, and none that a
+// running save holds.
+void RemoveLeftoverSaves(const QString& fileName);
+
+// Removes leftover saves, then loads the score file; only the exact text "s" on line 3 means
+// sound on. Empties the list afterwards.
 bool ReadSoundSetting(TScoreLines& ScoreLines);
 
 // Loads the score file again, sets line 3 to "s" or "ns" and saves it.

@@ -19,8 +19,9 @@ class TMediaPlayer : public QObject {
     ~TMediaPlayer() override;
 
     // Closes the open file, then reads the header of the named one (looked up in the working
-    // directory). A file that cannot be read throws GameError with the reader's error text; the
-    // player then has no file open, but FileName names the file it tried.
+    // directory). A file that cannot be read, is no regular file or has a format the audio
+    // output cannot play throws GameError with the reason; the player then has no file open,
+    // but FileName names the file it tried.
     void Open(const QString& fileName);
 
     // Starts the open file from its beginning and returns at once. When it cannot start (no

@@ -7,21 +7,81 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 // Enough for a few audio periods per read, whatever the sink asks for.
 constexpr qint64 MaxFramesPerRead = 16384;
 
+// What the audio output plays. Outside this the sound server's client library may fail hard
+// (a rate of a few hertz has ended the game with a division by zero), so such a file is refused
+// when it is opened, like one that cannot be read.
+constexpr int LowestRate = 8000;
+constexpr int HighestRate = 192000;
+constexpr int MostChannels = 8;
+
+// The reader's own words for a failure of the system, so that every open failure reads alike.
+[[noreturn]] void ThrowSystemError(int error) {
+    throw GameError(
+        QStringLiteral("System error : %1.").arg(QString::fromLocal8Bit(std::strerror(error))));
+}
+
+[[noreturn]] void ThrowNotRegular(const QString& fileName) {
+    throw GameError(QStringLiteral("%1 is not a regular file.").arg(fileName));
+}
+
+// Opens the file for reading if it is a regular file. A named pipe would block the open for
+// good and a device is no sound file, so the file is looked at before it is opened, and once
+// more when open in case something else took its place.
+int OpenRegularFile(const QString& fileName) {
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat status {};
+    if (::stat(path.constData(), &status) != 0)
+        ThrowSystemError(errno);
+    if (!S_ISREG(status.st_mode))
+        ThrowNotRegular(fileName);
+    const int handle = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
+        ThrowSystemError(errno);
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(handle);
+        ThrowNotRegular(fileName);
+    }
+    return handle;
+}
+
+void CheckPlayable(const QString& fileName, const SF_INFO& info) {
+    if (info.samplerate >= LowestRate && info.samplerate <= HighestRate && info.channels >= 1 &&
+        info.channels <= MostChannels)
+        return;
+    throw GameError(
+        QStringLiteral("%1: the audio output cannot play this format (%2 Hz, channels: %3).")
+            .arg(fileName)
+            .arg(info.samplerate)
+            .arg(info.channels));
+}
+
 } // namespace
 
-TSampleStream::TSampleStream(const QString& fileName) {
+TSampleStream::TSampleStream(const QString& fileName) : Handle(OpenRegularFile(fileName)) {
     SF_INFO info{};
-    File = sf_open(QFile::encodeName(fileName).constData(), SFM_READ, &info);
-    if (!File)
-        throw GameError(QString::fromUtf8(sf_strerror(nullptr)));
+    File = sf_open_fd(Handle, SFM_READ, &info, SF_FALSE);
+    try {
+        if (!File)
+            throw GameError(QString::fromUtf8(sf_strerror(nullptr)));
+        CheckPlayable(fileName, info);
+    } catch (...) {
+        if (File)
+            sf_close(File);
+        ::close(Handle);
+        throw;
+    }
     Channels = info.channels;
     SampleRate = info.samplerate;
     FrameBytes = static_cast<qint64>(Channels) * static_cast<qint64>(sizeof(short));
@@ -34,6 +94,7 @@ TSampleStream::TSampleStream(const QString& fileName) {
 TSampleStream::~TSampleStream() {
     close();
     sf_close(File);
+    ::close(Handle);
 }
 
 QAudioFormat TSampleStream::Format() const {

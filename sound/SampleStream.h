@@ -14,7 +14,8 @@ struct sf_private_tag;
 
 class TSampleStream : public QIODevice {
   public:
-    // Reads the file's header. Failure throws GameError with the reader's own error text.
+    // Reads the file's header. Failure throws GameError with the reader's own error text; so do
+    // anything but a regular file and a format that the audio output cannot play.
     explicit TSampleStream(const QString& fileName);
     ~TSampleStream() override;
 
@@ -31,6 +32,7 @@ class TSampleStream : public QIODevice {
     qint64 writeData(const char* data, qint64 maxSize) override;
 
   private:
+    int Handle = -1;
     sf_private_tag* File = nullptr;
     int Channels = 0;
     int SampleRate = 0;

@@ -153,6 +153,27 @@ class CellInputTest : public GameWindowTest {
             QCOMPARE(GameState.Entries[(r - 1) * 9 + 5], r == column ? 6 : 0);
     }
 
+    // The board's outer edge lines belong to no cell, along every row and column and at the
+    // corners: neither an entry nor a guess changes.
+    void clicksOnTheOuterEdgeChangeNoCell() {
+        StartNewGame();
+        for (int i = 1; i <= 81; ++i)
+            Given[i] = false, GameState.Entries[i] = 0;
+        ChooseTool(6);
+        const TGameState before = GameState;
+        QList<int> along; // a point in every row and column, and both ends
+        for (int at = 35; at < 350; at += 17)
+            along << at;
+        along << 350;
+        for (const int edge : {35, 350})
+            for (const int at : along) {
+                ClickAt(edge, at);
+                ClickAt(at, edge);
+            }
+        QVERIFY(GameState.Entries == before.Entries);
+        QVERIFY(GameState.Guesses == before.Guesses);
+    }
+
     void clickOutsideTheBoardWithAFullGridStillNotifies() {
         StartNewGame();
         FillAllEntriesBut(0);

@@ -364,6 +364,41 @@ class GameFlowTest : public GameWindowTest {
         QCOMPARE(Form1->MediaPlayer1.FileName(), QString("solve.wav")); // left by the probe
     }
 
+    // A score file unreadable at start-up leaves sound off with the Sound item still checked.
+    // Every effect follows the setting, not the check mark: none is even opened.
+    void effectsFollowTheSettingNotTheCheckMark() {
+        Session.reset();
+        Session = std::make_unique<GameSession>(GameSession::Files::Supplied, false);
+        const QByteArray scores = Session->Folder.Read("highscores.txc");
+        QVERIFY(QFile::remove(Session->Folder.Path("highscores.txc")));
+        AnswerInOrder({Press("OK")});
+        Session->Start();
+        Session->ShowMainWindow();
+        QVERIFY(!GameState.SoundOn && Form1->Sound1->isChecked());
+        Session->Folder.Write("highscores.txc", scores);
+
+        StartNewGame();
+        ChooseTool(10);
+        ClickCell(FirstOpenCell());
+        AnswerInOrder({Press("OK")});
+        Form1->Pause1->trigger();
+        FillAllEntriesBut(0);
+        GameState.Entries[FirstOpenCell()] = Solution[FirstOpenCell()] % 9 + 1;
+        ClickAt(10, 10); // Submit shows
+        AnswerInOrder({Press("OK")});
+        Form1->Submit1->trigger();
+        FinishGridByClick();
+        AnswerInOrder({Press("OK"), TypeAndPress("Quiet", "OK"), Press("OK")});
+        Form1->Submit1->trigger();
+        QCOMPARE(Form4->Memo2->toPlainText().split('\n').at(2), QString("Quiet"));
+        StartNewGame();
+        Form1->Solve1->trigger();
+        QVERIFY(SeenMessages().contains(
+            "Information|Puzzle solved incorrectly, press OK to continue."));
+        QCOMPARE(Form1->Label1->text(), QString("Solved by computer"));
+        QCOMPARE(Form1->MediaPlayer1.FileName(), QString());
+    }
+
     void escapeOnTheQuestionAnswersNo() {
         AnswerInOrder({[](QWidget* window) { QTest::keyClick(window, Qt::Key_Escape); }});
         Form1->NewGame2->trigger();

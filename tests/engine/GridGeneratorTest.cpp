@@ -165,6 +165,35 @@ TEST_F(GridGeneratorTest, GenerationRetriesUntilAnAttemptEndsBelowTheLimitMinusT
     EXPECT_EQ(Progress.Lines[10], "          PLEASE  ");
 }
 
+// The first attempt finds a valid grid after `total` tests: block 2 clashes with block 1 for
+// (total - 18 - extra) / 2 draws (2 tests each), and for an odd total block 3 clashes once at
+// its first test (3 more). Later attempts fit at once.
+void GenerateWithFirstAttemptEndingAt(int total) {
+    static int attempt, clashes2, clashes3, fill2, fill3;
+    attempt = 0;
+    clashes3 = total % 2;
+    clashes2 = (total - 18 - 3 * clashes3) / 2;
+    FillBlockSource = [](int b, OneBased<std::int32_t, 9>& values) {
+        if (b == 1)
+            ++attempt, fill2 = 0, fill3 = 0;
+        const bool clash =
+            attempt == 1 && ((b == 2 && fill2++ < clashes2) || (b == 3 && fill3++ < clashes3));
+        CopyBlock(ValidGridBlock(clash ? 1 : b), values);
+    };
+    GeneratePuzzle();
+}
+
+TEST_F(GridGeneratorTest, AValidGridFoundWithinTenTestsOfTheLimitIsThrownAway) {
+    for (const int total : {999989, 999990, 999999}) {
+        Log.Lines.clear();
+        GenerateWithFirstAttemptEndingAt(total);
+        ASSERT_FALSE(Log.Lines.empty());
+        EXPECT_EQ(Log.Lines[0], "T: " + std::to_string(total));
+        // The accepted attempt's count is the final one.
+        EXPECT_EQ(GameState.Attempts, total < 999990 ? total : 18) << "first attempt " << total;
+    }
+}
+
 TEST_F(GridGeneratorTest, RandomBlocksAreOrdersOfOneToNineWithEveryValueEverywhere) {
     FillBlockSource = nullptr;
     // Position-by-value counts over many random attempts: each of the 81 pairs near 1/9.

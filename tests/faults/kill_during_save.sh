@@ -2,7 +2,7 @@
 # Kills a process with SIGKILL at random moments while it saves the score file in a loop as the
 # best-times flow does. After every kill the file must read as one whole version: the one it
 # started from or one of the two the saver writes in turn. Temporary files left behind are
-# listed; a later save must go through and leave a stray one alone.
+# listed; the next save must go through and remove them, and only them.
 #   kill_during_save.sh SCORE_SAVER [KILLS]
 set -euo pipefail
 
@@ -34,7 +34,8 @@ block Beta 200 >"$work/versions/beta"
 cp "$work/versions/start" "$folder/highscores.txc"
 cd "$folder"
 
-declare -A seen=([start]=0 [alpha]=0 [beta]=0)
+declare -A seen=([start]=0 [alpha]=0 [beta]=0) left=()
+shopt -s nullglob dotglob
 for round in $(seq "$kills"); do
     "$saver" >"$work/saver.log" 2>&1 &
     pid=$!
@@ -59,30 +60,31 @@ for round in $(seq "$kills"); do
     done
     [ -n "$version" ] || fail "round $round: the score file is damaged: $(od -c highscores.txc | head -20)"
     seen[$version]=$((seen[$version] + 1))
+    # QSaveFile writes an unnamed file and gives it a temporary name just before the rename; a
+    # kill in between leaves that name behind, holding a whole version. The next saver's first
+    # save removes it.
+    for name in *; do
+        [ "$name" = highscores.txc ] && continue
+        [[ "$name" =~ ^highscores\.txc\.[A-Za-z]{6}$ ]] || fail "an unexpected file was left: $name"
+        cmp -s "$name" "$work/versions/alpha" || cmp -s "$name" "$work/versions/beta" ||
+            fail "the left-behind $name holds no whole version: $(od -c "$name" | head -20)"
+        left[$name]=1
+    done
 done
 echo "after $kills kills the file was whole every time: start ${seen[start]}, alpha ${seen[alpha]}, beta ${seen[beta]}"
+echo "left behind by the kills, one by one: ${#left[@]} file(s) ${!left[*]}"
 # Without saves between the kills the test would show nothing.
 [ $((seen[alpha] + seen[beta])) -gt 0 ] || fail "no save completed before any kill"
 
-left=()
-shopt -s nullglob dotglob
-for name in *; do
-    [ "$name" = highscores.txc ] || left+=("$name")
-done
-echo "left behind by the kills: ${#left[@]} file(s) ${left[*]:-}"
-# QSaveFile writes an unnamed file and gives it a temporary name just before the rename; a kill
-# in between leaves that name behind, holding a whole version.
-for name in "${left[@]}"; do
-    [[ "$name" == highscores.txc.?????? ]] || fail "an unexpected file was left: $name"
-    cmp -s "$name" "$work/versions/alpha" || cmp -s "$name" "$work/versions/beta" ||
-        fail "the left-behind $name holds no whole version: $(od -c "$name" | head -20)"
-done
-
-# A half-written stray, as a kill leaves one where the file system has no unnamed temporary
-# files and Qt names the file from the start: the next saves go through and leave it alone.
-printf 'half a save' >highscores.txc.Zq9XyW
+# A half-written stray, as a kill leaves one where the file system has no unnamed temporary files
+# and Qt names the file from the start, and a file of the player's that only looks alike: the
+# next saves go through, remove every leftover and keep the player's file.
+printf 'half a save' >highscores.txc.ZqaXyW
+printf 'mine' >highscores.txc.backup
 "$saver" 3 >"$work/saver.log" 2>&1 || fail "saving beside a stray file failed: $(cat "$work/saver.log")"
 grep -q "saved 3" "$work/saver.log" || fail "the saver said: $(cat "$work/saver.log")"
 cmp -s highscores.txc "$work/versions/alpha" || fail "after three saves the file is not the first record"
-[ "$(cat highscores.txc.Zq9XyW)" = "half a save" ] || fail "the stray file was changed"
+left=$(ls -A | grep -vx -e highscores.txc -e highscores.txc.backup || true)
+[ -z "$left" ] || fail "the next save left these behind: $left"
+[ "$(cat highscores.txc.backup)" = mine ] || fail "the player's file was changed"
 echo "PASS"

@@ -85,11 +85,12 @@ no_leftovers() { # FOLDER
 }
 
 # A start that must fail: no display, so the message goes to the terminal only. The timeout
-# ends a game that was started by mistake.
+# ends a game that was started by mistake. The launcher's probe file must not stay behind.
 run_refused() { # HOME XDG_DATA_HOME [LAUNCHER]
     refused_output=$(timeout 20 "${as_player[@]}" env -i PATH=/usr/bin:/bin HOME="$1" \
         XDG_DATA_HOME="$2" "${3:-$launcher}" 2>&1)
     refused_status=$?
+    check "no probe file is left behind" no_leftovers "$2"
 }
 
 say "# First start: a fresh player"
@@ -177,6 +178,13 @@ run_refused "$work" "$work/folder-scores"
 check "a folder in place of the score file is refused with status 1" [ "$refused_status" = 1 ]
 check "the message tells why" grep -qF "highscores.txc is not a regular file" <<<"$refused_output"
 check "the folder in its place stays" [ -d "$work/folder-scores/tolvane/highscores.txc" ]
+mkdir -p "$work/dangling-scores/tolvane"
+ln -s "$work/gone/highscores.txc" "$work/dangling-scores/tolvane/highscores.txc"
+give_to_player "$work/dangling-scores"
+run_refused "$work" "$work/dangling-scores"
+check "a dangling link in place of the score file is refused with status 1" [ "$refused_status" = 1 ]
+check "the message tells why" grep -qF "highscores.txc is not a regular file" <<<"$refused_output"
+check "the link stays" [ -L "$work/dangling-scores/tolvane/highscores.txc" ]
 
 say "# Incomplete installation"
 cp -a "$work/usr" "$work/broken"

@@ -12,8 +12,11 @@
 
 #include <csignal>
 #include <exception>
+#include <fcntl.h>
 #include <functional>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -150,6 +153,10 @@ class ScoreFileTest : public QObject {
     void saveWherePathCannotExist();
     void failedWriteKeepsOldFile();
     void saveKeepsPermissionsAndLeavesNoTemporary();
+    void onlyRegularFiles();
+    void hardLinkedFileIsWrittenInPlace();
+    void rootSaveKeepsOwnerAndGroup();
+    void leftoverSavesAreRemoved();
     void suppliedFile();
 };
 
@@ -639,20 +646,15 @@ void ScoreFileTest::unreadableFile() {
 void ScoreFileTest::saveIntoReadOnlyFolder() {
     if (geteuid() == 0)
         QSKIP("Running as root, which writes into a read-only folder anyway; "
-              "failedWriteKeepsOldFile and saveWherePathCannotExist cover a refused save");
+              "faults_score_file runs this case as another user");
     TempFolder folder;
-    const QByteArray before = "a\nb\nc\nns\n";
-    folder.Write(FileName, before);
-    QVERIFY(QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::ExeOwner |
-                                                     QFile::ReadGroup | QFile::ExeGroup |
-                                                     QFile::ReadOther | QFile::ExeOther));
+    folder.Write(FileName, "a\nb\nc\nns\n");
+    QVERIFY(QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::ExeOwner));
     TScoreLines scoreLines;
     const QString error = ErrorOf([&] { WriteSoundSetting(scoreLines, true); });
     QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(
-        error,
-        QStringLiteral("Cannot create file \"%1\". Permission denied").arg(FullPath(FileName)));
-    QCOMPARE(folder.Read(FileName), before);
+    QCOMPARE(error, QStringLiteral("no error"));
+    QCOMPARE(folder.Read(FileName), QByteArray("a\r\nb\r\nc\r\ns\r\n"));
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{FileName});
 }
 
@@ -709,6 +711,111 @@ void ScoreFileTest::saveKeepsPermissionsAndLeavesNoTemporary() {
         QFile::ExeOther;
     QCOMPARE(QFile::permissions(FileName) & ownerGroupOther, permissions);
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{FileName});
+}
+
+void ScoreFileTest::onlyRegularFiles() {
+    // A named pipe in its place is not written over (reading one: faults_score_file).
+    TempFolder folder;
+    QVERIFY(::mkfifo(QFile::encodeName(FileName).constData(), 0600) == 0);
+    TScoreLines scoreLines;
+    folder.Write(QStringLiteral("other.txc"), "a\r\n");
+    scoreLines.LoadFromFile(QStringLiteral("other.txc"));
+    QCOMPARE(ErrorOf([&] { scoreLines.SaveToFile(FileName); }),
+             QStringLiteral("Cannot create file \"%1\". Is a named pipe, not a file")
+                 .arg(FullPath(FileName)));
+    struct stat status {};
+    QVERIFY(::lstat(QFile::encodeName(FileName).constData(), &status) == 0 &&
+            S_ISFIFO(status.st_mode));
+    // A device, through a link: never read as a score file.
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), QStringLiteral("device.txc")));
+    QCOMPARE(ErrorOf([&] { scoreLines.LoadFromFile(QStringLiteral("device.txc")); }),
+             QStringLiteral("Cannot open file \"%1\". Is not a regular file")
+                 .arg(FullPath(QStringLiteral("device.txc"))));
+}
+
+void ScoreFileTest::hardLinkedFileIsWrittenInPlace() {
+    TempFolder folder;
+    const QByteArray before = CrLfFile(SampleLines);
+    folder.Write(FileName, before);
+    QVERIFY(::link(QFile::encodeName(FileName).constData(), "second.txc") == 0);
+    TScoreLines scoreLines;
+    scoreLines.LoadFromFile(FileName);
+    // A longer text on a full disk: refused before a byte of the old one changes.
+    WriteBestTime(scoreLines, SampleMarker, 0, QStringLiteral("A much longer name"), 1);
+    {
+        FileSizeLimit limit(before.size() + 4);
+        QVERIFY(limit.Active);
+        QCOMPARE(
+            ErrorOf([&] { scoreLines.SaveToFile(FileName); }),
+            QStringLiteral("Cannot create file \"%1\". File too large").arg(FullPath(FileName)));
+    }
+    QCOMPARE(folder.Read(FileName), before);
+    // A shorter one goes through, and both names still show the same file.
+    WriteBestTime(scoreLines, SampleMarker, 0, QStringLiteral("A"), 1);
+    scoreLines.SaveToFile(FileName);
+    QCOMPARE(folder.Read(QStringLiteral("second.txc")), folder.Read(FileName));
+    QCOMPARE(ReadBestTimes(scoreLines, SampleMarker)[0].Name, QStringLiteral("A"));
+    TScoreLines reloaded;
+    reloaded.LoadFromFile(QStringLiteral("second.txc"));
+    QCOMPARE(LinesOf(reloaded), LinesOf(scoreLines));
+    QCOMPARE(QDir().entryList(QDir::Files), (QStringList{FileName, "second.txc"}));
+}
+
+void ScoreFileTest::rootSaveKeepsOwnerAndGroup() {
+    if (geteuid() != 0)
+        QSKIP("Only root can give a file to another user");
+    TempFolder folder;
+    folder.Write(FileName, "a\r\nb\r\nc\r\ns\r\n");
+    QVERIFY(::chown(QFile::encodeName(FileName).constData(), 65534, 65534) == 0);
+    TScoreLines scoreLines;
+    WriteSoundSetting(scoreLines, false);
+    QCOMPARE(folder.Read(FileName), QByteArray("a\r\nb\r\nc\r\nns\r\n"));
+    struct stat status {};
+    QVERIFY(::stat(QFile::encodeName(FileName).constData(), &status) == 0);
+    QCOMPARE(status.st_uid, uid_t(65534));
+    QCOMPARE(status.st_gid, gid_t(65534));
+}
+
+void ScoreFileTest::leftoverSavesAreRemoved() {
+    TempFolder folder;
+    folder.Write(FileName, "a\r\nb\r\nc\r\ns\r\n");
+    const QStringList leftovers = {FileName + ".AbxyCd", FileName + ".qWERTz"};
+    // Names that only look alike, and what no leftover save is: kept.
+    QStringList kept = {FileName + ".AbxyC",  FileName + ".AbxyCde", FileName + ".Ab1yCd",
+                        FileName + ".backup", FileName + ".Backup",  FileName + ".BACKUP",
+                        "other.txc.AbxyCd",   FileName + ".LinkEd",  FileName + ".InUseA"};
+    for (const QString& name : leftovers + kept)
+        folder.Write(name, "whole copy\r\n");
+    QVERIFY(QFile::link(FileName + ".LinkEd", FileName + ".LinkTo"));
+    QVERIFY(QDir().mkdir(FileName + ".DirAbc"));
+    QVERIFY(::link(QFile::encodeName(FileName + ".LinkEd").constData(),
+                   QFile::encodeName(FileName + ".HardLn").constData()) == 0);
+    kept += {FileName + ".LinkTo", FileName + ".DirAbc", FileName + ".HardLn"};
+    // A save of another game in progress holds its temporary file locked.
+    const int held = ::open(QFile::encodeName(FileName + ".InUseA").constData(), O_RDONLY);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+    if (geteuid() == 0) {
+        folder.Write(FileName + ".OtherU", "another user's\r\n");
+        QVERIFY(::chown(QFile::encodeName(FileName + ".OtherU").constData(), 65534, 65534) == 0);
+        kept += FileName + ".OtherU";
+    }
+    kept += FileName;
+    kept.sort();
+    auto listing = [] {
+        QStringList names = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        names.sort();
+        return names;
+    };
+
+    TScoreLines scoreLines;
+    QVERIFY(ReadSoundSetting(scoreLines)); // at start-up
+    const QStringList afterStart = listing();
+    folder.Write(leftovers[0], "whole copy\r\n");
+    WriteSoundSetting(scoreLines, true); // at a save
+    const QStringList afterSave = listing();
+    ::close(held);
+    QCOMPARE(afterStart, kept);
+    QCOMPARE(afterSave, kept);
 }
 
 void ScoreFileTest::suppliedFile() {

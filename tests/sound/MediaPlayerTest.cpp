@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -217,7 +218,6 @@ class MediaPlayerTest : public QObject {
     void openFailuresCarryTheReadersText_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("exists");
-        QTest::addColumn<bool>("directory");
         QByteArray noise(3000, '\0');
         quint32 state = 12345;
         for (char& c : noise) {
@@ -225,32 +225,77 @@ class MediaPlayerTest : public QObject {
             c = static_cast<char>(state >> 24);
         }
         const QByteArray header = WavHeader(8820);
-        QTest::newRow("missing") << QByteArray() << false << false;
-        QTest::newRow("random bytes") << noise << true << false;
-        QTest::newRow("empty") << QByteArray() << true << false;
-        QTest::newRow("text") << QByteArray("not a sound\r\n") << true << false;
-        QTest::newRow("header cut after RIFF") << header.left(12) << true << false;
-        QTest::newRow("header cut inside fmt") << header.left(20) << true << false;
-        QTest::newRow("header cut before data") << header.left(36) << true << false;
-        QTest::newRow("RIFF with noise")
-            << QByteArray("RIFF\x10\0\0\0WAVE", 12) + noise << true << false;
-        QTest::newRow("a folder") << QByteArray() << false << true;
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("random bytes") << noise << true;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("text") << QByteArray("not a sound\r\n") << true;
+        QTest::newRow("header cut after RIFF") << header.left(12) << true;
+        QTest::newRow("header cut inside fmt") << header.left(20) << true;
+        QTest::newRow("header cut before data") << header.left(36) << true;
+        QTest::newRow("RIFF with noise") << QByteArray("RIFF\x10\0\0\0WAVE", 12) + noise << true;
     }
     void openFailuresCarryTheReadersText() {
         QFETCH(QByteArray, content);
         QFETCH(bool, exists);
-        QFETCH(bool, directory);
         TempFolder folder;
         if (exists)
             folder.Write("bad.wav", content);
-        if (directory)
-            QVERIFY(QDir(folder.Path()).mkdir("bad.wav"));
         const QString expected = ReaderErrorFor("bad.wav");
         QVERIFY2(!expected.isEmpty(), "the reader accepts this file");
 
         TMediaPlayer player;
         QCOMPARE(OpenError(player, "bad.wav"), expected);
         QVERIFY(!player.IsOpen());
+    }
+
+    // Anything but a regular file is refused without being read; a named pipe would block.
+    void opensOnlyRegularFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("a link to a device") << "device";
+    }
+    void opensOnlyRegularFiles() {
+        QFETCH(QString, kind);
+        TempFolder folder;
+        if (kind == "folder")
+            QVERIFY(QDir().mkdir("bad.wav"));
+        else if (kind == "pipe")
+            QCOMPARE(::mkfifo("bad.wav", 0600), 0);
+        else
+            QVERIFY(QFile::link("/dev/zero", "bad.wav"));
+        TMediaPlayer player;
+        QCOMPARE(OpenError(player, "bad.wav"), QString("bad.wav is not a regular file."));
+        QVERIFY(!player.IsOpen());
+    }
+
+    // Rates and channel counts that the audio output cannot play are refused at the open.
+    void opensOnlyPlayableFormats_data() {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("1 Hz") << 1 << 1 << false;
+        QTest::newRow("7999 Hz") << 7999 << 1 << false;
+        QTest::newRow("8000 Hz") << 8000 << 1 << true;
+        QTest::newRow("192000 Hz") << 192000 << 2 << true;
+        QTest::newRow("192001 Hz") << 192001 << 1 << false;
+        QTest::newRow("8 channels") << 44100 << 8 << true;
+        QTest::newRow("9 channels") << 44100 << 9 << false;
+    }
+    void opensOnlyPlayableFormats() {
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(bool, opens);
+        TempFolder folder;
+        WriteSamples("odd.wav", Pattern(channels * 100), channels, rate,
+                     SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        TMediaPlayer player;
+        const QString refusal =
+            QString("odd.wav: the audio output cannot play this format (%1 Hz, channels: %2).")
+                .arg(rate)
+                .arg(channels);
+        QCOMPARE(OpenError(player, "odd.wav"), opens ? QString() : refusal);
+        QCOMPARE(player.IsOpen(), opens);
     }
 
     void hugeFileOpensAtOnceInLittleMemory_data() {
