@@ -19,6 +19,13 @@ for file in /usr/lib/cups/backend/cups-pdf "$backend_config" "$ppd"; do
     [ -e "$file" ] || { echo "missing $file (package printer-driver-cups-pdf)"; exit 1; }
 done
 
+# A mount namespace of its own, whose mounts never reach the system's. In a plain chroot, whose
+# root folder is no mount point, there is none.
+if ! unshare --mount --propagation private true 2>/dev/null; then
+    echo "skip: no private mount namespace here (is / a mount point?)"
+    exit 77
+fi
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/tolvane-cups.XXXXXX")
 server_pid=
 cleanup() {
