@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "engine/GameState.h"
 #include "platform/Fonts.h"
+#include "tests/support/ModalHelper.h"
 
 #include <QApplication>
 #include <QTest>
@@ -17,6 +18,8 @@ GameSession::GameSession(Files files, bool start) {
 }
 
 GameSession::~GameSession() {
+    // The session ends with its test: no answer queued in it may outlive it.
+    FinishAnswers();
     if (Started)
         DestroyForms();
 }

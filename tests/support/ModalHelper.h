@@ -1,30 +1,50 @@
 #pragma once
 // Answers the modal boxes and windows that the game opens, from inside their nested event loop.
-// Queue an answer before the action that opens the box; the answer runs on the box once it is
-// the active modal widget.
+// Queue an answer before the action that opens the box; the queued answers are taken in order,
+// each by the next modal window that comes up.
+//
+// A watchdog runs in every widget test: a modal window that no queued answer or other code of the
+// test takes within half a second fails the test with its caption and text, and is closed, so
+// that the test goes on instead of waiting for the time limit. Answers belong to the test that
+// queued them: one never taken fails that test and is dropped when it ends (FinishAnswers), and
+// never runs in a later test.
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <source_location>
 
 class QWidget;
-class QMessageBox;
+class QAbstractButton;
 
-// Runs `answer` on the next modal widget that appears (waits up to timeoutMs for it).
-void WhenModal(std::function<void(QWidget*)> answer, int timeoutMs = 10000);
+// An answer for one modal window.
+using Answer = std::function<void(QWidget*)>;
+
+// Runs `answer` on the next modal widget that appears; fails the test when none has appeared
+// within timeoutMs of waiting.
+void WhenModal(Answer answer, int timeoutMs = 10000,
+               std::source_location where = std::source_location::current());
 
 // Presses the message box button with this text ("&Yes", "Yes", "OK", ...), recording the box's
 // caption and text in the strings given (when not null).
 void AnswerMessageBox(const QString& buttonText, QString* caption = nullptr,
-                      QString* text = nullptr);
+                      QString* text = nullptr,
+                      std::source_location where = std::source_location::current());
+
+// Answers the next modal windows one after the other.
+void AnswerInOrder(QList<Answer> answers,
+                   std::source_location where = std::source_location::current());
+
+// Ends the answers of the test that is ending: those never taken are dropped and fail the test
+// (unless it has failed already), and their timers stop. GameSession and GameWindowTest call it.
+void FinishAnswers();
+
+// Starts the watchdog; every widget test starts it when its application is made.
+void StartModalWatchdog();
 
 // Finds a button by its text, ignoring '&' access markers; nullptr when there is none.
-class QAbstractButton;
 QAbstractButton* FindButton(QWidget* window, const QString& text);
-
-// Answers for a sequence of modal windows, each taken when its window has come up.
-using Answer = std::function<void(QWidget*)>;
 
 // Presses the button with this text on the window (a message box, an input box, a game window),
 // recording a message box's caption and text when asked.
@@ -35,9 +55,6 @@ Answer TypeAndPress(const QString& typed, const QString& buttonText);
 
 // Waits some milliseconds with the window up (its event loop running), then answers.
 Answer After(int ms, Answer answer);
-
-// Answers the next modal windows one after the other.
-void AnswerInOrder(QList<Answer> answers);
 
 // All message boxes answered so far, as "caption|text", for tests that check a whole sequence.
 QStringList& SeenMessages();

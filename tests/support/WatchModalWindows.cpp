@@ -1,0 +1,8 @@
+// Compiled into every program that links the test support: the modal-window watchdog starts with
+// the application, before any test function runs.
+
+#include "tests/support/ModalHelper.h"
+
+#include <QCoreApplication>
+
+Q_COREAPP_STARTUP_FUNCTION(StartModalWatchdog)
