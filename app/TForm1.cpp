@@ -139,8 +139,6 @@ void TForm1::CreateToolPanel() {
     CheckBox1 = new QCheckBox("Just guessing", Panel1);
     CheckBox1->setFont(SansSerif(11, true));
     CheckBox1->setGeometry(294, 13, 97, 17);
-    // The stand-in face runs wider than the designed one: the box grows to show its whole caption.
-    CheckBox1->resize(std::max(97, CheckBox1->sizeHint().width()), 17);
 
     Bevel1 = new QFrame(Panel1);
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);

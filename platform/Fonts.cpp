@@ -1,8 +1,12 @@
 #include "platform/Fonts.h"
 
+#include <QStringList>
+
 void InstallFontSubstitutes() {
-    QFont::insertSubstitution(SansSerifFace, "DejaVu Sans");
-    QFont::insertSubstitution(RoundedFace, "Quicksand");
+    QFont::insertSubstitutions(SansSerifFace,
+                               QStringList{"Liberation Sans", "Arimo", "FreeSans", "DejaVu Sans"});
+    QFont::insertSubstitutions(RoundedFace, QStringList{"Quicksand", "Comfortaa", "Liberation Sans",
+                                                        "Arimo", "DejaVu Sans"});
 }
 
 QFont SansSerif(int pixelHeight, bool bold) {

@@ -1,6 +1,9 @@
 #pragma once
 // The game's two type faces, by the names its windows were designed with. Installed faces stand in
-// for them: DejaVu Sans for "MS Sans Serif", Quicksand Bold for "Arial Rounded MT bold".
+// for them, each the first of a list that is found on the machine: for "MS Sans Serif" faces with
+// Arial's widths (Liberation Sans, Arimo, FreeSans), so that every text fits the box it was
+// designed for, and DejaVu Sans, wider, as the last resort; for "Arial Rounded MT bold" the
+// rounded Quicksand or Comfortaa, then the sans faces.
 
 #include <QFont>
 

@@ -21,6 +21,9 @@ TForm4::TForm4(QWidget* mainWindow)
     Memo1 = AddText({8, 96, 73, 129}, bold);
     Memo1->setPlainText("Easy\n\nMedium\n\nHard");
     Memo2 = AddText({88, 96, 169, 121}, bold);
+    // A name too wide for the box is cut at its edge: wrapped, it would push the names below it
+    // out of line with their levels and times.
+    Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo3 = AddText({264, 96, 105, 129}, bold);
     Button2 = AddButton({48, 232, 81, 25}, "Reset scores");
     Button1 = AddButton({240, 232, 81, 25}, "OK");

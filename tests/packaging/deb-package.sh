@@ -73,7 +73,7 @@ depends=$(field Depends)
 say "    Depends: $depends"
 depended=$(tr ',' '\n' <<<"$depends" | sed 's/(.*//; s/[[:space:]]//g')
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6 \
-    qt6-qpa-plugins libsndfile1 fonts-dejavu-core fonts-quicksand libc6 libstdc++6; do
+    qt6-qpa-plugins libsndfile1 fonts-liberation2 fonts-quicksand fonts-dejavu-core libc6 libstdc++6; do
     check "depends on $package" grep -qx "$package" <<<"$depended"
 done
 owners=$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)
