@@ -19,7 +19,7 @@
 namespace {
 
 // How long a modal window may wait for code of the test that answers it in its own way.
-constexpr int UnexpectedAfterMs = 500;
+int UnexpectedAfterMs = 500;
 constexpr int TickMs = 10;
 
 QString Plain(QString text) {
@@ -280,6 +280,10 @@ class Watchdog : public QObject {
 };
 
 } // namespace
+
+void AllowUnansweredModals(int ms) {
+    UnexpectedAfterMs = ms;
+}
 
 void StartModalWatchdog() {
     // Only widget tests have modal windows.

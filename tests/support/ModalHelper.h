@@ -43,6 +43,10 @@ void FinishAnswers();
 // Starts the watchdog; every widget test starts it when its application is made.
 void StartModalWatchdog();
 
+// How long a modal window nobody queued an answer for may stay up before it fails the test
+// (half a second unless set); for tests that answer windows another way.
+void AllowUnansweredModals(int ms);
+
 // Finds a button by its text, ignoring '&' access markers; nullptr when there is none.
 QAbstractButton* FindButton(QWidget* window, const QString& text);
 
