@@ -32,6 +32,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <deque>
@@ -341,6 +342,11 @@ class DesktopTest : public QObject {
             Expect(ScreenPixel(Form1, board) == face, "board area not blank");
             Expect(ScreenPixel(Form1, QPoint(Form1->width() - 5, 5)) == MenuBarColour,
                    "menu bar not painted during generation");
+            // The window manager frames the progress window in its own time: the game holds
+            // its event loop meanwhile, as it does for the player.
+            for (int wait = 0;
+                 wait < 40 && Property(Form2, "_NET_FRAME_EXTENTS").contains("not found"); ++wait)
+                QThread::msleep(50);
             if (Expected.count(Form2))
                 Expect(Frame(Form2) == Expected[Form2], "progress window moved");
             else

@@ -10,10 +10,9 @@ for tool in Xvfb "$wm" xdotool xprop xwininfo; do
 done
 
 home=$(mktemp -d)
-# A display number nobody uses; -nolisten tcp keeps the server off the network.
-n=71
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$home/xvfb.log" 2>&1 &
+# Xvfb picks a display number nobody uses, neither by lock file nor by socket, and says which
+# (two tests may start at once); -nolisten tcp keeps the server off the network.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$home/display" >"$home/xvfb.log" 2>&1 &
 xvfb=$!
 wmpid=""
 stop() {
@@ -23,20 +22,29 @@ stop() {
     rm -rf "$home"
 }
 trap stop EXIT
-export DISPLAY=":$n"
+for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
+[ -s "$home/display" ] || { echo "on_desktop: Xvfb did not start" >&2; cat "$home/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$home/display")"
 for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The window manager with its own settings folder, so that no setting of the user's is read.
-HOME=$home XDG_CONFIG_HOME=$home XDG_CACHE_HOME=$home "$wm" >"$home/wm.log" 2>&1 &
-wmpid=$!
-# Ready once it announces itself on the root window.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || {
-    echo "on_desktop: $wm did not start" >&2
-    cat "$home/wm.log" >&2
+# It is ready once it announces itself on the root window; a start that failed is tried again.
+start_wm() {
+    HOME=$home XDG_CONFIG_HOME=$home XDG_CACHE_HOME=$home "$wm" >>"$home/wm.log" 2>&1 &
+    wmpid=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+        kill -0 "$wmpid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$wmpid" 2>/dev/null
+    wait "$wmpid" 2>/dev/null
+    wmpid=""
+    return 1
+}
+start_wm || { sleep 1; start_wm; } || {
+    echo "on_desktop: $wm did not start on $DISPLAY" >&2
+    cat "$home/wm.log" "$home/xvfb.log" >&2
     exit 1
 }
 sleep 0.3
