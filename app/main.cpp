@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     CreateForms();
     Form1->show();
     const int result = QApplication::exec();
+    Form1->MediaPlayer1.Shutdown();
     DestroyForms();
     return result;
 }

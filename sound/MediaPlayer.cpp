@@ -4,9 +4,13 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QMediaDevices>
+#include <QThread>
 
 namespace {
+
+constexpr unsigned long ServerSettleMs = 150;
 
 QString SinkErrorText(QAudio::Error error) {
     switch (error) {
@@ -66,6 +70,15 @@ void TMediaPlayer::ReleaseSink() {
     // the next effect; so it goes from the event loop.
     Sink->deleteLater();
     Sink = nullptr;
+}
+
+void TMediaPlayer::Shutdown() {
+    const bool played = Sink != nullptr;
+    Close();
+    // The sinks released earlier go now, not after the audio engine.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (played)
+        QThread::msleep(ServerSettleMs);
 }
 
 void TMediaPlayer::Close() {

@@ -30,6 +30,11 @@ class TMediaPlayer : public QObject {
 
     void Close();
 
+    // Closes the player for good as the program ends, and gives the sound server a moment to
+    // finish closing the last stream: ending the process while it does so can abort it inside
+    // the sound library.
+    void Shutdown();
+
     QString FileName() const { return Name; }
     bool IsOpen() const { return Stream != nullptr; }
     QString PlayError() const { return LastPlayError; }

@@ -81,5 +81,7 @@ int main(int argc, char** argv) {
     }
     QTimer::singleShot((arguments.size() - 1) * gapMs + tailMs, Qt::PreciseTimer, &app,
                        [&app] { app.exit(0); });
-    return app.exec();
+    const int result = app.exec();
+    player.Shutdown();
+    return result;
 }
