@@ -1,21 +1,21 @@
 // The mouse on the board: tools by button and wheel, values and guesses, erasing, the cell under
 // the pointer, and the Submit check after every click.
 
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "engine/GameState.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
+#include "view/ClientArea.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
-#include <QPushButton>
-#include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 

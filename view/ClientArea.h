@@ -1,15 +1,25 @@
 #pragma once
-// The main window's client area. The board is painted straight on it, and the mouse over it (not
-// over its child controls) reaches the main window's handlers.
+// The main window's client area. The board is painted straight on it by the board renderer, and
+// the mouse over it (not over its child controls) is reported to the window by signals.
 
 #include <QWidget>
-
-class TForm1;
 
 class TClientArea : public QWidget {
     Q_OBJECT
   public:
-    explicit TClientArea(TForm1& form);
+    explicit TClientArea(QWidget* parent);
+
+    // What the next paint shows: the board, or only the background (the board cleared until the
+    // next DrawBoard).
+    bool BoardCleared = false;
+    // The window whose showing hides the board completely (the notification); none by default.
+    const QWidget* Notification = nullptr;
+
+  signals:
+    void MouseMoved(int X, int Y);
+    void Clicked();
+    void WheelUp();
+    void WheelDown();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -20,7 +30,6 @@ class TClientArea : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
-    TForm1& Form;
     // A primary press on the area that its release may turn into a click.
     bool ClickStarted = false;
     // Wheel turn not yet amounting to a whole notch (fine-grained wheels and touchpads).

@@ -1,7 +1,7 @@
-#include "app/ClientArea.h"
+#include "view/ClientArea.h"
 
-#include "app/TForm1.h"
 #include "platform/MessageBoxes.h"
+#include "view/BoardRenderer.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,19 +11,19 @@ namespace {
 constexpr int Notch = 120; // wheel units of one notch
 }
 
-TClientArea::TClientArea(TForm1& form) : QWidget(&form), Form(form) {
+TClientArea::TClientArea(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     setMouseTracking(true); // moves without a button pressed are the board's pointer position
 }
 
 void TClientArea::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
-    RunHandler([&] { Form.FormPaint(canvas); });
+    RunHandler([&] { FormPaint(*this, canvas); });
 }
 
 void TClientArea::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    RunHandler([&] { Form.FormMouseMove(at.x(), at.y()); });
+    emit MouseMoved(at.x(), at.y());
 }
 
 void TClientArea::mousePressEvent(QMouseEvent* event) {
@@ -40,7 +40,7 @@ void TClientArea::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     ClickStarted = false;
     if (click)
-        RunHandler([this] { Form.FormClick(); });
+        emit Clicked();
 }
 
 void TClientArea::wheelEvent(QWheelEvent* event) {
@@ -48,11 +48,11 @@ void TClientArea::wheelEvent(QWheelEvent* event) {
     WheelRemainder += event->angleDelta().y();
     while (WheelRemainder >= Notch) {
         WheelRemainder -= Notch;
-        RunHandler([this] { Form.FormMouseWheelUp(); });
+        emit WheelUp();
     }
     while (WheelRemainder <= -Notch) {
         WheelRemainder += Notch;
-        RunHandler([this] { Form.FormMouseWheelDown(); });
+        emit WheelDown();
     }
     event->accept();
 }
