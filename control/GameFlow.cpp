@@ -5,6 +5,7 @@
 #include "control/BestTimesFlow.h"
 #include "engine/GameState.h"
 #include "engine/GridGenerator.h"
+#include "engine/PuzzleLayout.h"
 #include "engine/SolutionEvaluation.h"
 #include "platform/MessageBoxes.h"
 #include "sound/SoundEffects.h"
@@ -110,13 +111,7 @@ void ChooseLevel(int shownPerBlock) {
 void ClearAll() {
     if (!Confirm(Form1, "Clear all inserted values?"))
         return;
-    for (int i = 1; i <= GameState.CellCount; ++i) {
-        GameState.Entries[i] = 0;
-        GameState.Guesses[i] = 0;
-    }
-    for (int i = 1; i <= GameState.CellCount; ++i)
-        if (Given[i])
-            GameState.Entries[i] = Solution[i];
+    ResetPlayerValues();
     DrawBoard(Board());
 }
 

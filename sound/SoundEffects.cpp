@@ -3,6 +3,7 @@
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "sound/MediaPlayer.h"
+#include "sound/SoundNames.h"
 
 #include <QAction>
 
@@ -14,12 +15,9 @@ void PlayEffect(TMediaPlayer& MediaPlayer1, const QString& fileName) {
 }
 
 void ProbeSoundFiles(TMediaPlayer& MediaPlayer1, QAction& Sound1) {
-    static const char* const names[] = {"pop.wav",   "erase.wav", "notify.wav",
-                                        "clap.wav",  "not.wav",   "best.wav",
-                                        "pause.wav", "ready.wav", "solve.wav"};
     bool failed = false;
     try {
-        for (const char* name : names)
+        for (const char* name : SoundFileNames)
             MediaPlayer1.Open(name);
     } catch (const std::exception&) {
         failed = true;

@@ -11,7 +11,7 @@
 
 namespace {
 
-// Colours of the board, as 0x00BBGGRR values would name them.
+// Colours of the board: givens, entries, guesses and the cell frames.
 const QColor clBlack(0, 0, 0);
 const QColor clPurple(128, 0, 128);
 const QColor clTeal(0, 128, 128);
