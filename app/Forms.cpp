@@ -2,7 +2,7 @@
 
 #include "app/TForm1.h"
 #include "engine/TextLines.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 #include "view/Pictures.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"

@@ -12,7 +12,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
 #include "sound/SoundEffects.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 #include "view/TForm6.h"
 #include "view/TForm7.h"
 
@@ -75,7 +75,7 @@ TForm1::TForm1() {
     setPalette(face);
     setFont(SansSerif(11));
 
-    ClientArea = new TClientArea(this);
+    ClientArea = new BoardArea(this);
     setCentralWidget(ClientArea);
     // The window takes the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -208,13 +208,12 @@ void TForm1::ConnectHandlers() {
     connect(ToolGroup, &QButtonGroup::buttonClicked, this,
             [this] { RunHandler([this] { SpeedButton1Click(); }); });
     connect(&Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
-    connect(ClientArea, &TClientArea::MouseMoved, this,
+    connect(ClientArea, &BoardArea::MouseMoved, this,
             [this](int X, int Y) { RunHandler([&] { FormMouseMove(X, Y); }); });
-    connect(ClientArea, &TClientArea::Clicked, this,
-            [this] { RunHandler([this] { FormClick(); }); });
-    connect(ClientArea, &TClientArea::WheelUp, this,
+    connect(ClientArea, &BoardArea::Clicked, this, [this] { RunHandler([this] { FormClick(); }); });
+    connect(ClientArea, &BoardArea::WheelUp, this,
             [this] { RunHandler([this] { FormMouseWheelUp(); }); });
-    connect(ClientArea, &TClientArea::WheelDown, this,
+    connect(ClientArea, &BoardArea::WheelDown, this,
             [this] { RunHandler([this] { FormMouseWheelDown(); }); });
 }
 

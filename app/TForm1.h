@@ -23,7 +23,7 @@ class QPrintDialog;
 class QPrinter;
 class QPushButton;
 class QToolButton;
-class TClientArea;
+class BoardArea;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -33,7 +33,7 @@ class TForm1 : public QMainWindow {
     ~TForm1() override;
 
     // The client area: the board is painted on it and the panels are its children.
-    TClientArea* ClientArea;
+    BoardArea* ClientArea;
 
     // Hidden text box that keeps the generator's diagnostic log; never shown.
     QPlainTextEdit* Memo1;
@@ -53,8 +53,8 @@ class TForm1 : public QMainWindow {
     QWidget* Bevel2;
 
     // The hidden list of the score file's lines, the sound player and the game clock.
-    TScoreLines ScoreLines;
-    TMediaPlayer MediaPlayer1;
+    ScoreLineList ScoreLines;
+    MediaPlayer MediaPlayer1;
     QTimer Timer1;
     // The print dialog and its printer, made at the first Print.
     std::unique_ptr<QPrinter> Printer;

@@ -33,7 +33,7 @@ void ShowBestTimes() {
     struct ResultOffered {
         ~ResultOffered() { GameState.ResultPending = false; }
     } resultOffered;
-    TScoreLines& lines = Form1->ScoreLines;
+    ScoreLineList& lines = Form1->ScoreLines;
     ResetRequested = false;
     lines.LoadFromFile(ScoreFileName);
     const int k = LocateMarker(lines);

@@ -5,8 +5,8 @@
 #include "control/GameFlow.h"
 #include "engine/GameState.h"
 #include "engine/SolutionEvaluation.h"
+#include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
-#include "view/ClientArea.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -9,8 +9,8 @@
 #include "engine/SolutionEvaluation.h"
 #include "platform/MessageBoxes.h"
 #include "sound/SoundEffects.h"
+#include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
-#include "view/ClientArea.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"
 
@@ -21,7 +21,7 @@
 
 namespace {
 
-TClientArea& Board() {
+BoardArea& Board() {
     return *Form1->ClientArea;
 }
 

@@ -4,7 +4,7 @@
 #include "app/TForm1.h"
 #include "platform/GameError.h"
 #include "platform/MessageBoxes.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 #include "view/Printing.h"
 
 #include <QFrame>

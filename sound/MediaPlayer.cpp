@@ -26,19 +26,19 @@ QString SinkErrorText(QAudio::Error error) {
 
 } // namespace
 
-TMediaPlayer::TMediaPlayer(QObject* parent) : QObject(parent) {}
+MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
 
-TMediaPlayer::~TMediaPlayer() {
+MediaPlayer::~MediaPlayer() {
     Close();
 }
 
-void TMediaPlayer::Open(const QString& fileName) {
+void MediaPlayer::Open(const QString& fileName) {
     Close();
     Name = fileName;
-    Stream = std::make_unique<TSampleStream>(fileName);
+    Stream = std::make_unique<SampleStream>(fileName);
 }
 
-void TMediaPlayer::Play() {
+void MediaPlayer::Play() {
     LastPlayError.clear();
     if (!Stream) {
         LastPlayError = "No sound file is open";
@@ -58,7 +58,7 @@ void TMediaPlayer::Play() {
     LastPlayError = SinkErrorText(Sink->error());
 }
 
-void TMediaPlayer::ReleaseSink() {
+void MediaPlayer::ReleaseSink() {
     if (!Sink)
         return;
     Sink->stop();
@@ -68,7 +68,7 @@ void TMediaPlayer::ReleaseSink() {
     Sink = nullptr;
 }
 
-void TMediaPlayer::Close() {
+void MediaPlayer::Close() {
     ReleaseSink();
     Stream.reset();
 }

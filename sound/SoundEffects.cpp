@@ -9,12 +9,12 @@
 
 #include <exception>
 
-void PlayEffect(TMediaPlayer& MediaPlayer1, const QString& fileName) {
+void PlayEffect(MediaPlayer& MediaPlayer1, const QString& fileName) {
     MediaPlayer1.Open(fileName);
     MediaPlayer1.Play();
 }
 
-void ProbeSoundFiles(TMediaPlayer& MediaPlayer1, QAction& Sound1) {
+void ProbeSoundFiles(MediaPlayer& MediaPlayer1, QAction& Sound1) {
     bool failed = false;
     try {
         for (const char* name : SoundFileNames)

@@ -3,7 +3,7 @@
 #include "engine/GameState.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 
 #include <QPainter>
 
@@ -17,7 +17,7 @@ const QColor clPurple(128, 0, 128);
 const QColor clTeal(0, 128, 128);
 const QColor clBlue(0, 0, 255);
 
-bool NotificationShowing(const TClientArea& area) {
+bool NotificationShowing(const BoardArea& area) {
     return area.Notification && area.Notification->isVisible();
 }
 
@@ -87,19 +87,19 @@ void PaintBlockFrames(QPainter& canvas) {
 
 } // namespace
 
-void ClearBoard(TClientArea& area) {
+void ClearBoard(BoardArea& area) {
     area.BoardCleared = true;
     area.repaint();
 }
 
-void DrawBoard(TClientArea& area) {
+void DrawBoard(BoardArea& area) {
     if (NotificationShowing(area))
         return;
     area.BoardCleared = false;
     area.repaint();
 }
 
-void FormPaint(TClientArea& area, QPainter& canvas) {
+void FormPaint(BoardArea& area, QPainter& canvas) {
     // While the notification is up the board stays hidden: nothing is drawn at all.
     if (NotificationShowing(area))
         return;

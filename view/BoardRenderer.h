@@ -5,13 +5,13 @@
 // drawing.
 
 class QPainter;
-class TClientArea;
+class BoardArea;
 
 // Shows only the background until the next DrawBoard.
-void ClearBoard(TClientArea& area);
+void ClearBoard(BoardArea& area);
 
 // Shows the board as the game state holds it; nothing while the notification is up.
-void DrawBoard(TClientArea& area);
+void DrawBoard(BoardArea& area);
 
 // The paint handler of the area.
-void FormPaint(TClientArea& area, QPainter& canvas);
+void FormPaint(BoardArea& area, QPainter& canvas);

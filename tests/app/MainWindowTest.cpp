@@ -7,8 +7,8 @@
 #include "platform/MessageBoxes.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
-#include "view/ClientArea.h"
 #include "view/TForm3.h"
 
 #include <QAction>

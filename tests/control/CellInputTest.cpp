@@ -7,7 +7,7 @@
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 
 #include <QAction>
 #include <QApplication>
@@ -162,7 +162,7 @@ class CellInputTest : public GameWindowTest {
         for (int i = 1; i <= 81; ++i)
             Given[i] = false, GameState.Entries[i] = 0;
         ChooseTool(6);
-        const TGameState before = GameState;
+        const GameStateRecord before = GameState;
         QList<int> along; // a point in every row and column, and both ends
         for (int at = 35; at < 350; at += 17)
             along << at;

@@ -9,7 +9,7 @@
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"
 #include "view/TForm4.h"

@@ -10,7 +10,7 @@
 #include "engine/GameState.h"
 #include "engine/TextLines.h"
 #include "tests/support/GameSession.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 #include "view/SecondaryForm.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"

@@ -18,7 +18,7 @@
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"
 #include "view/TForm4.h"
@@ -487,7 +487,7 @@ bool LongSessionTest::Full() const {
 }
 
 void LongSessionTest::CheckScoreFile() {
-    TScoreLines lines;
+    ScoreLineList lines;
     try {
         lines.LoadFromFile(ScoreFileName);
         const int k = LocateMarker(lines);
@@ -1055,7 +1055,7 @@ void LongSessionTest::initTestCase() {
     qApp->installEventFilter(this);
     Clock.start();
 
-    TScoreLines lines;
+    ScoreLineList lines;
     try {
         lines.LoadFromFile(ScoreFileName);
         MarkerIndex = LocateMarker(lines);

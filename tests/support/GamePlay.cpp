@@ -1,5 +1,5 @@
 #include "tests/support/GamePlay.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 
 #include "app/Forms.h"
 #include "app/TForm1.h"

@@ -7,7 +7,7 @@
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 
 #include <QAction>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "platform/MessageBoxes.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 
 #include <QAction>
 #include <QFrame>

@@ -4,10 +4,10 @@
 
 #include <QWidget>
 
-class TClientArea : public QWidget {
+class BoardArea : public QWidget {
     Q_OBJECT
   public:
-    explicit TClientArea(QWidget* parent);
+    explicit BoardArea(QWidget* parent);
 
     // What the next paint shows: the board, or only the background (the board cleared until the
     // next DrawBoard).

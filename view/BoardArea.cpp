@@ -1,4 +1,4 @@
-#include "view/ClientArea.h"
+#include "view/BoardArea.h"
 
 #include "platform/MessageBoxes.h"
 #include "view/BoardRenderer.h"
@@ -11,31 +11,31 @@ namespace {
 constexpr int Notch = 120; // wheel units of one notch
 }
 
-TClientArea::TClientArea(QWidget* parent) : QWidget(parent) {
+BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     setMouseTracking(true); // moves without a button pressed are the board's pointer position
 }
 
-void TClientArea::paintEvent(QPaintEvent*) {
+void BoardArea::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
     RunHandler([&] { FormPaint(*this, canvas); });
 }
 
-void TClientArea::mouseMoveEvent(QMouseEvent* event) {
+void BoardArea::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit MouseMoved(at.x(), at.y());
 }
 
-void TClientArea::mousePressEvent(QMouseEvent* event) {
+void BoardArea::mousePressEvent(QMouseEvent* event) {
     ClickStarted = event->button() == Qt::LeftButton;
 }
 
-void TClientArea::mouseDoubleClickEvent(QMouseEvent*) {
+void BoardArea::mouseDoubleClickEvent(QMouseEvent*) {
     // The second press of a double-click is no click of its own.
     ClickStarted = false;
 }
 
-void TClientArea::mouseReleaseEvent(QMouseEvent* event) {
+void BoardArea::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = ClickStarted && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     ClickStarted = false;
@@ -43,7 +43,7 @@ void TClientArea::mouseReleaseEvent(QMouseEvent* event) {
         emit Clicked();
 }
 
-void TClientArea::wheelEvent(QWheelEvent* event) {
+void BoardArea::wheelEvent(QWheelEvent* event) {
     // One tool per whole notch, however finely the wheel reports its turn.
     WheelRemainder += event->angleDelta().y();
     while (WheelRemainder >= Notch) {
