@@ -6,8 +6,7 @@
 #include "control/GameClock.h"
 #include "control/GameFlow.h"
 #include "control/PrintCommand.h"
-#include "engine/GameState.h"
-#include "engine/Random.h"
+#include "control/StartUp.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
@@ -30,8 +29,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
-
-#include <chrono>
 
 namespace {
 
@@ -219,21 +216,11 @@ void TForm1::ConnectHandlers() {
 
 void TForm1::FormCreate() {
     ClientArea->setCursor(PencilCursor());
-    SeedRandom(
-        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    SetBoardConstants();
-    Panel1->move(0, GameState.CellSize * 11);
-    Panel2->move(0, GameState.CellSize * 11);
-    AutoSize();
-
-    const bool soundOn = ReadSoundSetting(ScoreLines);
-    Sound1->setChecked(soundOn);
-    GameState.SoundOn = soundOn;
-    ProbeSoundFiles(MediaPlayer1, *Sound1);
+    StartUp(*this);
 }
 
 void TForm1::FormClose() {
-    WriteSoundSetting(ScoreLines, Sound1->isChecked());
+    SaveSoundSetting(*this);
 }
 
 void TForm1::Button1Click() {
