@@ -2,6 +2,8 @@
 
 #include "app/TForm1.h"
 #include "engine/TextLines.h"
+#include "view/BoardArea.h"
+#include "view/Pictures.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"
 #include "view/TForm4.h"
@@ -39,19 +41,15 @@ DroppedLines Nowhere;
 
 } // namespace
 
-// The game library is static: its resources are registered by hand.
-static void RegisterResources() {
-    Q_INIT_RESOURCE(cursors);
-}
-
 void CreateForms() {
-    RegisterResources();
+    LoadGameResources();
     Form1 = new TForm1;
     Form2 = new TForm2(Form1);
     Form3 = new TForm3(Form1);
     Form4 = new TForm4(Form1);
     Form6 = new TForm6(Form1);
     Form7 = new TForm7(Form1);
+    Form1->ClientArea->Notification = Form3;
     Log = std::make_unique<LogLines>(*Form1->Memo1);
     Progress = std::make_unique<ProgressLines>(*Form2);
     DiagnosticLog = Log.get();

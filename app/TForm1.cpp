@@ -1,13 +1,20 @@
 #include "app/TForm1.h"
 
-#include "app/ClientArea.h"
-#include "engine/GameState.h"
-#include "engine/Random.h"
+#include "app/Forms.h"
+#include "control/BestTimesFlow.h"
+#include "control/CellInput.h"
+#include "control/GameClock.h"
+#include "control/GameFlow.h"
+#include "control/PrintCommand.h"
+#include "control/StartUp.h"
+#include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
 #include "sound/SoundEffects.h"
+#include "view/BoardArea.h"
+#include "view/TForm6.h"
+#include "view/TForm7.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,13 +30,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include <chrono>
-
 namespace {
-
-QColor ButtonFace() {
-    return QApplication::palette().color(QPalette::Button);
-}
 
 QAction* AddItem(QMenu* menu, const QString& caption, bool enabled = true) {
     QAction* item = menu->addAction(caption);
@@ -71,7 +72,7 @@ TForm1::TForm1() {
     setPalette(face);
     setFont(SansSerif(11));
 
-    ClientArea = new TClientArea(*this);
+    ClientArea = new BoardArea(this);
     setCentralWidget(ClientArea);
     // The window takes the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -89,28 +90,28 @@ TForm1::~TForm1() = default;
 void TForm1::CreateMenus() {
     NewGame1 = menuBar()->addMenu("Game");
     NewGame2 = AddItem(NewGame1, "New");
-    NewGame1->addSeparator(); // N4
+    NewGame1->addSeparator();
     Easy1 = AddCheckItem(NewGame1, "Easy", false);
     Medium1 = AddCheckItem(NewGame1, "Medium", true);
     Hard1 = AddCheckItem(NewGame1, "Hard", false);
-    NewGame1->addSeparator(); // N6
+    NewGame1->addSeparator();
     Sound1 = AddCheckItem(NewGame1, "Sound", true);
     BestTimes1 = AddItem(NewGame1, "Best Times");
     Print1 = AddItem(NewGame1, "Print", false);
-    NewGame1->addSeparator(); // N1
+    NewGame1->addSeparator();
     Exit1 = AddItem(NewGame1, "Exit");
 
     Options1 = menuBar()->addMenu("Options");
     Clearall1 = AddItem(Options1, "Clear all", false);
     Solve1 = AddItem(Options1, "Solve", false);
     Submit1 = AddItem(Options1, "Submit", false);
-    Options1->addSeparator(); // N3
+    Options1->addSeparator();
     Pause1 = AddItem(Options1, "Pause", false);
 
     Help1 = menuBar()->addMenu("Help");
     Howtoplay1 = AddItem(Help1, "How to play");
     Rules1 = AddItem(Help1, "Rules");
-    Help1->addSeparator(); // N5
+    Help1->addSeparator();
     About2 = AddItem(Help1, "About");
 }
 
@@ -204,25 +205,83 @@ void TForm1::ConnectHandlers() {
     connect(ToolGroup, &QButtonGroup::buttonClicked, this,
             [this] { RunHandler([this] { SpeedButton1Click(); }); });
     connect(&Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+    connect(ClientArea, &BoardArea::MouseMoved, this,
+            [this](int X, int Y) { RunHandler([&] { FormMouseMove(X, Y); }); });
+    connect(ClientArea, &BoardArea::Clicked, this, [this] { RunHandler([this] { FormClick(); }); });
+    connect(ClientArea, &BoardArea::WheelUp, this,
+            [this] { RunHandler([this] { FormMouseWheelUp(); }); });
+    connect(ClientArea, &BoardArea::WheelDown, this,
+            [this] { RunHandler([this] { FormMouseWheelDown(); }); });
 }
 
 void TForm1::FormCreate() {
     ClientArea->setCursor(PencilCursor());
-    SeedRandom(
-        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    SetBoardConstants();
-    Panel1->move(0, GameState.CellSize * 11);
-    Panel2->move(0, GameState.CellSize * 11);
-    AutoSize();
-
-    const bool soundOn = ReadSoundSetting(ScoreLines);
-    Sound1->setChecked(soundOn);
-    GameState.SoundOn = soundOn;
-    ProbeSoundFiles(MediaPlayer1, *Sound1);
+    StartUp(*this);
 }
 
 void TForm1::FormClose() {
-    WriteSoundSetting(ScoreLines, Sound1->isChecked());
+    SaveSoundSetting(*this);
+}
+
+void TForm1::Button1Click() {
+    ConfirmNewGame();
+}
+void TForm1::Easy1Click() {
+    ChooseLevel(5);
+}
+void TForm1::Medium1Click() {
+    ChooseLevel(4);
+}
+void TForm1::Hard1Click() {
+    ChooseLevel(3);
+}
+void TForm1::Print1Click() {
+    PrintCommand();
+}
+void TForm1::Exit1Click() {
+    close();
+}
+void TForm1::BestTimes1Click() {
+    ShowBestTimes();
+}
+void TForm1::Clearall1Click() {
+    ClearAll();
+}
+void TForm1::Solve1Click() {
+    SolvePuzzle();
+}
+void TForm1::Pause1Click() {
+    PauseGame();
+}
+void TForm1::Button2Click() {
+    SubmitSolution();
+}
+void TForm1::Howtoplay1Click() {
+    ShowHowToPlay(*Form6);
+}
+void TForm1::Rules1Click() {
+    ShowRules(*Form6);
+}
+void TForm1::About2Click() {
+    Form7->ShowModal();
+}
+void TForm1::SpeedButton1Click() {
+    TakeToolOfButtons();
+}
+void TForm1::FormMouseMove(int X, int Y) {
+    TrackMouse(X, Y);
+}
+void TForm1::FormClick() {
+    ClickCell();
+}
+void TForm1::FormMouseWheelDown() {
+    NextTool();
+}
+void TForm1::FormMouseWheelUp() {
+    PreviousTool();
+}
+void TForm1::Timer1Timer() {
+    TickClock();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

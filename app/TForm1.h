@@ -1,8 +1,7 @@
 #pragma once
 // The main window: the board (painted straight on the client area), the tool panel, the menus,
-// and the hidden components that serve the rest of the game. Its handlers live with the
-// subsystem they belong to: control/ (game flow, cell input, clock), view/ (board, printing),
-// records/ (best times).
+// and the hidden components that serve the rest of the game. Each handler hands the event to the
+// routines of control/, which reach the components through this one window.
 
 #include "records/ScoreFile.h"
 #include "sound/MediaPlayer.h"
@@ -19,13 +18,12 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
-class QPainter;
 class QPlainTextEdit;
 class QPrintDialog;
 class QPrinter;
 class QPushButton;
 class QToolButton;
-class TClientArea;
+class BoardArea;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -35,7 +33,7 @@ class TForm1 : public QMainWindow {
     ~TForm1() override;
 
     // The client area: the board is painted on it and the panels are its children.
-    TClientArea* ClientArea;
+    BoardArea* ClientArea;
 
     // Hidden text box that keeps the generator's diagnostic log; never shown.
     QPlainTextEdit* Memo1;
@@ -55,8 +53,8 @@ class TForm1 : public QMainWindow {
     QWidget* Bevel2;
 
     // The hidden list of the score file's lines, the sound player and the game clock.
-    TScoreLines ScoreLines;
-    TMediaPlayer MediaPlayer1;
+    ScoreLineList ScoreLines;
+    MediaPlayer MediaPlayer1;
     QTimer Timer1;
     // The print dialog and its printer, made at the first Print.
     std::unique_ptr<QPrinter> Printer;
@@ -86,46 +84,27 @@ class TForm1 : public QMainWindow {
     void FormCreate();
     void FormClose();
 
-    // The board (view/BoardRenderer.cpp).
-    void ClearBoard();
-    void DrawBoard();
-    void FormPaint(QPainter& canvas);
-
-    // Game flow and commands (control/GameFlow.cpp, control/HelpCommands.cpp).
-    void StartPlay();
-    void StopPlay();
-    void NewGame();
+    // The handlers of the menus, the tool panel, the board and the clock.
     void Button1Click();
     void Easy1Click();
     void Medium1Click();
     void Hard1Click();
+    void Print1Click();
+    void Exit1Click();
+    void BestTimes1Click();
     void Clearall1Click();
     void Solve1Click();
     void Pause1Click();
     void Button2Click();
-    void Exit1Click();
-    void BestTimes1Click();
     void Howtoplay1Click();
     void Rules1Click();
     void About2Click();
-
-    // Cell input (control/CellInput.cpp).
     void SpeedButton1Click();
     void FormMouseMove(int X, int Y);
     void FormClick();
     void FormMouseWheelDown();
     void FormMouseWheelUp();
-    void UpdateSubmit();
-
-    // The game clock (control/GameClock.cpp).
     void Timer1Timer();
-
-    // Best times (records/BestTimes.cpp).
-    void ShowBestTimes();
-
-    // Printing (view/Printing.cpp). PrintBoard prints on a printer already chosen.
-    void Print1Click();
-    void PrintBoard(QPrinter& printer);
 
     // Sizes the client area to the right and bottom edges of its visible child controls.
     void AutoSize();
@@ -142,13 +121,5 @@ class TForm1 : public QMainWindow {
     void CreateToolPanel();
     void CreateHiddenComponents();
     void ConnectHandlers();
-    void ChooseLevel(int shownPerBlock);
-    void ShowLevelChecks();
-    void PrepareNewPuzzle();
-    void PlayIfSoundOn(const char* fileName);
-
-    // What the next paint of the client area shows: the board, or only the background (the
-    // board cleared until the next DrawBoard).
-    bool BoardCleared = false;
     bool CentredOnce = false;
 };

@@ -1,10 +1,12 @@
-// The player's mouse on the board: choosing a tool with the tool buttons or the wheel, and
-// placing or erasing a value with a click.
+#include "control/CellInput.h"
 
+#include "app/Forms.h"
 #include "app/TForm1.h"
+#include "control/GameFlow.h"
 #include "engine/GameState.h"
 #include "engine/SolutionEvaluation.h"
-#include "sound/SoundEffects.h"
+#include "view/BoardArea.h"
+#include "view/BoardRenderer.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -30,19 +32,19 @@ int CellAt(int coordinate) {
 
 } // namespace
 
-void TForm1::SpeedButton1Click() {
+void TakeToolOfButtons() {
     GameState.SelectedValue = NoTool;
     for (int n = 1; n <= 10; ++n)
-        if (SpeedButtons[n - 1]->isChecked())
+        if (Form1->SpeedButtons[n - 1]->isChecked())
             GameState.SelectedValue = ToolValue(n);
 }
 
-void TForm1::FormMouseMove(int X, int Y) {
+void TrackMouse(int X, int Y) {
     GameState.MouseX = X;
     GameState.MouseY = Y;
 }
 
-void TForm1::FormClick() {
+void ClickCell() {
     if (!GameState.Playing)
         return;
     const int size = GameState.CellSize, x = GameState.MouseX, y = GameState.MouseY;
@@ -54,52 +56,51 @@ void TForm1::FormClick() {
             const int index = column + (row - 1) * 9;
             const int tool = GameState.SelectedValue;
             if (!Given[index]) {
-                if (!CheckBox1->isChecked() && GameState.Entries[index] == 0)
+                if (!Form1->CheckBox1->isChecked() && GameState.Entries[index] == 0)
                     GameState.Entries[index] = tool;
-                if (CheckBox1->isChecked() && GameState.Guesses[index] == 0)
+                if (Form1->CheckBox1->isChecked() && GameState.Guesses[index] == 0)
                     GameState.Guesses[index] = tool;
                 if (tool == EraseTool) {
                     GameState.Entries[index] = 0;
                     GameState.Guesses[index] = 0;
                 }
             }
-            DrawBoard();
-            if (GameState.SoundOn && tool >= 1 && tool <= 9)
-                PlayEffect(MediaPlayer1, "pop.wav");
-            else if (GameState.SoundOn && tool == EraseTool)
-                PlayEffect(MediaPlayer1, "erase.wav");
+            DrawBoard(*Form1->ClientArea);
+            if (tool >= 1 && tool <= 9)
+                PlayIfSoundOn("pop.wav");
+            else if (tool == EraseTool)
+                PlayIfSoundOn("erase.wav");
         }
     }
     UpdateSubmit();
 }
 
-void TForm1::UpdateSubmit() {
+void UpdateSubmit() {
     if (EntriesComplete()) {
-        Button2->show();
-        Submit1->setEnabled(true);
-        if (GameState.SoundOn)
-            PlayEffect(MediaPlayer1, "notify.wav");
+        Form1->Button2->show();
+        Form1->Submit1->setEnabled(true);
+        PlayIfSoundOn("notify.wav");
     } else {
-        Button2->hide();
-        Submit1->setEnabled(false);
+        Form1->Button2->hide();
+        Form1->Submit1->setEnabled(false);
     }
 }
 
-void TForm1::FormMouseWheelDown() {
+void NextTool() {
     if (GameState.SelectedValue >= 9)
         GameState.SelectedValue = 1;
     else
         GameState.SelectedValue = GameState.SelectedValue + 1;
     // Setting the button down from here does not count as a click on it.
-    SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
+    Form1->SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
 }
 
-void TForm1::FormMouseWheelUp() {
+void PreviousTool() {
     if (GameState.SelectedValue == EraseTool)
         GameState.SelectedValue = 10;
     if (GameState.SelectedValue <= 1)
         GameState.SelectedValue = 9;
     else
         GameState.SelectedValue = GameState.SelectedValue - 1;
-    SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
+    Form1->SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
 }

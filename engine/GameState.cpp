@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-TGameState GameState;
+GameStateRecord GameState;
 OneBased<BlockRecord, 9> Blocks;
 OneBased<std::int32_t, 81> Solution;
 OneBased<bool, 81> Given;
@@ -20,7 +20,7 @@ void SetBoardConstants() {
 }
 
 void ResetGameData() {
-    GameState = TGameState{};
+    GameState = GameStateRecord{};
     Blocks = {};
     Solution = {};
     Given = {};

@@ -12,7 +12,7 @@ struct BlockRecord {
     OneBased<bool, 9> ShownMask;      // True where the position is shown as a given
 };
 
-struct TGameState {
+struct GameStateRecord {
     std::int32_t BlockSide = 0;
     std::int32_t Attempts = 0;
     std::int32_t AttemptLimit = 0;
@@ -35,7 +35,7 @@ struct TGameState {
     bool SoundOn = false;
 };
 
-extern TGameState GameState;
+extern GameStateRecord GameState;
 extern OneBased<BlockRecord, 9> Blocks;
 extern OneBased<std::int32_t, 81> Solution;
 extern OneBased<bool, 81> Given;

@@ -37,6 +37,8 @@ void LayOutRowMajor() {
                 }
 }
 
+} // namespace
+
 void ResetPlayerValues() {
     GameState.Guesses.Fill(0);
     GameState.Entries.Fill(0);
@@ -44,8 +46,6 @@ void ResetPlayerValues() {
         if (Given[i])
             GameState.Entries[i] = Solution[i];
 }
-
-} // namespace
 
 void LogBlock(BlockRecord block) {
     const int side = GameState.BlockSide;

@@ -7,5 +7,8 @@
 // Appends the block's three rows (" 5 3 8" shape) and an empty line to the diagnostic log.
 void LogBlock(BlockRecord block);
 
+// Empties the player's entries and guesses, and puts the givens back as entries.
+void ResetPlayerValues();
+
 // The second phase of GeneratePuzzle; reads Blocks and the accepted attempt's Attempts.
 void LayOutPuzzle();

@@ -1,5 +1,6 @@
 #pragma once
-// Pieces of the best-times flow that stand on their own.
+// The name of a new record holder: asked for, and made fit for the score file. The flow that
+// offers a record and shows the best times is control/BestTimesFlow.cpp.
 
 #include <QString>
 

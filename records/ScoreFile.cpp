@@ -191,7 +191,7 @@ void RemoveLeftoverSaves(const QString& fileName) {
     }
 }
 
-void TScoreLines::LoadFromFile(const QString& fileName) {
+void ScoreLineList::LoadFromFile(const QString& fileName) {
     // Looked at before it is opened: opening a device can have effects of its own, and a named
     // pipe would wait for a writer for good.
     const QByteArray path = QFile::encodeName(fileName);
@@ -237,17 +237,17 @@ void TScoreLines::LoadFromFile(const QString& fileName) {
     Lines = SplitLines(bytes);
 }
 
-QString TScoreLines::Get(int index) const {
+QString ScoreLineList::Get(int index) const {
     CheckIndex(index);
     return QString::fromLocal8Bit(Lines[index]);
 }
 
-void TScoreLines::Put(int index, const QString& text) {
+void ScoreLineList::Put(int index, const QString& text) {
     CheckIndex(index);
     Lines[index] = text.toLocal8Bit();
 }
 
-void TScoreLines::SaveToFile(const QString& fileName) const {
+void ScoreLineList::SaveToFile(const QString& fileName) const {
     // A link is followed: the file it names is the score file.
     struct stat existing {};
     const bool exists = ::stat(QFile::encodeName(fileName).constData(), &existing) == 0;
@@ -302,20 +302,20 @@ void TScoreLines::SaveToFile(const QString& fileName) const {
         ThrowCreateError(fileName, file.errorString());
 }
 
-void TScoreLines::Clear() {
+void ScoreLineList::Clear() {
     Lines.clear();
 }
 
-int TScoreLines::Count() const {
+int ScoreLineList::Count() const {
     return static_cast<int>(Lines.size());
 }
 
-void TScoreLines::CheckIndex(int index) const {
+void ScoreLineList::CheckIndex(int index) const {
     if (index < 0 || index >= Lines.size())
         throw GameError(QStringLiteral("List index out of bounds (%1)").arg(index));
 }
 
-bool ReadSoundSetting(TScoreLines& ScoreLines) {
+bool ReadSoundSetting(ScoreLineList& ScoreLines) {
     const QString fileName = QString::fromLatin1(ScoreFileName);
     RemoveLeftoverSaves(fileName);
     ScoreLines.LoadFromFile(fileName);
@@ -324,7 +324,7 @@ bool ReadSoundSetting(TScoreLines& ScoreLines) {
     return on;
 }
 
-void WriteSoundSetting(TScoreLines& ScoreLines, bool checked) {
+void WriteSoundSetting(ScoreLineList& ScoreLines, bool checked) {
     const QString fileName = QString::fromLatin1(ScoreFileName);
     ScoreLines.Clear();
     ScoreLines.LoadFromFile(fileName);
@@ -332,7 +332,7 @@ void WriteSoundSetting(TScoreLines& ScoreLines, bool checked) {
     ScoreLines.SaveToFile(fileName);
 }
 
-int LocateMarker(const TScoreLines& ScoreLines) {
+int LocateMarker(const ScoreLineList& ScoreLines) {
     // Line 0 is never the marker. Get fails once the search runs past the last line.
     int index = 1;
     while (ScoreLines.Get(index) != MarkerText)
@@ -365,7 +365,7 @@ std::int32_t StrToInt(const QString& text) {
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-std::array<BestTimeRecord, 3> ReadBestTimes(const TScoreLines& ScoreLines, int MarkerIndex) {
+std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreLineList& ScoreLines, int MarkerIndex) {
     std::array<BestTimeRecord, 3> records{};
     for (int level = 0; level < LevelCount; ++level) {
         records[level].Name = ScoreLines.Get(NameLine(MarkerIndex, level));
@@ -374,14 +374,14 @@ std::array<BestTimeRecord, 3> ReadBestTimes(const TScoreLines& ScoreLines, int M
     return records;
 }
 
-void WriteBestTime(TScoreLines& ScoreLines, int MarkerIndex, int level, const QString& name,
+void WriteBestTime(ScoreLineList& ScoreLines, int MarkerIndex, int level, const QString& name,
                    std::int32_t seconds) {
     Q_ASSERT(level >= 0 && level < LevelCount);
     ScoreLines.Put(NameLine(MarkerIndex, level), name);
     ScoreLines.Put(SecondsLine(MarkerIndex, level), QString::number(seconds));
 }
 
-void ResetBestTimes(TScoreLines& ScoreLines, int MarkerIndex) {
+void ResetBestTimes(ScoreLineList& ScoreLines, int MarkerIndex) {
     for (int level = 0; level < LevelCount; ++level) {
         ScoreLines.Put(NameLine(MarkerIndex, level), QString());
         ScoreLines.Put(SecondsLine(MarkerIndex, level), QString::fromLatin1(NoBestTime));

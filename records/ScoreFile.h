@@ -16,7 +16,7 @@ inline const char* const ScoreFileName = "highscores.txc";
 
 // The score file's lines in memory. Each line keeps the bytes it was read with, so a line that
 // is not valid in the system's encoding is still written back exactly as it was.
-class TScoreLines {
+class ScoreLineList {
   public:
     // Replaces the whole content with the file's lines. Lines end at CR LF, a lone CR or a lone
     // LF; a NUL byte ends the text. A text of more than 1 MiB is refused as too large. On
@@ -50,14 +50,14 @@ void RemoveLeftoverSaves(const QString& fileName);
 
 // Removes leftover saves, then loads the score file; only the exact text "s" on line 3 means
 // sound on. Empties the list afterwards.
-bool ReadSoundSetting(TScoreLines& ScoreLines);
+bool ReadSoundSetting(ScoreLineList& ScoreLines);
 
 // Loads the score file again, sets line 3 to "s" or "ns" and saves it.
-void WriteSoundSetting(TScoreLines& ScoreLines, bool checked);
+void WriteSoundSetting(ScoreLineList& ScoreLines, bool checked);
 
 // The index of the first line at index 1 or later that is exactly "high". Without one the
 // search runs off the end and fails with "List index out of bounds (N)", N the line count.
-int LocateMarker(const TScoreLines& ScoreLines);
+int LocateMarker(const ScoreLineList& ScoreLines);
 
 // A signed 32-bit decimal: an optional '+' or '-' and at least one digit, nothing else.
 std::int32_t StrToInt(const QString& text);
@@ -73,12 +73,12 @@ struct BestTimeRecord {
 inline const char* const NoBestTime = "86400";
 
 // Reads the six lines after the marker, in order; the first bad line stops the reading.
-std::array<BestTimeRecord, 3> ReadBestTimes(const TScoreLines& ScoreLines, int MarkerIndex);
+std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreLineList& ScoreLines, int MarkerIndex);
 
 // These change the lines in memory only; the caller saves the file.
-void WriteBestTime(TScoreLines& ScoreLines, int MarkerIndex, int level, const QString& name,
+void WriteBestTime(ScoreLineList& ScoreLines, int MarkerIndex, int level, const QString& name,
                    std::int32_t seconds);
-void ResetBestTimes(TScoreLines& ScoreLines, int MarkerIndex);
+void ResetBestTimes(ScoreLineList& ScoreLines, int MarkerIndex);
 
 // The level ordinal of a number of givens per block: 5 Easy (0), 4 Medium (1), 3 Hard (2).
 int LevelOrdinal(int ShownPerBlock);

@@ -30,19 +30,19 @@ QString SinkErrorText(QAudio::Error error) {
 
 } // namespace
 
-TMediaPlayer::TMediaPlayer(QObject* parent) : QObject(parent) {}
+MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
 
-TMediaPlayer::~TMediaPlayer() {
+MediaPlayer::~MediaPlayer() {
     Close();
 }
 
-void TMediaPlayer::Open(const QString& fileName) {
+void MediaPlayer::Open(const QString& fileName) {
     Close();
     Name = fileName;
-    Stream = std::make_unique<TSampleStream>(fileName);
+    Stream = std::make_unique<SampleStream>(fileName);
 }
 
-void TMediaPlayer::Play() {
+void MediaPlayer::Play() {
     LastPlayError.clear();
     if (!Stream) {
         LastPlayError = "No sound file is open";
@@ -62,7 +62,7 @@ void TMediaPlayer::Play() {
     LastPlayError = SinkErrorText(Sink->error());
 }
 
-void TMediaPlayer::ReleaseSink() {
+void MediaPlayer::ReleaseSink() {
     if (!Sink)
         return;
     Sink->stop();
@@ -72,7 +72,7 @@ void TMediaPlayer::ReleaseSink() {
     Sink = nullptr;
 }
 
-void TMediaPlayer::Shutdown() {
+void MediaPlayer::Shutdown() {
     const bool played = Sink != nullptr;
     Close();
     // The sinks released earlier go now, not after the audio engine.
@@ -81,7 +81,7 @@ void TMediaPlayer::Shutdown() {
         QThread::msleep(ServerSettleMs);
 }
 
-void TMediaPlayer::Close() {
+void MediaPlayer::Close() {
     ReleaseSink();
     Stream.reset();
 }

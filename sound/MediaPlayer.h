@@ -9,14 +9,14 @@
 #include <memory>
 
 class QAudioSink;
-class TSampleStream;
+class SampleStream;
 
-class TMediaPlayer : public QObject {
+class MediaPlayer : public QObject {
     Q_OBJECT
 
   public:
-    explicit TMediaPlayer(QObject* parent = nullptr);
-    ~TMediaPlayer() override;
+    explicit MediaPlayer(QObject* parent = nullptr);
+    ~MediaPlayer() override;
 
     // Closes the open file, then reads the header of the named one (looked up in the working
     // directory). A file that cannot be read, is no regular file or has a format the audio
@@ -43,7 +43,7 @@ class TMediaPlayer : public QObject {
     void ReleaseSink();
 
     QString Name;
-    std::unique_ptr<TSampleStream> Stream;
+    std::unique_ptr<SampleStream> Stream;
     QAudioSink* Sink = nullptr;
     QString LastPlayError;
 };

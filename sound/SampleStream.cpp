@@ -69,7 +69,7 @@ void CheckPlayable(const QString& fileName, const SF_INFO& info) {
 
 } // namespace
 
-TSampleStream::TSampleStream(const QString& fileName) : Handle(OpenRegularFile(fileName)) {
+SampleStream::SampleStream(const QString& fileName) : Handle(OpenRegularFile(fileName)) {
     SF_INFO info{};
     File = sf_open_fd(Handle, SFM_READ, &info, SF_FALSE);
     try {
@@ -91,13 +91,13 @@ TSampleStream::TSampleStream(const QString& fileName) : Handle(OpenRegularFile(f
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
-TSampleStream::~TSampleStream() {
+SampleStream::~SampleStream() {
     close();
     sf_close(File);
     ::close(Handle);
 }
 
-QAudioFormat TSampleStream::Format() const {
+QAudioFormat SampleStream::Format() const {
     QAudioFormat format;
     format.setSampleRate(SampleRate);
     format.setChannelCount(Channels);
@@ -105,7 +105,7 @@ QAudioFormat TSampleStream::Format() const {
     return format;
 }
 
-bool TSampleStream::seek(qint64 pos) {
+bool SampleStream::seek(qint64 pos) {
     if (pos < 0 || pos > size() || pos % FrameBytes != 0)
         return false;
     if (sf_seek(File, pos / FrameBytes, SEEK_SET) < 0)
@@ -114,11 +114,11 @@ bool TSampleStream::seek(qint64 pos) {
     return QIODevice::seek(pos);
 }
 
-bool TSampleStream::atEnd() const {
+bool SampleStream::atEnd() const {
     return Exhausted || QIODevice::atEnd();
 }
 
-qint64 TSampleStream::readData(char* data, qint64 maxSize) {
+qint64 SampleStream::readData(char* data, qint64 maxSize) {
     const qint64 frames = std::min(maxSize / FrameBytes, MaxFramesPerRead);
     if (frames <= 0 || Exhausted)
         return 0;
@@ -134,6 +134,6 @@ qint64 TSampleStream::readData(char* data, qint64 maxSize) {
     return bytes;
 }
 
-qint64 TSampleStream::writeData(const char*, qint64) {
+qint64 SampleStream::writeData(const char*, qint64) {
     return -1;
 }

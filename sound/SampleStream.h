@@ -12,12 +12,12 @@
 
 struct sf_private_tag;
 
-class TSampleStream : public QIODevice {
+class SampleStream : public QIODevice {
   public:
     // Reads the file's header. Failure throws GameError with the reader's own error text; so do
     // anything but a regular file and a format that the audio output cannot play.
-    explicit TSampleStream(const QString& fileName);
-    ~TSampleStream() override;
+    explicit SampleStream(const QString& fileName);
+    ~SampleStream() override;
 
     QAudioFormat Format() const;
     qint64 Frames() const { return FrameCount; }

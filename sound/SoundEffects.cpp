@@ -3,23 +3,21 @@
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "sound/MediaPlayer.h"
+#include "sound/SoundNames.h"
 
 #include <QAction>
 
 #include <exception>
 
-void PlayEffect(TMediaPlayer& MediaPlayer1, const QString& fileName) {
+void PlayEffect(MediaPlayer& MediaPlayer1, const QString& fileName) {
     MediaPlayer1.Open(fileName);
     MediaPlayer1.Play();
 }
 
-void ProbeSoundFiles(TMediaPlayer& MediaPlayer1, QAction& Sound1) {
-    static const char* const names[] = {"pop.wav",   "erase.wav", "notify.wav",
-                                        "clap.wav",  "not.wav",   "best.wav",
-                                        "pause.wav", "ready.wav", "solve.wav"};
+void ProbeSoundFiles(MediaPlayer& MediaPlayer1, QAction& Sound1) {
     bool failed = false;
     try {
-        for (const char* name : names)
+        for (const char* name : SoundFileNames)
             MediaPlayer1.Open(name);
     } catch (const std::exception&) {
         failed = true;

@@ -1,34 +1,24 @@
-// The board: the value of every cell in its colour, a thin blue frame round every cell and a thick
-// black frame round every block, redrawn whole from the game state each time. Qt paints only
-// inside paint events, so ClearBoard and DrawBoard repaint the client area at once and FormPaint
-// does the drawing.
+#include "view/BoardRenderer.h"
 
-#include "app/ClientArea.h"
-#include "app/Forms.h"
-#include "app/TForm1.h"
 #include "engine/GameState.h"
+#include "platform/Colours.h"
 #include "platform/Fonts.h"
-#include "view/TForm3.h"
+#include "view/BoardArea.h"
 
-#include <QApplication>
 #include <QPainter>
 
 #include <cmath>
 
 namespace {
 
-// Colours of the board, as 0x00BBGGRR values would name them.
+// Colours of the board: givens, entries, guesses and the cell frames.
 const QColor clBlack(0, 0, 0);
 const QColor clPurple(128, 0, 128);
 const QColor clTeal(0, 128, 128);
 const QColor clBlue(0, 0, 255);
 
-QColor clBtnFace() {
-    return QApplication::palette().color(QPalette::Button);
-}
-
-bool NotificationShowing() {
-    return Form3 && Form3->isVisible();
+bool NotificationShowing(const BoardArea& area) {
+    return area.Notification && area.Notification->isVisible();
 }
 
 // "Arial Rounded MT bold" at CellSize - 15 points: 27 pixels high on a 96 dpi screen.
@@ -39,7 +29,7 @@ QFont BoardFont(const QPaintDevice& device) {
 
 void PaintBackground(QPainter& canvas) {
     const QPaintDevice& surface = *canvas.device();
-    canvas.fillRect(QRect(0, 0, surface.width(), surface.height()), clBtnFace());
+    canvas.fillRect(QRect(0, 0, surface.width(), surface.height()), ButtonFace());
 }
 
 // What a cell shows: a given in black, else an entry in purple, else a guess in teal.
@@ -97,24 +87,24 @@ void PaintBlockFrames(QPainter& canvas) {
 
 } // namespace
 
-void TForm1::ClearBoard() {
-    BoardCleared = true;
-    ClientArea->repaint();
+void ClearBoard(BoardArea& area) {
+    area.BoardCleared = true;
+    area.repaint();
 }
 
-void TForm1::DrawBoard() {
-    if (NotificationShowing())
+void DrawBoard(BoardArea& area) {
+    if (NotificationShowing(area))
         return;
-    BoardCleared = false;
-    ClientArea->repaint();
+    area.BoardCleared = false;
+    area.repaint();
 }
 
-void TForm1::FormPaint(QPainter& canvas) {
+void FormPaint(BoardArea& area, QPainter& canvas) {
     // While the notification is up the board stays hidden: nothing is drawn at all.
-    if (NotificationShowing())
+    if (NotificationShowing(area))
         return;
     PaintBackground(canvas);
-    if (BoardCleared)
+    if (area.BoardCleared)
         return;
     PaintCells(canvas);
     PaintBlockFrames(canvas);

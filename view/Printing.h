@@ -2,11 +2,22 @@
 // Printing the board: the window's image, tool panel replaced by an empty strip, scaled to fit
 // the printable area with its aspect ratio kept.
 
+#include <QImage>
 #include <QSize>
+
+class QPrinter;
+class QWidget;
 
 // The printed size of an image on a printable page: the page's full height when the image then
 // fits across, otherwise its full width; halves rounded away from zero.
 QSize PrintSize(QSize image, QSize page);
+
+// The area as it shows: the board through its paint handler, then its visible child controls.
+QImage WindowImage(QWidget& area);
+
+// Prints the image as the one page of a document, at its printed size from the top-left corner
+// of the printable area. A printer that cannot start or finish the document throws GameError.
+void PrintImage(QPrinter& printer, const QImage& image);
 
 #include <QPrintDialog>
 

@@ -1,5 +1,6 @@
 #include "view/SecondaryForm.h"
 
+#include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/WindowFrame.h"
 
@@ -28,7 +29,7 @@ SecondaryForm::SecondaryForm(QWidget* mainWindow, Qt::WindowFlags flags, QSize c
     setFixedSize(clientSize);
     setSizeGripEnabled(false);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    colours.setColor(QPalette::Window, ButtonFace());
     setPalette(colours);
     setAutoFillBackground(true);
     setFont(SansSerif(11));
@@ -143,7 +144,7 @@ QPlainTextEdit* SecondaryForm::AddText(QRect geometry, const QFont& font, QWidge
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->document()->setDocumentMargin(2);
     QPalette colours = text->palette();
-    colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    colours.setColor(QPalette::Base, ButtonFace());
     text->setPalette(colours);
     return text;
 }

@@ -1,6 +1,5 @@
 // Start-up, the main window as designed, the close, and the board drawn to the pixel.
 
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "engine/GameState.h"
@@ -8,6 +7,8 @@
 #include "platform/MessageBoxes.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BoardArea.h"
+#include "view/BoardRenderer.h"
 #include "view/TForm3.h"
 
 #include <QAction>
@@ -307,10 +308,10 @@ class MainWindowTest : public QObject {
         GameSession session;
         Form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        Form1->ClearBoard();
+        ClearBoard(*Form1->ClientArea);
         const QColor face = Form1->palette().color(QPalette::Button);
         QCOMPARE(Pixel(Form1->ClientArea->grab().toImage(), 140, 87), face);
-        Form1->DrawBoard();
+        DrawBoard(*Form1->ClientArea);
         QCOMPARE(Pixel(Form1->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
     }
 

@@ -1,21 +1,21 @@
 // The mouse on the board: tools by button and wheel, values and guesses, erasing, the cell under
 // the pointer, and the Submit check after every click.
 
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "engine/GameState.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BoardArea.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
-#include <QPushButton>
-#include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -162,7 +162,7 @@ class CellInputTest : public GameWindowTest {
         for (int i = 1; i <= 81; ++i)
             Given[i] = false, GameState.Entries[i] = 0;
         ChooseTool(6);
-        const TGameState before = GameState;
+        const GameStateRecord before = GameState;
         QList<int> along; // a point in every row and column, and both ends
         for (int at = 35; at < 350; at += 17)
             along << at;

@@ -1,14 +1,15 @@
 // A game from start to finish through the real window: new puzzles and levels, the phases and
 // what they enable, Clear all, Solve, Pause, Submit, the clock, and failures on the way.
 
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "control/CellInput.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BoardArea.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"
 #include "view/TForm4.h"
@@ -188,7 +189,7 @@ class GameFlowTest : public GameWindowTest {
             }
         QVERIFY(b);
         GameState.Entries[b] = GameState.Entries[a];
-        Form1->UpdateSubmit();
+        UpdateSubmit();
         const int before = GameState.ElapsedSeconds;
         QString message;
         AnswerInOrder({After(1300, Press("OK", nullptr, &message))});

@@ -4,13 +4,14 @@
 // and what the title bar offers. Every fact is read from the X server (xwininfo, xprop) and every
 // key goes through it (xdotool), so the window manager's focus decides where it lands.
 
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "control/CellInput.h"
 #include "engine/GameState.h"
 #include "engine/TextLines.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BoardArea.h"
 #include "view/SecondaryForm.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"
@@ -422,7 +423,7 @@ class DesktopTest : public QObject {
         NewGame(Form1->NewGame2);
         for (int i = 1; i <= 81; ++i)
             GameState.Entries[i] = Solution[i];
-        Form1->UpdateSubmit(); // as the click that fills the last cell does
+        UpdateSubmit(); // as the click that fills the last cell does
         ReturnOnBox("Correct. Your time is ");
         Script.Add({"the name box", [] { return qobject_cast<QInputDialog*>(ActiveModal()); },
                     [] { Type("Return"); }});

@@ -5,6 +5,7 @@
 
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "control/BestTimesFlow.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "records/ScoreFile.h"
@@ -77,7 +78,7 @@ void FinishRecordGame(Shown& after, const QString& name = "Tester") {
     GameState.ShownPerBlock = 5;
     GameState.ElapsedSeconds = 100;
     GameState.ResultPending = true;
-    RunHandler([] { Form1->ShowBestTimes(); });
+    RunHandler([] { ShowBestTimes(); });
 }
 
 // Best Times from the menu.
@@ -280,7 +281,7 @@ class ScoreFileFaultsTest : public QObject {
         GameState.ShownPerBlock = 5;
         GameState.ElapsedSeconds = 100;
         GameState.ResultPending = true;
-        RunHandler([] { Form1->ShowBestTimes(); });
+        RunHandler([] { ShowBestTimes(); });
         OpenBestTimes(menu);
         CloseMainWindow(close);
 

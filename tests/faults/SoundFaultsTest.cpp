@@ -34,7 +34,7 @@ std::vector<short> Tone(int count) {
 }
 
 // Reads what a sink would pull, in pieces of `chunk` bytes, up to `most` bytes.
-QByteArray Drain(TSampleStream& stream, qint64 chunk, qint64 most) {
+QByteArray Drain(SampleStream& stream, qint64 chunk, qint64 most) {
     QByteArray bytes;
     while (bytes.size() < most) {
         const QByteArray piece = stream.read(chunk);
@@ -65,7 +65,7 @@ class SoundFaultsTest : public QObject {
         const quint32 claimed = 1u << 30;
         WriteClaimingWav("pop.wav", claimed, 4096, true);
         QCOMPARE(QFileInfo("pop.wav").size(), 44 + qint64(claimed));
-        TMediaPlayer player;
+        MediaPlayer player;
         const qint64 before = ResidentBytes();
         QElapsedTimer clock;
         clock.start();
@@ -84,7 +84,7 @@ class SoundFaultsTest : public QObject {
         QVERIFY2(grown < 16 * 1024 * 1024, qPrintable(QString("grew by %1 bytes").arg(grown)));
 
         // A sink asking for far more than a period at once still gets one bounded piece.
-        TSampleStream stream("pop.wav");
+        SampleStream stream("pop.wav");
         QCOMPARE(stream.size(), qint64(claimed));
         std::vector<char> buffer(64 * 1024 * 1024);
         const qint64 got = stream.read(buffer.data(), static_cast<qint64>(buffer.size()));
@@ -111,7 +111,7 @@ class SoundFaultsTest : public QObject {
         QFETCH(QString, change);
         TempFolder folder;
         folder.CopyGameFiles();
-        TMediaPlayer player;
+        MediaPlayer player;
         PlayEffect(player, "pop.wav");
         QVERIFY(player.IsOpen());
 
@@ -157,9 +157,9 @@ class SoundFaultsTest : public QObject {
     void effectCutShortWhileOpen() {
         TempFolder folder;
         WriteSamples("pop.wav", Tone(44100), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        TMediaPlayer player;
+        MediaPlayer player;
         PlayEffect(player, "pop.wav");
-        TSampleStream stream("pop.wav");
+        SampleStream stream("pop.wav");
         QCOMPARE(Drain(stream, 4410, 4410).size(), 4410);
         QVERIFY(QFile::resize("pop.wav", 0));
         const QByteArray rest = Drain(stream, 4410, 44100 * 2);
@@ -196,10 +196,10 @@ class SoundFaultsTest : public QObject {
         sf_close(file);
         QCOMPARE(info.frames, SF_COUNT_MAX); // the reader does not know the length
 
-        TMediaPlayer player;
+        MediaPlayer player;
         PlayEffect(player, "pop.wav");
         QVERIFY(player.IsOpen());
-        TSampleStream stream("pop.wav");
+        SampleStream stream("pop.wav");
         QVERIFY(stream.size() > 0);
         QCOMPARE(stream.size() % 2, 0);
         QVERIFY(stream.seek(0));

@@ -15,7 +15,7 @@
 
 int main(int argc, char** argv) {
     const long saves = argc > 1 ? std::atol(argv[1]) : -1;
-    TScoreLines ScoreLines;
+    ScoreLineList ScoreLines;
     std::printf("saving\n");
     std::fflush(stdout);
     long done = 0;

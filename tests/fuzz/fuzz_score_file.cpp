@@ -29,7 +29,7 @@ using Lines = std::vector<QByteArray>;
 const QString FileName = QString::fromLatin1(ScoreFileName);
 
 // The game's list lives for the whole run, so stale content from the previous input must go.
-TScoreLines ScoreLines;
+ScoreLineList ScoreLines;
 
 struct Input {
     int Action = 0;

@@ -30,7 +30,7 @@ const QString FileName = QStringLiteral("effect.wav");
 // compressed file may decode to more, and reading stops there.
 constexpr qint64 MostBytesRead = qint64{1} << 22;
 
-TMediaPlayer* Player = nullptr;
+MediaPlayer* Player = nullptr;
 
 // libsndfile is not instrumented, so the fuzzer cannot see which kind of file an input reached.
 // These counters, which libFuzzer reads as coverage, tell it: one per container and encoding,
@@ -64,7 +64,7 @@ void WriteFile(const std::uint8_t* data, std::size_t size) {
 }
 
 // Reads up to `want` bytes in pieces as they come.
-QByteArray ReadUpTo(TSampleStream& stream, qint64 want) {
+QByteArray ReadUpTo(SampleStream& stream, qint64 want) {
     QByteArray bytes;
     std::vector<char> buffer(static_cast<size_t>(want));
     while (bytes.size() < want) {
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static QTemporaryDir folder(base + "/tolvane-fuzz-wav-XXXXXX");
     Require(folder.isValid() && QDir::setCurrent(folder.path()), "no working folder");
     // One player for the whole run, as the game has; each effect closes the one before.
-    static TMediaPlayer player;
+    static MediaPlayer player;
     Player = &player;
     return 0;
 }
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(Player->FileName() == FileName, "the player names the file it tried");
         QString again;
         try {
-            TSampleStream stream(FileName);
+            SampleStream stream(FileName);
         } catch (const GameError& second) {
             again = second.Message();
         }
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The sinks go from the event loop; let them, or they pile up over the run.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    TSampleStream stream(FileName);
+    SampleStream stream(FileName);
     const QAudioFormat format = stream.Format();
     const qint64 frameBytes = qint64{2} * format.channelCount();
     Require(format.channelCount() >= 1 && format.channelCount() <= 8 &&

@@ -4,6 +4,7 @@
 #include "records/BestTimes.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "control/BestTimesFlow.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "tests/support/GameSession.h"
@@ -48,7 +49,7 @@ void FinishGame(int shownPerBlock, int seconds) {
     GameState.ShownPerBlock = shownPerBlock;
     GameState.ElapsedSeconds = seconds;
     GameState.ResultPending = true;
-    RunHandler([] { Form1->ShowBestTimes(); });
+    RunHandler([] { ShowBestTimes(); });
 }
 
 } // namespace

@@ -35,7 +35,7 @@ QString ErrorOf(const std::function<void()>& action) {
     return QStringLiteral("no error");
 }
 
-QStringList LinesOf(const TScoreLines& lines) {
+QStringList LinesOf(const ScoreLineList& lines) {
     QStringList result;
     for (int i = 0; i < lines.Count(); ++i)
         result.append(lines.Get(i));
@@ -191,7 +191,7 @@ void ScoreFileTest::splitsLines() {
     QFETCH(QStringList, lines);
     TempFolder folder;
     folder.Write(FileName, bytes);
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     QCOMPARE(scoreLines.Count(), int(lines.size()));
     QCOMPARE(LinesOf(scoreLines), lines);
@@ -201,7 +201,7 @@ void ScoreFileTest::loadReplacesWholeContent() {
     TempFolder folder;
     folder.Write(QStringLiteral("long.txc"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
     folder.Write(QStringLiteral("short.txc"), "x\ny\n");
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(QStringLiteral("long.txc"));
     QCOMPARE(scoreLines.Count(), 5);
     scoreLines.LoadFromFile(QStringLiteral("short.txc"));
@@ -214,7 +214,7 @@ void ScoreFileTest::loadReplacesWholeContent() {
 void ScoreFileTest::failedLoadKeepsContent() {
     TempFolder folder;
     folder.Write(FileName, "a\r\nb\r\n");
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     QVERIFY(ErrorOf([&] {
                 scoreLines.LoadFromFile(QStringLiteral("missing.txc"));
@@ -246,7 +246,7 @@ void ScoreFileTest::saveChangesOnlyLineBreaks() {
     QFETCH(QByteArray, after);
     TempFolder folder;
     folder.Write(FileName, before);
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(FileName), after);
@@ -255,13 +255,13 @@ void ScoreFileTest::saveChangesOnlyLineBreaks() {
 void ScoreFileTest::accentedNamesRoundTrip() {
     TempFolder folder;
     folder.Write(FileName, "x\r\ny\r\n");
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     const QString name = QStringLiteral("Åsa Øberg-Müller");
     scoreLines.Put(1, name);
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(FileName), QByteArray("x\r\n") + name.toUtf8() + "\r\n");
-    TScoreLines reloaded;
+    ScoreLineList reloaded;
     reloaded.LoadFromFile(FileName);
     QCOMPARE(reloaded.Get(1), name);
 }
@@ -281,7 +281,7 @@ void ScoreFileTest::lineAccessOutOfBounds() {
     QFETCH(int, index);
     TempFolder folder;
     folder.Write(FileName, QByteArray("line\r\n").repeated(lineCount));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     QCOMPARE(ErrorOf([&] { scoreLines.Get(index); }), OutOfBounds(index));
     QCOMPARE(ErrorOf([&] { scoreLines.Put(index, QStringLiteral("x")); }), OutOfBounds(index));
@@ -293,7 +293,7 @@ void ScoreFileTest::lineAccessOutOfBounds() {
 void ScoreFileTest::putKeepsLength() {
     TempFolder folder;
     folder.Write(FileName, "a\r\nb\r\nc\r\n");
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     scoreLines.Put(0, QStringLiteral("first"));
     scoreLines.Put(2, QString());
@@ -319,7 +319,7 @@ void ScoreFileTest::readsSoundSetting() {
     QFETCH(bool, on);
     TempFolder folder;
     folder.Write(FileName, "s\r\ns\r\ns\r\n" + line3 + "\r\nhigh\r\n");
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     QCOMPARE(ReadSoundSetting(scoreLines), on);
     QCOMPARE(scoreLines.Count(), 0);
     // Line 3 is the setting whatever the line breaks.
@@ -329,7 +329,7 @@ void ScoreFileTest::readsSoundSetting() {
 
 void ScoreFileTest::soundSettingNeedsFourLines() {
     TempFolder folder;
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     folder.Write(FileName, "a\r\nb\r\ns\r\n");
     QCOMPARE(ErrorOf([&] { ReadSoundSetting(scoreLines); }), OutOfBounds(3));
     folder.Write(FileName, "");
@@ -365,7 +365,7 @@ void ScoreFileTest::writesSoundSetting() {
     folder.Write(FileName, before);
     // Whatever the list held before is dropped: the file is loaded again.
     folder.Write(QStringLiteral("other.txc"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(QStringLiteral("other.txc"));
     WriteSoundSetting(scoreLines, checked);
     QCOMPARE(folder.Read(FileName), after);
@@ -374,7 +374,7 @@ void ScoreFileTest::writesSoundSetting() {
 
 void ScoreFileTest::failedSoundWriteLeavesFile() {
     TempFolder folder;
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     QCOMPARE(ErrorOf([&] { WriteSoundSetting(scoreLines, true); }),
              QStringLiteral("Cannot open file \"%1\". No such file or directory")
                  .arg(FullPath(FileName)));
@@ -400,7 +400,7 @@ void ScoreFileTest::locatesMarker() {
     QFETCH(int, marker);
     TempFolder folder;
     folder.Write(FileName, CrLfFile(lines));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     QCOMPARE(LocateMarker(scoreLines), marker);
 }
@@ -421,7 +421,7 @@ void ScoreFileTest::missingMarker() {
     QFETCH(int, asked);
     TempFolder folder;
     folder.Write(FileName, CrLfFile(lines));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     QCOMPARE(ErrorOf([&] { LocateMarker(scoreLines); }), OutOfBounds(asked));
 }
@@ -435,7 +435,7 @@ void ScoreFileTest::readsBestTimes() {
     lines[10] = QStringLiteral("A name far longer than fifteen");
     lines[11] = QStringLiteral("-3");
     folder.Write(FileName, CrLfFile(lines));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     const int marker = LocateMarker(scoreLines);
     QCOMPARE(marker, SampleMarker);
@@ -475,7 +475,7 @@ void ScoreFileTest::badBestTimesBlock() {
     QFETCH(QString, error);
     TempFolder folder;
     folder.Write(FileName, CrLfFile(QStringList{"top", "", "", "s"} + block));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     const int marker = LocateMarker(scoreLines);
     QCOMPARE(marker, 4);
@@ -512,14 +512,14 @@ void ScoreFileTest::writeBestTimeChangesOnlyItsLines() {
     QByteArray before = CrLfFile(SampleLines).replace("\r\n", "\n");
     before.chop(1);
     folder.Write(FileName, before);
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     const int marker = LocateMarker(scoreLines);
     WriteBestTime(scoreLines, marker, level, name, seconds);
     QCOMPARE(LinesOf(scoreLines), expected);
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(FileName), CrLfFile(expected));
-    TScoreLines reloaded;
+    ScoreLineList reloaded;
     reloaded.LoadFromFile(FileName);
     const std::array<BestTimeRecord, 3> records = ReadBestTimes(reloaded, marker);
     QCOMPARE(records[level].Name, name);
@@ -529,7 +529,7 @@ void ScoreFileTest::writeBestTimeChangesOnlyItsLines() {
 void ScoreFileTest::resetBestTimes() {
     TempFolder folder;
     folder.Write(FileName, CrLfFile(SampleLines));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     ResetBestTimes(scoreLines, LocateMarker(scoreLines));
     QStringList expected = SampleLines;
@@ -609,7 +609,7 @@ void ScoreFileTest::rejectsNonIntegers() {
 
 void ScoreFileTest::missingFile() {
     TempFolder folder;
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     const QString expected = QStringLiteral("Cannot open file \"%1\". No such file or directory")
                                  .arg(FullPath(FileName));
     QCOMPARE(ErrorOf([&] { ReadSoundSetting(scoreLines); }), expected);
@@ -619,7 +619,7 @@ void ScoreFileTest::missingFile() {
 void ScoreFileTest::folderInPlaceOfFile() {
     TempFolder folder;
     QVERIFY(QDir().mkdir(FileName));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     QCOMPARE(ErrorOf([&] { scoreLines.LoadFromFile(FileName); }),
              QStringLiteral("Cannot open file \"%1\". Is a directory").arg(FullPath(FileName)));
     folder.Write(QStringLiteral("other.txc"), "a\r\n");
@@ -635,7 +635,7 @@ void ScoreFileTest::unreadableFile() {
     const QString path = QStringLiteral("/proc/self/mem");
     if (!QFile::exists(path))
         QSKIP("/proc/self/mem is not available here");
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     const QString error = ErrorOf([&] { scoreLines.LoadFromFile(path); });
     QVERIFY2(error.startsWith(QStringLiteral("Cannot open file \"/proc/self/mem\". ")),
              qPrintable(error));
@@ -650,7 +650,7 @@ void ScoreFileTest::saveIntoReadOnlyFolder() {
     TempFolder folder;
     folder.Write(FileName, "a\nb\nc\nns\n");
     QVERIFY(QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::ExeOwner));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     const QString error = ErrorOf([&] { WriteSoundSetting(scoreLines, true); });
     QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(error, QStringLiteral("no error"));
@@ -662,7 +662,7 @@ void ScoreFileTest::saveWherePathCannotExist() {
     // No file can be made in /proc, not even by root.
     TempFolder folder;
     folder.Write(FileName, "a\r\n");
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     const QString prefix = QStringLiteral("Cannot create file \"/proc/highscores.txc\". ");
     const QString error =
@@ -675,7 +675,7 @@ void ScoreFileTest::failedWriteKeepsOldFile() {
     TempFolder folder;
     const QByteArray before = CrLfFile(SampleLines);
     folder.Write(FileName, before);
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     WriteBestTime(scoreLines, SampleMarker, 0, QStringLiteral("Nobody"), 1);
     QString error;
@@ -691,7 +691,7 @@ void ScoreFileTest::failedWriteKeepsOldFile() {
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{FileName});
     // Once there is room again the same save goes through.
     scoreLines.SaveToFile(FileName);
-    TScoreLines reloaded;
+    ScoreLineList reloaded;
     reloaded.LoadFromFile(FileName);
     QCOMPARE(ReadBestTimes(reloaded, SampleMarker)[0].Name, QStringLiteral("Nobody"));
 }
@@ -702,7 +702,7 @@ void ScoreFileTest::saveKeepsPermissionsAndLeavesNoTemporary() {
     const QFile::Permissions permissions =
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     QVERIFY(QFile::setPermissions(FileName, permissions));
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     WriteSoundSetting(scoreLines, false);
     QCOMPARE(folder.Read(FileName), QByteArray("a\r\nb\r\nc\r\nns\r\n"));
     const QFile::Permissions ownerGroupOther =
@@ -717,7 +717,7 @@ void ScoreFileTest::onlyRegularFiles() {
     // A named pipe in its place is not written over (reading one: faults_score_file).
     TempFolder folder;
     QVERIFY(::mkfifo(QFile::encodeName(FileName).constData(), 0600) == 0);
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     folder.Write(QStringLiteral("other.txc"), "a\r\n");
     scoreLines.LoadFromFile(QStringLiteral("other.txc"));
     QCOMPARE(ErrorOf([&] { scoreLines.SaveToFile(FileName); }),
@@ -738,7 +738,7 @@ void ScoreFileTest::hardLinkedFileIsWrittenInPlace() {
     const QByteArray before = CrLfFile(SampleLines);
     folder.Write(FileName, before);
     QVERIFY(::link(QFile::encodeName(FileName).constData(), "second.txc") == 0);
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     scoreLines.LoadFromFile(FileName);
     // A longer text on a full disk: refused before a byte of the old one changes.
     WriteBestTime(scoreLines, SampleMarker, 0, QStringLiteral("A much longer name"), 1);
@@ -755,7 +755,7 @@ void ScoreFileTest::hardLinkedFileIsWrittenInPlace() {
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(QStringLiteral("second.txc")), folder.Read(FileName));
     QCOMPARE(ReadBestTimes(scoreLines, SampleMarker)[0].Name, QStringLiteral("A"));
-    TScoreLines reloaded;
+    ScoreLineList reloaded;
     reloaded.LoadFromFile(QStringLiteral("second.txc"));
     QCOMPARE(LinesOf(reloaded), LinesOf(scoreLines));
     QCOMPARE(QDir().entryList(QDir::Files), (QStringList{FileName, "second.txc"}));
@@ -767,7 +767,7 @@ void ScoreFileTest::rootSaveKeepsOwnerAndGroup() {
     TempFolder folder;
     folder.Write(FileName, "a\r\nb\r\nc\r\ns\r\n");
     QVERIFY(::chown(QFile::encodeName(FileName).constData(), 65534, 65534) == 0);
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     WriteSoundSetting(scoreLines, false);
     QCOMPARE(folder.Read(FileName), QByteArray("a\r\nb\r\nc\r\nns\r\n"));
     struct stat status {};
@@ -807,7 +807,7 @@ void ScoreFileTest::leftoverSavesAreRemoved() {
         return names;
     };
 
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     QVERIFY(ReadSoundSetting(scoreLines)); // at start-up
     const QStringList afterStart = listing();
     folder.Write(leftovers[0], "whole copy\r\n");
@@ -826,7 +826,7 @@ void ScoreFileTest::suppliedFile() {
     QVERIFY(!supplied.contains("\r\r") && !supplied.contains('\0'));
     QCOMPARE(supplied.count('\n'), supplied.count("\r\n"));
 
-    TScoreLines scoreLines;
+    ScoreLineList scoreLines;
     QVERIFY(ReadSoundSetting(scoreLines));
     scoreLines.LoadFromFile(FileName);
     QVERIFY(scoreLines.Count() >= 4);

@@ -10,7 +10,6 @@
 // The test's choices come from the seed it prints, and the game's generator is seeded from it as
 // well, so a failure replays with the same seed (up to where the clock happened to tick).
 
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "engine/GameState.h"
@@ -19,6 +18,7 @@
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BoardArea.h"
 #include "view/TForm2.h"
 #include "view/TForm3.h"
 #include "view/TForm4.h"
@@ -487,7 +487,7 @@ bool LongSessionTest::Full() const {
 }
 
 void LongSessionTest::CheckScoreFile() {
-    TScoreLines lines;
+    ScoreLineList lines;
     try {
         lines.LoadFromFile(ScoreFileName);
         const int k = LocateMarker(lines);
@@ -1055,7 +1055,7 @@ void LongSessionTest::initTestCase() {
     qApp->installEventFilter(this);
     Clock.start();
 
-    TScoreLines lines;
+    ScoreLineList lines;
     try {
         lines.LoadFromFile(ScoreFileName);
         MarkerIndex = LocateMarker(lines);

@@ -29,7 +29,7 @@ std::vector<short> Pattern(int count, int step = 37) {
 }
 
 // Reads the whole stream in pieces of `chunk` bytes, as a sink would.
-std::vector<short> Drain(TSampleStream& stream, qint64 chunk) {
+std::vector<short> Drain(SampleStream& stream, qint64 chunk) {
     QByteArray bytes;
     for (int guard = 0; guard < 1000000 && !stream.atEnd(); ++guard) {
         const QByteArray piece = stream.read(chunk);
@@ -42,7 +42,7 @@ std::vector<short> Drain(TSampleStream& stream, qint64 chunk) {
     return samples;
 }
 
-QString OpenError(TMediaPlayer& player, const QString& name) {
+QString OpenError(MediaPlayer& player, const QString& name) {
     try {
         player.Open(name);
     } catch (const GameError& error) {
@@ -82,7 +82,7 @@ class MediaPlayerTest : public QObject {
         const std::vector<short> samples = Pattern(channels * 30001);
         WriteSamples("a.wav", samples, channels, rate, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
 
-        TSampleStream stream("a.wav");
+        SampleStream stream("a.wav");
         QCOMPARE(stream.Format().sampleRate(), rate);
         QCOMPARE(stream.Format().channelCount(), channels);
         QCOMPARE(stream.Format().sampleFormat(), QAudioFormat::Int16);
@@ -98,7 +98,7 @@ class MediaPlayerTest : public QObject {
     void streamDeliversWholeFramesOnly() {
         TempFolder folder;
         WriteSamples("s.wav", Pattern(200), 2, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        TSampleStream stream("s.wav");
+        SampleStream stream("s.wav");
         QCOMPARE(stream.read(7).size(), 4);
         QCOMPARE(stream.read(3).size(), 0); // less than a frame: nothing, and no samples lost
         QCOMPARE(stream.pos(), 4);
@@ -119,7 +119,7 @@ class MediaPlayerTest : public QObject {
         WriteSamples("e.wav", original, 1, 44100, format);
         const std::vector<short> reference = ReadSamples("e.wav");
 
-        TSampleStream stream("e.wav");
+        SampleStream stream("e.wav");
         QCOMPARE(stream.Format().sampleFormat(), QAudioFormat::Int16);
         const std::vector<short> streamed = Drain(stream, 1000);
         QVERIFY(streamed == reference);
@@ -131,7 +131,7 @@ class MediaPlayerTest : public QObject {
         TempFolder folder;
         const std::vector<short> samples = Pattern(10000);
         WriteSamples("r.wav", samples, 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        TSampleStream stream("r.wav");
+        SampleStream stream("r.wav");
         QCOMPARE(stream.read(5000).size(), 5000);
         QVERIFY(stream.seek(0));
         QVERIFY(Drain(stream, 4096) == samples);
@@ -145,7 +145,7 @@ class MediaPlayerTest : public QObject {
         TempFolder folder;
         const std::vector<short> all = Pattern(2000); // 1000 frames of 4 bytes
         WriteSamples("r.wav", all, 2, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        TSampleStream stream("r.wav");
+        SampleStream stream("r.wav");
         QVERIFY(!stream.seek(2));    // inside a frame
         QVERIFY(!stream.seek(-4));   // before the start
         QVERIFY(!stream.seek(4004)); // past the end
@@ -159,7 +159,7 @@ class MediaPlayerTest : public QObject {
         // The header promises a megabyte; a thousand bytes are there.
         TempFolder folder;
         WriteClaimingWav("t.wav", 1000000, 1000, false);
-        TSampleStream stream("t.wav");
+        SampleStream stream("t.wav");
         const std::vector<short> got = Drain(stream, 1764);
         QVERIFY(stream.atEnd());
         QVERIFY(got.size() <= 500);
@@ -169,7 +169,7 @@ class MediaPlayerTest : public QObject {
     void streamOfAMissingFileThrowsTheReadersText() {
         TempFolder folder;
         try {
-            TSampleStream stream("absent.wav");
+            SampleStream stream("absent.wav");
             QFAIL("a missing file opened");
         } catch (const GameError& error) {
             QCOMPARE(error.Message(), ReaderErrorFor("absent.wav"));
@@ -183,7 +183,7 @@ class MediaPlayerTest : public QObject {
         TempFolder folder;
         WriteSamples("a.wav", Pattern(1000), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
         WriteSamples("b.wav", Pattern(2000), 1, 22050, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        TMediaPlayer player;
+        MediaPlayer player;
         QVERIFY(!player.IsOpen());
         QCOMPARE(player.FileName(), QString());
 
@@ -206,7 +206,7 @@ class MediaPlayerTest : public QObject {
     void failedOpenLeavesNothingOpen() {
         TempFolder folder;
         WriteSamples("a.wav", Pattern(1000), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        TMediaPlayer player;
+        MediaPlayer player;
         player.Open("a.wav");
         QVERIFY(!OpenError(player, "gone.wav").isEmpty());
         QVERIFY(!player.IsOpen());
@@ -243,7 +243,7 @@ class MediaPlayerTest : public QObject {
         const QString expected = ReaderErrorFor("bad.wav");
         QVERIFY2(!expected.isEmpty(), "the reader accepts this file");
 
-        TMediaPlayer player;
+        MediaPlayer player;
         QCOMPARE(OpenError(player, "bad.wav"), expected);
         QVERIFY(!player.IsOpen());
     }
@@ -264,7 +264,7 @@ class MediaPlayerTest : public QObject {
             QCOMPARE(::mkfifo("bad.wav", 0600), 0);
         else
             QVERIFY(QFile::link("/dev/zero", "bad.wav"));
-        TMediaPlayer player;
+        MediaPlayer player;
         QCOMPARE(OpenError(player, "bad.wav"), QString("bad.wav is not a regular file."));
         QVERIFY(!player.IsOpen());
     }
@@ -289,7 +289,7 @@ class MediaPlayerTest : public QObject {
         TempFolder folder;
         WriteSamples("odd.wav", Pattern(channels * 100), channels, rate,
                      SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        TMediaPlayer player;
+        MediaPlayer player;
         const QString refusal =
             QString("odd.wav: the audio output cannot play this format (%1 Hz, channels: %2).")
                 .arg(rate)
@@ -308,7 +308,7 @@ class MediaPlayerTest : public QObject {
         TempFolder folder;
         const quint32 claimed = 1u << 30; // a gigabyte: about three hours
         WriteClaimingWav("huge.wav", claimed, 4096, sparse);
-        TMediaPlayer player;
+        MediaPlayer player;
         const qint64 before = ResidentBytes();
         QElapsedTimer clock;
         clock.start();
@@ -323,7 +323,7 @@ class MediaPlayerTest : public QObject {
         QVERIFY2(clock.elapsed() < 500, qPrintable(QString("took %1 ms").arg(clock.elapsed())));
 
         // Reading it as a sink would stays small too.
-        TSampleStream stream("huge.wav");
+        SampleStream stream("huge.wav");
         if (sparse)
             QCOMPARE(stream.size(), qint64(claimed));
         for (int i = 0; i < 100; ++i)
@@ -336,7 +336,7 @@ class MediaPlayerTest : public QObject {
     void playWithoutASoundServerIsSilentAndQuick() {
         TempFolder folder;
         WriteSamples("a.wav", Pattern(44100), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        TMediaPlayer player;
+        MediaPlayer player;
         player.Open("a.wav");
         QElapsedTimer clock;
         clock.start();

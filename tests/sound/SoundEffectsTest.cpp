@@ -75,7 +75,7 @@ class SoundEffectsTest : public QObject {
         QVERIFY(QFile::remove(Effects[missing]));
         GameState.SoundOn = true;
         SoundItem item(true);
-        TMediaPlayer player;
+        MediaPlayer player;
         const qsizetype boxesBefore = SeenMessages().size();
         QString caption, text;
         AnswerMessageBox("OK", &caption, &text);
@@ -115,7 +115,7 @@ class SoundEffectsTest : public QObject {
         // Sound was off in the score file: the check runs all the same.
         GameState.SoundOn = false;
         SoundItem item(false);
-        TMediaPlayer player;
+        MediaPlayer player;
         QString text;
         AnswerMessageBox("OK", nullptr, &text);
 
@@ -151,7 +151,7 @@ class SoundEffectsTest : public QObject {
             QVERIFY2(QFile::exists(name), qPrintable(name + " is not among the game's files"));
         GameState.SoundOn = soundOn;
         SoundItem item(soundOn);
-        TMediaPlayer player;
+        MediaPlayer player;
         UnexpectedBoxGuard guard;
 
         ProbeSoundFiles(player, item.Sound1);
@@ -204,7 +204,7 @@ class SoundEffectsTest : public QObject {
     void playEffectOfAMissingFileThrowsTheReadersText() {
         TempFolder folder;
         folder.CopyGameFiles();
-        TMediaPlayer player;
+        MediaPlayer player;
         PlayEffect(player, "solve.wav");
         QVERIFY(QFile::remove("pop.wav"));
         try {
@@ -221,7 +221,7 @@ class SoundEffectsTest : public QObject {
     void playEffectReplacesTheOpenFileAndReturnsAtOnce() {
         TempFolder folder;
         folder.CopyGameFiles();
-        TMediaPlayer player;
+        MediaPlayer player;
         QElapsedTimer clock;
         clock.start();
         for (const QString& name : Effects) {

@@ -25,7 +25,7 @@ void Say(const QString& line) {
 }
 
 // Plays one effect as the game does and tells how it went; false when the file did not open.
-bool PlayAndTell(TMediaPlayer& player, const QString& file, qint64 atMs) {
+bool PlayAndTell(MediaPlayer& player, const QString& file, qint64 atMs) {
     QElapsedTimer clock;
     clock.start();
     try {
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
         return 64;
     }
 
-    TMediaPlayer player;
+    MediaPlayer player;
     QElapsedTimer sinceStart;
     sinceStart.start();
     // Precise timers: coarse ones may fire 5 % late, which over a few seconds joins two effects.

@@ -1,6 +1,6 @@
 #include "tests/support/GamePlay.h"
+#include "view/BoardArea.h"
 
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "engine/GameState.h"

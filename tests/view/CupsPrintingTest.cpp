@@ -1,13 +1,13 @@
 // Printing through CUPS: the Print command with its confirmation and the print dialog, a PDF
 // print queue on a print server of the test's own, and the finished page checked.
 
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "engine/GameState.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BoardArea.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,13 +2,14 @@
 // pdftoppm), the window restored afterwards, and the errors without a printer.
 
 #include "view/Printing.h"
-#include "app/ClientArea.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "control/PrintCommand.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BoardArea.h"
 
 #include <QAction>
 #include <QFrame>
@@ -69,7 +70,7 @@ class PrintingTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(session.Folder.Path("board.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
-        RunHandler([&] { Form1->PrintBoard(printer); });
+        RunHandler([&] { PrintBoard(printer); });
 
         // The panels are back on screen.
         QVERIFY(Form1->Panel1->isVisible());
@@ -119,7 +120,7 @@ class PrintingTest : public QObject {
         printer.setOutputFileName(session.Folder.Path("no/such/folder/board.pdf"));
         QString text;
         AnswerInOrder({Press("OK", nullptr, &text)});
-        RunHandler([&] { Form1->PrintBoard(printer); });
+        RunHandler([&] { PrintBoard(printer); });
         QCOMPARE(text, QString("The printer could not start the document."));
         QVERIFY(Form1->Panel1->isVisible());
         QVERIFY(Form1->Panel2->isHidden());

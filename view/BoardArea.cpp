@@ -1,7 +1,7 @@
-#include "app/ClientArea.h"
+#include "view/BoardArea.h"
 
-#include "app/TForm1.h"
 #include "platform/MessageBoxes.h"
+#include "view/BoardRenderer.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,48 +11,48 @@ namespace {
 constexpr int Notch = 120; // wheel units of one notch
 }
 
-TClientArea::TClientArea(TForm1& form) : QWidget(&form), Form(form) {
+BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     setMouseTracking(true); // moves without a button pressed are the board's pointer position
 }
 
-void TClientArea::paintEvent(QPaintEvent*) {
+void BoardArea::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
-    RunHandler([&] { Form.FormPaint(canvas); });
+    RunHandler([&] { FormPaint(*this, canvas); });
 }
 
-void TClientArea::mouseMoveEvent(QMouseEvent* event) {
+void BoardArea::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    RunHandler([&] { Form.FormMouseMove(at.x(), at.y()); });
+    emit MouseMoved(at.x(), at.y());
 }
 
-void TClientArea::mousePressEvent(QMouseEvent* event) {
+void BoardArea::mousePressEvent(QMouseEvent* event) {
     ClickStarted = event->button() == Qt::LeftButton;
 }
 
-void TClientArea::mouseDoubleClickEvent(QMouseEvent*) {
+void BoardArea::mouseDoubleClickEvent(QMouseEvent*) {
     // The second press of a double-click is no click of its own.
     ClickStarted = false;
 }
 
-void TClientArea::mouseReleaseEvent(QMouseEvent* event) {
+void BoardArea::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = ClickStarted && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     ClickStarted = false;
     if (click)
-        RunHandler([this] { Form.FormClick(); });
+        emit Clicked();
 }
 
-void TClientArea::wheelEvent(QWheelEvent* event) {
+void BoardArea::wheelEvent(QWheelEvent* event) {
     // One tool per whole notch, however finely the wheel reports its turn.
     WheelRemainder += event->angleDelta().y();
     while (WheelRemainder >= Notch) {
         WheelRemainder -= Notch;
-        RunHandler([this] { Form.FormMouseWheelUp(); });
+        emit WheelUp();
     }
     while (WheelRemainder <= -Notch) {
         WheelRemainder += Notch;
-        RunHandler([this] { Form.FormMouseWheelDown(); });
+        emit WheelDown();
     }
     event->accept();
 }

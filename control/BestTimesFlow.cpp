@@ -1,0 +1,64 @@
+#include "control/BestTimesFlow.h"
+
+#include "app/Forms.h"
+#include "app/TForm1.h"
+#include "control/GameFlow.h"
+#include "engine/GameState.h"
+#include "engine/TimeText.h"
+#include "records/BestTimes.h"
+#include "records/ScoreFile.h"
+#include "view/TForm4.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+
+QString TimeTextFor(std::int32_t seconds) {
+    return QString::fromStdString(TimeTextOf(seconds));
+}
+
+void FillBestTimesWindow(const std::array<BestTimeRecord, 3>& records) {
+    Form4->Memo2->setPlainText(records[0].Name + "\n\n" + records[1].Name + "\n\n" +
+                               records[2].Name);
+    Form4->Memo3->setPlainText(" " + TimeTextFor(records[0].Seconds) + "\n\n " +
+                               TimeTextFor(records[1].Seconds) + "\n\n " +
+                               TimeTextFor(records[2].Seconds));
+}
+
+} // namespace
+
+void ShowBestTimes() {
+    // However the flow ends, a finished game's time is offered once: a flow stopped by a failure
+    // must not leave it for a later Best Times from the menu to record.
+    struct ResultOffered {
+        ~ResultOffered() { GameState.ResultPending = false; }
+    } resultOffered;
+    ScoreLineList& lines = Form1->ScoreLines;
+    ResetRequested = false;
+    lines.LoadFromFile(ScoreFileName);
+    const int k = LocateMarker(lines);
+    std::array<BestTimeRecord, 3> records = ReadBestTimes(lines, k);
+
+    if (GameState.ResultPending) {
+        const int level = LevelOrdinal(GameState.ShownPerBlock);
+        if (GameState.ElapsedSeconds < records[level].Seconds) {
+            PlayIfSoundOn("best.wav");
+            const QString name = NameForRecord(AskName(Form1));
+            WriteBestTime(lines, k, level, name, GameState.ElapsedSeconds);
+            lines.SaveToFile(ScoreFileName);
+        }
+        GameState.ResultPending = false;
+        // Show what is stored: read the block again at the same place.
+        lines.LoadFromFile(ScoreFileName);
+        records = ReadBestTimes(lines, k);
+    }
+
+    FillBestTimesWindow(records);
+    Form4->ShowModal();
+
+    if (ResetRequested) {
+        ResetBestTimes(lines, k);
+        lines.SaveToFile(ScoreFileName);
+        ResetRequested = false;
+    }
+}

@@ -1,0 +1,5 @@
+#pragma once
+// The best times: a finished game's time offered as a record, then the best-times window, and the
+// reset asked for there.
+
+void ShowBestTimes();

@@ -1,0 +1,13 @@
+#pragma once
+// The player's mouse on the board: choosing a tool with the tool buttons or the wheel, and
+// placing or erasing a value with a click.
+
+// The tool of the button that is down.
+void TakeToolOfButtons();
+void TrackMouse(int X, int Y);
+// Places or erases at the cell under the mouse.
+void ClickCell();
+void NextTool();
+void PreviousTool();
+// Shows Submit once every cell holds an entry, hides it otherwise.
+void UpdateSubmit();

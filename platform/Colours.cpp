@@ -1,0 +1,8 @@
+#include "platform/Colours.h"
+
+#include <QApplication>
+#include <QPalette>
+
+QColor ButtonFace() {
+    return QApplication::palette().color(QPalette::Button);
+}
