@@ -35,6 +35,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 #include <deque>
 #include <functional>
@@ -81,7 +82,10 @@ QString Property(const QWidget* window, const QString& name) {
 
 // Active for the window manager, and the focus-in reached the game.
 bool Active(const QWidget* window) {
-    if (QGuiApplication::focusWindow() != window->windowHandle())
+    // Qt may not have taken in the focus-in yet (none), but it must not think another window
+    // has the focus; a key goes to the window the X server sends it to either way.
+    const QWindow* focus = QGuiApplication::focusWindow();
+    if (focus && focus != window->windowHandle())
         return false;
     const QString line = Run("xprop", {"-root", "_NET_ACTIVE_WINDOW"});
     const QString id = QRegularExpression("0x[0-9a-f]+").match(line).captured(0);
