@@ -59,14 +59,19 @@ bool Mapped(const QWidget* window) {
     return Run("xwininfo", {"-id", Id(window)}).contains("Map State: IsViewable");
 }
 
-// The outer frame: the client area's place on the root window grown by the frame extents.
-QRect Frame(const QWidget* window) {
+// The client area on the root window, as xwininfo reports it.
+QRect Client(const QWidget* window) {
     const QString info = Run("xwininfo", {"-id", Id(window)});
     const auto number = [&info](const QString& label) {
         return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt();
     };
-    const QRect client(number("Absolute upper-left X"), number("Absolute upper-left Y"),
-                       number("Width"), number("Height"));
+    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
+            number("Height")};
+}
+
+// The outer frame: the client area grown by the frame extents.
+QRect Frame(const QWidget* window) {
+    const QRect client = Client(window);
     const QStringList extents = Run("xprop", {"-id", Id(window), "_NET_FRAME_EXTENTS"})
                                     .section('=', 1)
                                     .split(',', Qt::SkipEmptyParts);
@@ -99,23 +104,13 @@ void Type(const QString& key) {
 
 // A click of the mouse at a point of the window's client area, through the X server.
 void ClickAt(const QWidget* window, QPoint inWindow) {
-    const QString info = Run("xwininfo", {"-id", Id(window)});
-    const auto number = [&info](const QString& label) {
-        return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt();
-    };
-    const QPoint p =
-        QPoint(number("Absolute upper-left X"), number("Absolute upper-left Y")) + inWindow;
+    const QPoint p = Client(window).topLeft() + inWindow;
     Run("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
 }
 
 // The colour the X server shows at a point of the window's client area.
 QColor ScreenPixel(const QWidget* window, QPoint inWindow) {
-    const QString info = Run("xwininfo", {"-id", Id(window)});
-    const auto number = [&info](const QString& label) {
-        return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt();
-    };
-    const QPoint p =
-        QPoint(number("Absolute upper-left X"), number("Absolute upper-left Y")) + inWindow;
+    const QPoint p = Client(window).topLeft() + inWindow;
     return QGuiApplication::primaryScreen()
         ->grabWindow(0, p.x(), p.y(), 1, 1)
         .toImage()
