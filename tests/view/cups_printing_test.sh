@@ -102,8 +102,9 @@ if ! running; then
     cat "$work/log/error_log" 2>/dev/null || true
     exit 1
 fi
-lpadmin -p PDF -v cups-pdf:/ -E -P "$ppd" 2>/dev/null
-lpadmin -d PDF
+# The queue and its default are made on the private server named here, never on the system's.
+lpadmin -h "$socket" -p PDF -v cups-pdf:/ -E -P "$ppd" 2>/dev/null
+lpadmin -h "$socket" -d PDF
 
 status=0
 QT_QPA_PLATFORM=offscreen PULSE_SERVER=unix:/nonexistent TOLVANE_PRINT_OUTPUT=$work/pdf \
