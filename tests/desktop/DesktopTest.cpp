@@ -127,6 +127,14 @@ QString Describe(QWidget* window) {
     return QString("window \"%1\"").arg(window ? window->windowTitle() : "none");
 }
 
+// Which window is up and which has the focus, for the window manager and for Qt.
+QString FocusReport() {
+    const QWindow* focus = QGuiApplication::focusWindow();
+    return "up: " + Describe(ActiveModal()) + "; active for the window manager: " +
+           Run("xprop", {"-root", "_NET_ACTIVE_WINDOW"}).section('#', 1).trimmed() +
+           ", for Qt: " + (focus ? focus->title() : QString("none"));
+}
+
 // Steps taken from inside the nested event loops of the game's modal windows: each waits until
 // its condition holds, then acts and makes way for the next. A step that waits too long is a
 // failure, and the box in the way is closed so that the test goes on.
@@ -164,15 +172,7 @@ class Steps : public QObject {
             Waiting.start();
             step.Act();
         } else if (Waiting.elapsed() > 5000) {
-            Problems
-                << "waited in vain for " + Queue.front().What + "; up: " + Describe(ActiveModal()) +
-                       "; active for the window manager: " +
-                       Run("xprop", {"-root", "_NET_ACTIVE_WINDOW"}).section('#', 1).trimmed() +
-                       ", for Qt: " +
-                       (QGuiApplication::focusWindow() ? QGuiApplication::focusWindow()->title()
-                                                       : "none") +
-                       ", modal " +
-                       (ActiveModal() ? QString::number(ActiveModal()->winId(), 16) : "");
+            Problems << "waited in vain for " + Queue.front().What + "; " + FocusReport();
             Queue.clear();
             if (QWidget* modal = ActiveModal())
                 modal->close();
