@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six windows of the game, made once at start-up in this order and kept for the whole run.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the board (painted straight on the client area), the tool panel, the menus,
 // and the hidden components that serve the rest of the game. Each handler hands the event to the

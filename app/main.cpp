@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tolvane: a 9 x 9 number-placement puzzle. The entry point creates the windows and runs the
 // event loop until the main window closes. The game reads its score file and sounds from the
 // working directory.

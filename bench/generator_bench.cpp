@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures puzzle generation: time per puzzle, attempts per puzzle and time per block test, side
 // by side with the step-by-step reference generator.
 //

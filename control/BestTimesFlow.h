@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The best times: a finished game's time offered as a record, then the best-times window, and the
 // reset asked for there.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player's mouse on the board: choosing a tool with the tool buttons or the wheel, and
 // placing or erasing a value with a click.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course of a game: a new puzzle at a level, clearing, solving, pausing, submitting, with the
 // main window's commands enabled as each phase allows. The routines work on the main window.

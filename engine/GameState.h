@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The static game data. Everything the game knows lives here for the whole run and is read and
 // written directly by every subsystem, on the one user-interface thread.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid generator: random blocks refitted one after the other, without backtracking, until
 // every band and stack agrees. Attempts counts the block tests of the running attempt.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixed-size storage read with the game's own numbering: cells 1 to 81, blocks and positions
 // 1 to 9. Index 1 is the first element.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lay-out of a generated grid: givens chosen per block, the grid turned row-major into
 // Solution and Given, the player's arrays reset, and the grid written to the diagnostic log.

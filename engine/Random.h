@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's one pseudo-random generator (xoshiro256**), seeded once at start-up. Draws are
 // uniform: bounded draws use Lemire's multiply-and-reject, never a plain modulo.

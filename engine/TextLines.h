@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list of text lines that the engine only ever appends to: the main window's diagnostic log and
 // the progress window's text. The windows implement it; tests and the benchmark keep the lines in

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's two type faces, by the names its windows were designed with. Installed faces stand in
 // for them, each the first of a list that is found on the machine: for "MS Sans Serif" faces with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a top-level window's outer frame stands on the screen, as the X server has it. Qt learns a
 // frame's size late and keeps stale copies of it; the game places its windows by their frames, so

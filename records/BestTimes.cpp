@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name of a new record holder: asked for, and made fit for the score file.
 
 #include "records/BestTimes.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The score file: the sound setting (line 3) and the best time of each level (a block of seven
 // lines starting with the marker "high"). It is read whole into a list of lines, changed there

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's one media player. It holds at most one sound file open; opening the next file
 // closes the previous one and so cuts off an effect that is still sounding. Playback runs in the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A sound file read on demand as 16-bit interleaved samples, for an audio sink to pull from. Only
 // the header is read when it opens, so a long or damaged file costs neither memory nor time

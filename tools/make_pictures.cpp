@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures of the secondary windows: the trophy of the best-times window, the examples
 // of the rules and the logo of the about window. Run it after changing a drawing and commit what
 // it writes:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesises the game's nine sound effects and writes them as 16-bit mono WAV files.
 //   make_sounds [folder]      (default: the current folder)
 // Everything is computed from fixed parameters and a fixed noise seed, so a rerun writes the same

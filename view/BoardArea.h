@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's client area. The board is painted straight on it by the board renderer, and
 // the mouse over it (not over its child controls) is reported to the window by signals.

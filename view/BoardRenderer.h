@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board: the value of every cell in its colour, a thin blue frame round every cell and a thick
 // black frame round every block, redrawn whole from the game state each time. Qt paints only

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the help window, carried in the resources (assets/help/). Each heading stands on a
 // line of its own.

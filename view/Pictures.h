@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture controls of the secondary windows and the two rules they draw pictures by:
 // transparency (the colour of the bottom-left pixel is left out, so the window shows through)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the board: the window's image, tool panel replaced by an empty strip, scaled to fit
 // the printable area with its aspect ratio kept.

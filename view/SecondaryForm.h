@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the five secondary windows share: a fixed client area on the button-face background,
 // 11-pixel "MS Sans Serif" text, no default or cancel button (Escape does nothing, Enter presses

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress window "Generating": shown while a puzzle is generated, with the generator's
 // progress lines. It has no caption buttons and cannot be closed by the user; New shows and hides

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notification window: waits for OK after a puzzle has been generated and during a pause.
 // Its caption reads "Paused" for both uses; the callers set the three lines before showing it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The best-times window: the best time of each level with the player's name. The best-times flow
 // fills the names and times and reads `ResetRequested` after the window has closed.

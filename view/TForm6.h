@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window with its two views on the same area: the how-to-play text (`Memo1`) and the
 // rules (`ScrollBox1`, texts with example pictures). The menu commands make exactly one view

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the committed PNG icons from the SVG drawings (needs rsvg-convert, package
 # librsvg2-bin). Run it after changing a drawing and commit the PNGs with it.
 set -eu

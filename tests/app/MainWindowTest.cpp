@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the main window as designed, the close, and the board drawn to the pixel.
 
 #include "app/Forms.h"

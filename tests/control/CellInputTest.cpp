@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse on the board: tools by button and wheel, values and guesses, erasing, the cell under
 // the pointer, and the Submit check after every click.
 

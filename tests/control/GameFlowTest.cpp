@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game from start to finish through the real window: new puzzles and levels, the phases and
 // what they enable, Clear all, Solve, Pause, Submit, the clock, and failures on the way.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's windows on a real X server under a real window manager, where the offscreen tests
 // cannot look: whether the main window stays mapped, painted and in place through many new
 // games, where each secondary window stands when it opens, which window the keyboard reaches,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a private X server (Xvfb) under a real window manager, as a player's desktop
 # would show the game:  on_desktop.sh icewm|openbox COMMAND [ARGS...]
 # Only the server and the window manager started here are stopped again, by their process ids.

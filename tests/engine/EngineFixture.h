@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared set-up for the engine's tests: fresh game data, the board constants, a fixed seed and
 // the two text outputs kept in memory.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid generator: block tests, exact test counts, the attempt limit and the text it writes.
 
 #include "tests/engine/EngineFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lay-out of a generated grid: givens per block, the row-major arrays and the diagnostic log.
 
 #include "engine/PuzzleLayout.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast generator against the step-by-step reference: the same blocks must give the same
 // verdicts, the same test counts and the same final blocks.
 

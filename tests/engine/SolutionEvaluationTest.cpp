@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging a submitted grid: complete or not, and correct by the solution or by the rules.
 
 #include "engine/SolutionEvaluation.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults on the score file, through the game's own windows and flows: a read-only folder, a
 // full disk, the file replaced by a folder, by a dangling link, by a named pipe or by 50 MB of
 // data. Every failure shows the game's error box with the file's path and the reason, never a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults on the sound files while the game plays, through PlayEffect as the game calls it: a
 // file that claims a gigabyte of samples, a file removed or replaced between two effects or cut
 // short under an open one, a stream that does not tell its length. Each gives at most the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills a process with SIGKILL at random moments while it saves the score file in a loop as the
 # best-times flow does. After every kill the file must read as one whole version: the one it
 # started from or one of the two the saver writes in turn. Temporary files left behind are

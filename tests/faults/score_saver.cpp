@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves best times into the score file in the working directory over and over, as the game's
 // best-times flow does (load, find the marker, change the Easy record, save), alternating
 // between two records so that every save changes the file:

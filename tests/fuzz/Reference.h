@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Independent reference behaviour that the fuzz targets hold the game's code against, and the
 // way they report a mismatch.

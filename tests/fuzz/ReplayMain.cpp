@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over its committed inputs where there is no libFuzzer (the g++ builds):
 //   fuzz_TARGET FILE_OR_FOLDER...
 // Each file is one input. A target reports a mismatch by aborting; an empty corpus fails too,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score file from arbitrary bytes, through the steps of the game's saves: load, find the
 // marker, read the best times, change a level's record, reset the block or write the sound
 // setting, save and load again. The file on disk after the save must hold exactly the lines

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion of a seconds line against the reference grammar: an optional sign, at least
 // one ASCII digit, nothing else, within 32 bits. A rejected text must give the game's own
 // message quoting it; an accepted one must give the reference's value and survive the way back

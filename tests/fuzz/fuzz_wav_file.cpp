@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a sound effect. The game's media player opens and plays them as it does
 // every effect; then the file is read the way the audio sink pulls from the player's stream
 // (there is no sound server here, so nothing else reads it). A file that the reader refuses must

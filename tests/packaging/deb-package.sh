@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with cpack, checks its control fields and contents, installs it with
 # apt-get, plays it under Xvfb as a new player (start, Exit from the Game menu, start again) and
 # removes it. The machine is left as it was found, also when a check fails.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the installed tree (staged with DESTDIR, prefix /usr): the files and their modes, the
 # desktop entry and metainfo against their validators and each other, the icons, the manual
 # page and the launcher's own options.

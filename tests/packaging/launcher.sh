@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the launcher on its own, from a staged installation: it prepares the player's folder,
 # starts the game inside it, keeps the player's scores, repairs the sounds, and refuses with a
 # clear message when the folder is read-only or broken or the installation incomplete.

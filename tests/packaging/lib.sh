@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers of the packaging tests, sourced by each test script (bash).
 
 SKIP=77

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder, as a package build would:
 #   stage.sh CMAKE BUILD_DIR STAGE_DIR
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The best-times flow: a new record with the player's name, the window's contents, the reset,
 // and the score file left exactly as it was outside the lines the flow meant to change.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score file: line splitting, the sound setting, the best-times block, number conversion,
 // the failure texts and the atomic save.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long session: many games in one process through the real window, with random play between
 // the commands, and the whole state checked against the test's own record of the clicks after
 // every event. It also measures the resident memory and the time of a new puzzle from the first

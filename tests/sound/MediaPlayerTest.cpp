@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media player and the sample stream under it: what opens, what fails with which text, what
 // the sink is fed, and that a long or damaged file costs neither time nor memory.
 

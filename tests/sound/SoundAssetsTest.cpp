@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nine effects shipped in assets/: their format, length and level, that they differ and
 // suit their events, and that the generator makes exactly these files again.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up check of the nine sound files, the Sound switch and playing an effect.
 
 #include "sound/SoundEffects.h"

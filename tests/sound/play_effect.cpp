@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays sound effects through the game's media player, for the playback test:
 //   play_effect [--gap MS] [--tail MS] FILE...
 // Each file is played MS milliseconds after the one before (default 100), all from one player,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays effects through the game's media player into a private PulseAudio server whose only
 # sink is a null sink, records that sink's monitor and checks what arrived: every effect is
 # heard, a new effect cuts off the one still sounding, and without a server nothing fails.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of the game inside a test: a fresh working folder with the game's files, the six
 // windows created as at start-up, and everything destroyed again at the end.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/GameWindowTest.h"
 
 #include "tests/support/ModalHelper.h"

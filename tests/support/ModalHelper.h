@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the modal boxes and windows that the game opens, from inside their nested event loop.
 // Queue an answer before the action that opens the box; the queued answers are taken in order,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh temporary folder made the working directory for one test, as the game reads its files
 // by bare name from there. The previous working directory comes back when it goes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through CUPS: the Print command with its confirmation and the print dialog, a PDF
 // print queue on a print server of the test's own, and the finished page checked.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every window, laid out in the control and the box it was designed for, at the
 // designed face, height and weight: none may wrap or be cut. This is what decides the stand-in
 // faces; a face wider than the designed one (DejaVu Sans) fails here.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: its two views, of which "How to play" and "Rules" show exactly one, the
 // scroll positions they keep between showings, and the texts with their headings.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal secondary windows: notification, best times and about. Their layout, the keyboard
 // (OK has the focus, Enter and Space press it, Escape does nothing), the close box, and where
 // they appear: centred over the main window at first, then where they were left.

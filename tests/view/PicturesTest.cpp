@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the secondary windows: carried in the resources at their sizes and colour
 // depths, and drawn by the two picture rules (proportional scaling and transparency).
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the board: the size on the page, the printed image itself (through a PDF printer and
 // pdftoppm), the window restored afterwards, and the errors without a printer.
 

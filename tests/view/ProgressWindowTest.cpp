@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window: no way to close it, and the generator's lines, appended while the event
 // loop is held, painted as each attempt ends with the newest at the bottom of the text box.
 

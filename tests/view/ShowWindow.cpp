@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows secondary windows over a stand-in main window, as the game would, to look at them on a
 // real screen (not a test), one after the other:
 //   view_show_window progress|notification|best-times|how-to-play|rules|about ...

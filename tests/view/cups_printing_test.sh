@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the board through CUPS and a print-to-PDF queue. The script starts a print server of its
 # own: configuration, spool, logs and socket in a temporary folder, found by the test through
 # CUPS_SERVER. The system's print server, queues and default printer are never touched.
