@@ -9,6 +9,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -51,40 +52,64 @@ bool CellText(int i, QString& text, QColor& colour) {
     return true;
 }
 
-void PaintCells(QPainter& canvas) {
+void PaintValues(QPainter& canvas) {
     const int size = GameState.CellSize;
     canvas.setFont(BoardFont(*canvas.device()));
     const int ascent = canvas.fontMetrics().ascent();
-    QPen frame(clBlue);
-    frame.setWidth(0); // one pixel, cosmetic
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
-            const int i = k + (r - 1) * 9;
-            const int x0 = size + (k - 1) * size, y0 = size + (r - 1) * size;
             QString text;
             QColor colour;
-            if (CellText(i, text, colour)) {
-                canvas.setPen(colour);
-                canvas.drawText(x0 + 8, y0 + 1 + ascent, text);
-            }
-            // Outline from (x0, y0) to one pixel short of (x0 + 35, y0 + 35): neighbouring
-            // frames lie side by side as a two-pixel line.
-            canvas.setPen(frame);
-            canvas.setBrush(Qt::NoBrush);
-            canvas.drawRect(x0, y0, size - 1, size - 1);
+            if (!CellText(k + (r - 1) * 9, text, colour))
+                continue;
+            canvas.setPen(colour);
+            canvas.drawText(size * k + 8, size * r + 1 + ascent, text);
         }
 }
 
-void PaintBlockFrames(QPainter& canvas) {
-    QPen frame(clBlack);
-    frame.setWidth(2);
-    frame.setJoinStyle(Qt::MiterJoin);
-    canvas.setPen(frame);
-    canvas.setBrush(Qt::NoBrush);
-    const int size = GameState.CellSize, block = GameState.BlockPixels;
-    for (int by = 0; by < GameState.BlockSide; ++by)
-        for (int bx = 0; bx < GameState.BlockSide; ++bx)
-            canvas.drawRect(size + bx * block, size + by * block, block, block);
+// The lines of the board, drawn in the screen's own pixels. At 100 % every line is a band two
+// pixels wide centred on a multiple of the cell size: the frames of two neighbouring cells side
+// by side in blue, or a block frame over them in black. On a scaled screen Qt would round each
+// edge of each cell frame on its own and split a band into two thin lines here and not there;
+// so the band's width is rounded once for the whole board and each band is placed by its own
+// rounded centre.
+class BoardLines {
+  public:
+    explicit BoardLines(const QPainter& canvas)
+        : ToScreen(canvas.deviceTransform()), Width(std::max(1, qRound(2 * ToScreen.m11()))) {}
+
+    // Line 0 to 9 across the board, top to bottom, and down it, left to right.
+    void Draw(QPainter& canvas, int line, const QColor& colour) const {
+        const int first = Start(0, Qt::Horizontal), last = Start(9, Qt::Horizontal) + Width;
+        const int top = Start(0, Qt::Vertical), bottom = Start(9, Qt::Vertical) + Width;
+        Fill(canvas, QRect(Start(line, Qt::Horizontal), top, Width, bottom - top), colour);
+        Fill(canvas, QRect(first, Start(line, Qt::Vertical), last - first, Width), colour);
+    }
+
+  private:
+    // The first screen pixel of a line's band, along the axis that crosses it.
+    int Start(int line, Qt::Orientation axis) const {
+        const double at = GameState.CellSize * (line + 1);
+        const QPointF centre = ToScreen.map(QPointF(at, at));
+        return qRound(axis == Qt::Horizontal ? centre.x() : centre.y()) - Width / 2;
+    }
+
+    void Fill(QPainter& canvas, const QRect& onScreen, const QColor& colour) const {
+        canvas.fillRect(ToScreen.inverted().mapRect(QRectF(onScreen)), colour);
+    }
+
+    QTransform ToScreen;
+    int Width;
+};
+
+void PaintLines(QPainter& canvas) {
+    const BoardLines lines(canvas);
+    // The cell frames first; the block frames lie over them where they meet.
+    for (int line = 0; line <= 9; ++line)
+        if (line % GameState.BlockSide != 0)
+            lines.Draw(canvas, line, clBlue);
+    for (int line = 0; line <= 9; line += GameState.BlockSide)
+        lines.Draw(canvas, line, clBlack);
 }
 
 } // namespace
@@ -108,6 +133,6 @@ void FormPaint(BoardArea& area, QPainter& canvas) {
     PaintBackground(canvas);
     if (area.BoardCleared)
         return;
-    PaintCells(canvas);
-    PaintBlockFrames(canvas);
+    PaintValues(canvas);
+    PaintLines(canvas);
 }

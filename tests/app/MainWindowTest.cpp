@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QtMath>
 
 namespace {
 
@@ -42,6 +43,46 @@ QByteArray ScoreFileWithSetting(const QByteArray& setting) {
 
 QColor Pixel(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
+}
+
+// The board as a screen scaled by `scale` shows it, from the same paint handler.
+QImage ScaledBoard(double scale) {
+    const QSize size = Form1->ClientArea->size();
+    QImage image(qCeil(size.width() * scale), qCeil(size.height() * scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Form1->palette().color(QPalette::Button));
+    Form1->ClientArea->render(&image);
+    return image;
+}
+
+// The lines met along one row (or column) of screen pixels over the board, up to the tool panel:
+// colour and width of each, in order.
+QList<QPair<QColor, int>> LinesAlong(const QImage& image, double scale, int at, bool across) {
+    const int length = qRound(370 * scale);
+    const QColor face = Form1->palette().color(QPalette::Button);
+    QList<QPair<QColor, int>> lines;
+    for (int i = 0; i < length; ++i) {
+        const QColor colour = across ? image.pixelColor(i, at) : image.pixelColor(at, i);
+        if (colour == face)
+            continue;
+        if (!lines.isEmpty() && lines.last().first == colour &&
+            (across ? image.pixelColor(i - 1, at) : image.pixelColor(at, i - 1)) == colour)
+            ++lines.last().second;
+        else
+            lines.append({colour, 1});
+    }
+    return lines;
+}
+
+// The smallest rectangle holding every pixel of a colour inside one cell, in screen pixels.
+QRect ColourBox(const QImage& image, double scale, int row, int column, QColor colour) {
+    QRect box;
+    const int x0 = qCeil(35 * column * scale), y0 = qCeil(35 * row * scale);
+    for (int y = y0 + 3; y < y0 + 35 * scale - 3; ++y)
+        for (int x = x0 + 3; x < x0 + 35 * scale - 3; ++x)
+            if (image.pixelColor(x, y) == colour)
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 } // namespace
@@ -258,6 +299,40 @@ class MainWindowTest : public QObject {
         // Nothing beyond the board's outer frame.
         QCOMPARE(Pixel(board, 353, 87), face);
         QCOMPARE(Pixel(board, 32, 87), face);
+    }
+
+    void scaledBoardIsTheSameBoardLarger() {
+        // A scaled desktop (125 %, 150 %, 200 %) shows the board of 100 % larger: every line one
+        // even band, never split in two, and the digits where they stand at 100 %.
+        GameSession session;
+        const QColor black(0, 0, 0), blue(0, 0, 255);
+        for (double scale : {1.25, 1.5, 2.0}) {
+            const QImage board = ScaledBoard(scale);
+            const int width = qRound(2 * scale);
+            for (int cell = 1; cell <= 9; ++cell) {
+                const int middle = qRound((35 * cell + 17) * scale);
+                for (bool across : {true, false}) {
+                    const auto lines = LinesAlong(board, scale, middle, across);
+                    QCOMPARE(lines.size(), 10);
+                    for (int i = 0; i < 10; ++i) {
+                        QCOMPARE(lines[i].first, i % 3 == 0 ? black : blue);
+                        QCOMPARE(lines[i].second, width);
+                    }
+                }
+            }
+        }
+        Given[1] = true;
+        Solution[1] = 8;
+        const QRect digit = ColourBox(ScaledBoard(1), 1, 1, 1, black);
+        for (double scale : {1.25, 1.5, 2.0}) {
+            const QRect scaled = ColourBox(ScaledBoard(scale), scale, 1, 1, black);
+            QVERIFY2(qAbs(scaled.left() - digit.left() * scale) <= scale + 1 &&
+                         qAbs(scaled.top() - digit.top() * scale) <= scale + 1,
+                     qPrintable(QString("digit at %1,%2 at %3")
+                                    .arg(scaled.left())
+                                    .arg(scaled.top())
+                                    .arg(scale)));
+        }
     }
 
     void cellsShowGivenEntryAndGuessInTheirColours() {
