@@ -46,8 +46,8 @@ void ShowBestTimes() {
         if (GameState.ElapsedSeconds < records[level].Seconds) {
             PlayIfSoundOn("best.wav");
             const QString name = NameForRecord(AskName(Form1));
-            WriteBestTime(lines, k, level, name, GameState.ElapsedSeconds);
-            lines.SaveToFile(ScoreFileName);
+            // Another game may have stored a better time while the name was asked for; it stays.
+            StoreBestTime(lines, level, name, GameState.ElapsedSeconds);
         }
         GameState.ResultPending = false;
         // Show what is stored: read the block again at the same place.
@@ -59,8 +59,8 @@ void ShowBestTimes() {
     Form4->ShowModal();
 
     if (ResetRequested) {
-        ResetBestTimes(lines, k);
-        lines.SaveToFile(ScoreFileName);
+        // On the file as it is now: what another game saved while the window was open stays.
+        ResetStoredBestTimes(lines);
         ResetRequested = false;
     }
 }

@@ -330,6 +330,49 @@ class ScoreFileFaultsTest : public QObject {
         QCOMPARE(Entries(elsewhere.path()), QStringList{FileName});
     }
 
+    // A link of another user in place of the score file, to a file of root's: a game run by root
+    // does not follow it. Every use of the file says so, and neither that file nor one beside it
+    // that looks like a leftover save of it is touched.
+    void linkOfAnotherUser() {
+        if (geteuid() != 0)
+            QSKIP("Only root can make a link that belongs to another user; run as root to check");
+        GameSession session(GameSession::Files::Supplied, false);
+        QTemporaryDir elsewhere;
+        const QString target = elsewhere.filePath("root.txc");
+        const QString lookAlike = elsewhere.filePath(".root.txc.saving-ABCDEF");
+        auto write = [](const QString& file, const QByteArray& bytes) {
+            QFile written(file);
+            return written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size();
+        };
+        QVERIFY(write(target, Stored) && write(lookAlike, "root's own"));
+        const QString path = session.Folder.Path(FileName);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::link(target, path));
+        QVERIFY(::lchown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+        const QStringList before = Entries(session.Folder.Path());
+        const QString failure = ErrorBoxText(
+            QStringLiteral("Cannot open file \"%1\". It leads through the link \"%1\", which "
+                           "belongs to another user; the game does not follow it")
+                .arg(path));
+
+        Shown start, record, close;
+        AnswerInOrder({Note(start)});
+        session.Start();
+        AnswerInOrder({Note(record)});
+        GameState.ShownPerBlock = 5;
+        GameState.ElapsedSeconds = 100;
+        GameState.ResultPending = true;
+        RunHandler([] { ShowBestTimes(); });
+        CloseMainWindow(close);
+
+        for (const Shown* shown : {&start, &record, &close})
+            QCOMPARE(shown->Text, failure);
+        QCOMPARE(ReadAll(target), Stored);
+        QCOMPARE(ReadAll(lookAlike), QByteArray("root's own"));
+        QCOMPARE(Entries(elsewhere.path()), (QStringList{".root.txc.saving-ABCDEF", "root.txc"}));
+        QCOMPARE(Entries(session.Folder.Path()), before);
+    }
+
     // 50 MB in place of the score file. Every use must end in moments with little memory:
     // random bytes (a NUL soon ends the text), bytes without a NUL, nothing but line breaks.
     void fiftyMegabytes_data() {

@@ -2,13 +2,14 @@
 # SPDX-FileCopyrightText: 2026 The Tolvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the launcher on its own, from a staged installation: it prepares the player's folder,
-# starts the game inside it, keeps the player's scores, repairs the sounds, and refuses with a
-# clear message when the folder is read-only or broken or the installation incomplete.
+# starts the game inside it, keeps the player's scores, repairs the sounds, leaves no probe file
+# of its own and removes those of killed launchers, and refuses with a clear message when the
+# folder is read-only or broken or the installation incomplete.
 #   launcher.sh STAGE_DIR
 set -uo pipefail
 stage=$1
 . "$(dirname "$0")/lib.sh"
-need_tools readlink stat cmp timeout
+need_tools readlink stat cmp timeout flock
 
 sounds="pop erase notify clap not best pause ready solve"
 [ -x "$stage/usr/bin/tolvane" ] || fatal "nothing staged in $stage"
@@ -69,6 +70,7 @@ run_game_in() { # FOLDER HOME [XDG_DATA_HOME]
     if wait_for 30 game_is_running; then
         check "the game runs in $folder" \
             [ "$(readlink "/proc/$game_pid/cwd")" = "$(readlink -f "$folder")" ]
+        check "no probe file is left behind" no_leftovers "$folder"
     else
         check "the launcher starts the game" false
         sed 's/^/    /' "$work/game.log"
@@ -106,7 +108,6 @@ check "the supplied score file is copied" cmp -s "$data/highscores.txc" "$folder
 check "the player's score file is a regular file" not test -L "$folder/highscores.txc"
 check "the player's score file is writable" [ "$(stat -c %a "$folder/highscores.txc")" = 600 ]
 check "the nine sounds are linked to the installed ones" sounds_are_linked "$folder"
-check "no temporary file is left behind" no_leftovers "$folder"
 
 say "# Second start: the player's file is kept, the sounds are repaired"
 # Line 3 off, a name and a time in the best-times block; CR LF as the game writes them.
@@ -117,12 +118,28 @@ ln -sfn "$data/pop.wav" "$folder/erase.wav"
 rm "$folder/notify.wav"
 echo "the player's own sound" >"$folder/notify.wav"
 rm "$folder/clap.wav"
+# What a launcher killed at the wrong moment leaves: the next start removes it.
+mktemp "$folder/.tolvane-launcher-probe.XXXXXX" >/dev/null
 run_game_in "$folder" "$home"
 check "the player's score file is unchanged" cmp -s "$work/players.txc" "$folder/highscores.txc"
 for sound in pop erase clap; do
     check "$sound.wav is linked again" [ "$(readlink "$folder/$sound.wav")" = "$data/$sound.wav" ]
 done
 check "the player's own notify.wav stays" grep -qx "the player's own sound" "$folder/notify.wav"
+
+say "# A launcher starting at the same moment"
+held=$(mktemp "$folder/.tolvane-launcher-probe.XXXXXX")
+# The holder is the process that holds the lock, so that stopping it by its PID releases it.
+(exec 8<"$held" && flock 8 && exec sleep 60) >/dev/null 2>&1 &
+holder=$!
+wait_for 10 not flock -n "$held" true
+start_game "$home"
+check "the game starts" wait_for 30 game_is_running
+check "the probe that another launcher holds stays" [ -f "$held" ]
+stop_game
+kill "$holder"
+wait "$holder" 2>/dev/null
+rm -f "$held"
 
 say "# XDG_DATA_HOME"
 run_game_in "$work/data-home/tolvane" "$home" "$work/data-home"

@@ -9,6 +9,7 @@
 #include "control/BestTimesFlow.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
+#include "records/ScoreFile.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
 #include "view/TForm4.h"
@@ -184,6 +185,60 @@ class BestTimesTest : public QObject {
         QVERIFY(shown.Opened);
         QVERIFY(!Form4->isVisible());
         QCOMPARE(Session->Folder.Read("highscores.txc"), Stored);
+    }
+
+    // A second game in the same folder saves while this one waits for the player. What it saved
+    // stays: its sound setting and its record of another level, a better record of the same
+    // level, and its sound setting through a reset.
+    void anotherGamesSavesAreKept_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("otherName");
+        QTest::addColumn<int>("otherSeconds");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("record of another level")
+            << 1 << QString("Bea") << 200 << QString("Al\n\nBea\n\n");
+        QTest::newRow("better record") << 0 << QString("Cy") << 50 << QString("Cy\n\nBo\n\n");
+    }
+    void anotherGamesSavesAreKept() {
+        QFETCH(int, level);
+        QFETCH(QString, otherName);
+        QFETCH(int, otherSeconds);
+        QFETCH(QString, names);
+        Shown shown;
+        AnswerInOrder({[&](QWidget* window) {
+                           ScoreLineList other;
+                           StoreBestTime(other, level, otherName, otherSeconds);
+                           WriteSoundSetting(other, false);
+                           TypeAndPress("Al", "OK")(window);
+                       },
+                       ReadWindow(shown)});
+        FinishGame(5, 100);
+        QCOMPARE(shown.Names, names);
+        auto expected = LinesOf(Stored);
+        expected[3] = "ns\r";
+        if (level != 0) {
+            expected[5] = "Al\r";
+            expected[6] = "100\r";
+        }
+        expected[5 + 2 * level] = otherName.toUtf8() + "\r";
+        expected[6 + 2 * level] = QByteArray::number(otherSeconds) + "\r";
+        QCOMPARE(LinesOf(Session->Folder.Read("highscores.txc")), expected);
+    }
+    void resetKeepsAnotherGamesSoundSetting() {
+        Shown shown;
+        AnswerInOrder({[&](QWidget* window) {
+            ScoreLineList other;
+            WriteSoundSetting(other, false);
+            ReadWindow(shown, "Reset scores", "Yes")(window);
+        }});
+        Form1->BestTimes1->trigger();
+        auto expected = LinesOf(Stored);
+        expected[3] = "ns\r";
+        for (int line : {5, 7, 9})
+            expected[line] = "\r";
+        for (int line : {6, 8, 10})
+            expected[line] = "86400\r";
+        QCOMPARE(LinesOf(Session->Folder.Read("highscores.txc")), expected);
     }
 
     void brokenBlockKeepsTheWindowClosed_data() {

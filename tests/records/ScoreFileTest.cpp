@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -159,6 +160,7 @@ class ScoreFileTest : public QObject {
     void hardLinkedFileIsWrittenInPlace();
     void rootSaveKeepsOwnerAndGroup();
     void leftoverSavesAreRemoved();
+    void playersFilesAreKept();
     void suppliedFile();
 };
 
@@ -778,46 +780,104 @@ void ScoreFileTest::rootSaveKeepsOwnerAndGroup() {
     QCOMPARE(status.st_gid, gid_t(65534));
 }
 
+namespace {
+
+void WriteAt(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("Cannot write %s", qPrintable(path));
+}
+
+QByteArray ReadAt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("Cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+// Everything in the folder, sorted, hidden names included.
+QStringList Listing(const QString& folder = QStringLiteral(".")) {
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                               QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
+
+} // namespace
+
 void ScoreFileTest::leftoverSavesAreRemoved() {
     TempFolder folder;
     folder.Write(FileName, "a\r\nb\r\nc\r\ns\r\n");
-    const QStringList leftovers = {FileName + ".AbxyCd", FileName + ".qWERTz"};
+    const QString saving = "." + FileName + ".saving-";
+    // Whatever its six characters: all capitals, all small, a word, digits.
+    const QStringList leftovers = {saving + "ROUXPA", saving + "qwerty", saving + "Backup",
+                                   saving + "a1B2c3"};
     // Names that only look alike, and what no leftover save is: kept.
-    QStringList kept = {FileName + ".AbxyC",  FileName + ".AbxyCde", FileName + ".Ab1yCd",
-                        FileName + ".backup", FileName + ".Backup",  FileName + ".BACKUP",
-                        "other.txc.AbxyCd",   FileName + ".LinkEd",  FileName + ".InUseA"};
+    QStringList kept = {saving + "ABCDE",           saving + "ABCDEFG", saving + "AB-DEF",
+                        saving + "LinkEd",          saving + "InUseA",  ".other.txc.saving-ABCDEF",
+                        FileName + ".saving-ABCDEF"};
     for (const QString& name : leftovers + kept)
         folder.Write(name, "whole copy\r\n");
-    QVERIFY(QFile::link(FileName + ".LinkEd", FileName + ".LinkTo"));
-    QVERIFY(QDir().mkdir(FileName + ".DirAbc"));
-    QVERIFY(::link(QFile::encodeName(FileName + ".LinkEd").constData(),
-                   QFile::encodeName(FileName + ".HardLn").constData()) == 0);
-    kept += {FileName + ".LinkTo", FileName + ".DirAbc", FileName + ".HardLn"};
+    QVERIFY(QFile::link(saving + "LinkEd", saving + "LinkTo"));
+    QVERIFY(QDir().mkdir(saving + "DirAbc"));
+    QVERIFY(::link(QFile::encodeName(saving + "LinkEd").constData(),
+                   QFile::encodeName(saving + "HardLn").constData()) == 0);
+    QVERIFY(::mkfifo(QFile::encodeName(saving + "FifoAb").constData(), 0600) == 0);
+    kept += {saving + "LinkTo", saving + "DirAbc", saving + "HardLn", saving + "FifoAb"};
     // A save of another game in progress holds its temporary file locked.
-    const int held = ::open(QFile::encodeName(FileName + ".InUseA").constData(), O_RDONLY);
+    const int held = ::open(QFile::encodeName(saving + "InUseA").constData(), O_RDONLY);
     QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
     if (geteuid() == 0) {
-        folder.Write(FileName + ".OtherU", "another user's\r\n");
-        QVERIFY(::chown(QFile::encodeName(FileName + ".OtherU").constData(), 65534, 65534) == 0);
-        kept += FileName + ".OtherU";
+        folder.Write(saving + "OtherU", "another user's\r\n");
+        QVERIFY(::chown(QFile::encodeName(saving + "OtherU").constData(), 65534, 65534) == 0);
+        kept += saving + "OtherU";
     }
     kept += FileName;
     kept.sort();
-    auto listing = [] {
-        QStringList names = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        names.sort();
-        return names;
-    };
 
     ScoreLineList scoreLines;
     QVERIFY(ReadSoundSetting(scoreLines)); // at start-up
-    const QStringList afterStart = listing();
+    const QStringList afterStart = Listing();
     folder.Write(leftovers[0], "whole copy\r\n");
     WriteSoundSetting(scoreLines, true); // at a save
-    const QStringList afterSave = listing();
+    const QStringList afterSave = Listing();
     ::close(held);
     QCOMPARE(afterStart, kept);
     QCOMPARE(afterSave, kept);
+}
+
+void ScoreFileTest::playersFilesAreKept() {
+    // The score file is a link into another folder, beside the file it leads to lie the player's
+    // copies too, and a leftover of a save of that file.
+    TempFolder folder;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("real.txc"));
+    QVERIFY(QFile::link(target, FileName));
+    const QStringList mine = {FileName + ".myCopy", FileName + ".OldOne", FileName + ".XyZabc",
+                              FileName + ".AbCdEf", FileName + ".backup"};
+    for (const QString& name : mine)
+        folder.Write(name, "the player's\r\n");
+    WriteAt(elsewhere.filePath(QStringLiteral("real.txc.myCopy")), "the player's\r\n");
+    WriteAt(elsewhere.filePath(QStringLiteral(".real.txc.saving-QWERTY")), "a\r\n");
+    // No save of the file the link leads to leaves this one here: it stays.
+    folder.Write("." + FileName + ".saving-ASDFGH", "a\r\n");
+    WriteAt(target, "a\r\nb\r\nc\r\ns\r\n");
+    QStringList here = mine + QStringList{FileName, "." + FileName + ".saving-ASDFGH"};
+    here.sort();
+
+    ScoreLineList scoreLines;
+    for (int round = 0; round < 3; ++round) {
+        QCOMPARE(ReadSoundSetting(scoreLines), round % 2 == 0);
+        WriteSoundSetting(scoreLines, round % 2 == 1);
+    }
+    QCOMPARE(Listing(), here);
+    QCOMPARE(Listing(elsewhere.path()), (QStringList{"real.txc", "real.txc.myCopy"}));
+    for (const QString& name : mine)
+        QCOMPARE(folder.Read(name), QByteArray("the player's\r\n"));
+    QCOMPARE(ReadAt(elsewhere.filePath(QStringLiteral("real.txc.myCopy"))),
+             QByteArray("the player's\r\n"));
+    QVERIFY(QFileInfo(FileName).isSymLink());
+    QCOMPARE(ReadAt(target), QByteArray("a\r\nb\r\nc\r\nns\r\n"));
 }
 
 void ScoreFileTest::suppliedFile() {
