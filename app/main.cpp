@@ -13,7 +13,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tolvane");
-    QGuiApplication::setDesktopFileName("io.github.tolvane.Tolvane");
+    // The id names the installed desktop entry; the build defines it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOLVANE_APP_ID));
     InstallFontSubstitutes();
     CreateForms();
     Form1->show();

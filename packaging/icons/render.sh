@@ -5,7 +5,7 @@
 # librsvg2-bin). Run it after changing a drawing and commit the PNGs with it.
 set -eu
 cd "$(dirname "$0")"
-id=io.github.tolvane.Tolvane
+id=io.github.tolvane.tolvane
 for size in 16 32 48 64 128 256; do
     source=$id.svg
     # The smallest size has its own pixel-aligned drawing.

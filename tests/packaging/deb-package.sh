@@ -1,21 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Tolvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package with cpack, checks its control fields and contents, installs it with
-# apt-get, plays it under Xvfb as a new player (start, Exit from the Game menu, start again) and
-# removes it. The machine is left as it was found, also when a check fails.
-#   deb-package.sh CPACK BUILD_DIR VERSION
+# Builds the Debian package with cpack, checks its control fields and contents and runs lintian
+# on it, installs it with apt-get, plays it under Xvfb as a new player (start, Exit from the Game
+# menu, start again) and removes it. The machine is left as it was found, also when a check fails.
+# Without root only the package itself is checked.
+#   deb-package.sh CPACK BUILD_DIR VERSION APP_ID
 set -uo pipefail
 cpack=$1
 build=$2
 version=$3
+id=$4
 . "$(dirname "$0")/lib.sh"
 
-if [ "$(id -u)" != 0 ]; then
-    say "skip - installing the package needs root"
-    exit $SKIP
-fi
-need_tools "$cpack" dpkg dpkg-deb dpkg-shlibdeps apt-get Xvfb xdotool xprop
+need_tools "$cpack" dpkg dpkg-deb dpkg-shlibdeps readelf lintian
 
 # Installed, or removed with files of it kept.
 package_present() {
@@ -28,7 +26,8 @@ if package_present; then
     exit $SKIP
 fi
 
-id=io.github.tolvane.Tolvane
+# A player's PATH on Debian (/etc/profile), which holds the games.
+player_path=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
 work=$(mktemp -d)
 # apt reads the package as its own user.
 chmod 755 "$work"
@@ -81,16 +80,33 @@ done
 owners=$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)
 check "every file in the package belongs to root" [ "$owners" = root/root ]
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/tolvane ./usr/libexec/tolvane/tolvane ./usr/share/tolvane/highscores.txc \
-    ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-    ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/man/man6/tolvane.6.gz; do
+for path in ./usr/games/tolvane ./usr/lib/games/tolvane/tolvane \
+    ./usr/share/games/tolvane/highscores.txc ./usr/share/applications/$id.desktop \
+    ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
+    ./usr/share/man/man6/tolvane.6.gz ./usr/share/doc/tolvane/copyright; do
     check "the package holds $path" grep -qxF "$path" <<<"$contents"
 done
-if command -v readelf >/dev/null; then
-    dpkg-deb -x "$deb" "$work/contents"
-    check "the program is stripped" \
-        not grep -q '\.debug_info\|\.symtab' <<<"$(readelf -S "$work/contents/usr/libexec/tolvane/tolvane")"
+dpkg-deb -x "$deb" "$work/contents"
+program=$work/contents/usr/lib/games/tolvane/tolvane
+sections=$(readelf -SW "$program")
+check "the program is stripped" not grep -q '\.debug_info\|\.symtab' <<<"$sections"
+check "the program has no .comment section" not grep -q ' \.comment ' <<<"$sections"
+check "the program is bound at start (bind-now)" grep -q 'BIND_NOW' <<<"$(readelf -dW "$program")"
+
+# lintian reads the package as another user when run as root, as it advises.
+as_user=()
+[ "$(id -u)" != 0 ] || as_user=(setpriv --reuid="$(id -u nobody)" --regid="$(id -g nobody)" --clear-groups)
+lintian_report=$("${as_user[@]}" env -i PATH=/usr/bin:/bin HOME=/nonexistent \
+    lintian --pedantic --display-info "$deb" 2>&1)
+say "    lintian --pedantic: ${lintian_report:-nothing to report}"
+check "lintian --pedantic finds no error and no warning" not grep -q '^[EW]: ' <<<"$lintian_report"
+
+if [ "$(id -u)" != 0 ]; then
+    say "skip - installing the package needs root"
+    [ "$failures" = 0 ] && exit $SKIP
+    finish
 fi
+need_tools apt-get Xvfb xdotool xprop
 
 say "# Installing it"
 simulation=$(apt-get install -s --no-install-recommends "$deb" 2>&1) || {
@@ -106,12 +122,13 @@ if ! DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommend
 fi
 check "the package is installed" [ "$(dpkg-query -W -f='${db:Status-Status}' tolvane)" = installed ]
 dpkg -L tolvane >"$work/installed-paths"
-check "tolvane is on PATH" [ "$(PATH=/usr/bin:/bin command -v tolvane)" = /usr/bin/tolvane ]
-check "tolvane --version works" [ "$(/usr/bin/tolvane --version)" = "tolvane $version" ]
-check "the tolvane on PATH is the launcher script" [ "$(head -n1 /usr/bin/tolvane)" = "#!/bin/sh" ]
-check "the program is in libexec" [ -x /usr/libexec/tolvane/tolvane ]
+check "tolvane is on a player's PATH" [ "$(PATH=$player_path command -v tolvane)" = /usr/games/tolvane ]
+check "tolvane --version works" [ "$(/usr/games/tolvane --version)" = "tolvane $version" ]
+check "the tolvane on PATH is the launcher script" [ "$(head -n1 /usr/games/tolvane)" = "#!/bin/sh" ]
+check "the program is among the games' private programs" [ -x /usr/lib/games/tolvane/tolvane ]
 if command -v man >/dev/null; then
     check "man 6 tolvane finds the page" [ "$(man -w 6 tolvane 2>/dev/null)" = /usr/share/man/man6/tolvane.6.gz ]
+    check_manual_paths /usr/share/man/man6/tolvane.6.gz ""
 fi
 
 say "# Playing it as a new player"
@@ -120,11 +137,11 @@ home=$work/home
 mkdir -p "$home"
 folder=$home/.local/share/tolvane
 scores=$folder/highscores.txc
-supplied=/usr/share/tolvane/highscores.txc
+supplied=/usr/share/games/tolvane/highscores.txc
 main_window=
 
 start_game() {
-    env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" tolvane >>"$work/game.log" 2>&1 &
+    env -i PATH="$player_path" HOME="$home" DISPLAY="$DISPLAY" tolvane >>"$work/game.log" 2>&1 &
     game_pid=$!
 }
 
@@ -158,7 +175,7 @@ answer_message_boxes() {
 sounds_linked() {
     local sound
     for sound in pop erase notify clap not best pause ready solve; do
-        [ "$(readlink "$folder/$sound.wav")" = "/usr/share/tolvane/$sound.wav" ] || return 1
+        [ "$(readlink "$folder/$sound.wav")" = "/usr/share/games/tolvane/$sound.wav" ] || return 1
     done
 }
 

@@ -12,7 +12,7 @@ stage=$1
 need_tools readlink stat cmp timeout flock
 
 sounds="pop erase notify clap not best pause ready solve"
-[ -x "$stage/usr/bin/tolvane" ] || fatal "nothing staged in $stage"
+[ -x "$stage/usr/games/tolvane" ] || fatal "nothing staged in $stage"
 
 # A private copy of the installation: some checks break it, and as root the read-only checks run
 # as another user, who must be able to read it.
@@ -30,9 +30,9 @@ trap "exit 1" INT TERM HUP
 cp -a "$stage/usr" "$work/usr"
 # The launcher runs from here, where a relative XDG_DATA_HOME would show.
 cd "$work" || fatal "cannot enter $work"
-launcher=$work/usr/bin/tolvane
-program=$(readlink -f "$work/usr/libexec/tolvane/tolvane")
-data=$(readlink -f "$work/usr/share/tolvane")
+launcher=$work/usr/games/tolvane
+program=$(readlink -f "$work/usr/lib/games/tolvane/tolvane")
+data=$(readlink -f "$work/usr/share/games/tolvane")
 
 # Root may write anywhere: the read-only cases run as nobody then.
 as_player=()
@@ -207,12 +207,12 @@ check "the link stays" [ -L "$work/dangling-scores/tolvane/highscores.txc" ]
 
 say "# Incomplete installation"
 cp -a "$work/usr" "$work/broken"
-rm "$work/broken/share/tolvane/clap.wav"
+rm "$work/broken/share/games/tolvane/clap.wav"
 mkdir -p "$work/broken-home"
 give_to_player "$work/broken-home"
-run_refused "$work" "$work/broken-home" "$work/broken/bin/tolvane"
+run_refused "$work" "$work/broken-home" "$work/broken/games/tolvane"
 check "the start is refused with status 1" [ "$refused_status" = 1 ]
-check "the message names the missing file" grep -qF "Missing in $work/broken/share/tolvane: clap.wav." <<<"$refused_output"
+check "the message names the missing file" grep -qF "Missing in $work/broken/share/games/tolvane: clap.wav." <<<"$refused_output"
 check "no game folder is made" [ -z "$(ls -A "$work/broken-home")" ]
 
 say "# The message in a window"

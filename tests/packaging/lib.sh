@@ -93,3 +93,24 @@ stop_display() {
     done
     display_pids=()
 }
+
+# The absolute paths that an installed manual page names, one a line, as a reader sees them: the
+# page is formatted wide enough that no path is broken across lines.
+manual_paths() { # PAGE
+    MANWIDTH=1000 man -l "$1" 2>/dev/null | col -b |
+        grep -oE '(^|[[:space:]("])/[^[:space:]]+' | sed -E 's/^[[:space:]("]//; s/[.,;:)"]+$//' |
+        sort -u
+}
+
+# Checks that every absolute path of an installed manual page exists below ROOT (the staging
+# folder, or / for the installed package).
+check_manual_paths() { # PAGE ROOT
+    local path paths count=0
+    paths=$(manual_paths "$1")
+    for path in $paths; do
+        check "the manual page's $path exists" [ -e "$2$path" ]
+        count=$((count + 1))
+    done
+    # The launcher, the program, the data folder and the copyright file at least.
+    check "the manual page names the installed files ($count paths)" [ "$count" -ge 4 ]
+}
