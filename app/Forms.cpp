@@ -51,6 +51,11 @@ void CreateForms() {
     Form4 = new TForm4(Form1);
     Form6 = new TForm6(Form1);
     Form7 = new TForm7(Form1);
+    Form1->ProgressWindow = Form2;
+    Form1->NotificationWindow = Form3;
+    Form1->BestTimesWindow = Form4;
+    Form1->HelpWindow = Form6;
+    Form1->AboutWindow = Form7;
     Form1->ClientArea->Notification = Form3;
     Log = std::make_unique<LogLines>(*Form1->Memo1);
     Progress = std::make_unique<ProgressLines>(*Form2);

@@ -2,20 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TForm1.h"
 
-#include "app/Forms.h"
 #include "control/BestTimesFlow.h"
 #include "control/CellInput.h"
 #include "control/GameClock.h"
 #include "control/GameFlow.h"
-#include "control/PrintCommand.h"
+#include "control/HelpCommands.h"
+#include "control/SoundCommand.h"
 #include "control/StartUp.h"
+#include "platform/AutoSize.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
-#include "sound/SoundEffects.h"
 #include "view/BoardArea.h"
-#include "view/TForm6.h"
-#include "view/TForm7.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,13 +22,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace {
 
@@ -83,7 +78,7 @@ TForm1::TForm1() {
     CreateToolPanel();
     CreateHiddenComponents();
     ConnectHandlers();
-    AutoSize();
+    AutoSize(*ClientArea);
     RunHandler([this] { FormCreate(); });
 }
 
@@ -200,7 +195,7 @@ void TForm1::ConnectHandlers() {
     connect(Sound1, &QAction::triggered, this, [this] {
         // The menu has already toggled the mark; the handler decides it.
         Sound1->setChecked(!Sound1->isChecked());
-        RunHandler([this] { Sound1Click(*Sound1); });
+        RunHandler([this] { Sound1Click(); });
     });
     connect(Button2, &QPushButton::clicked, this,
             [this] { RunHandler([this] { Button2Click(); }); });
@@ -216,74 +211,106 @@ void TForm1::ConnectHandlers() {
             [this] { RunHandler([this] { FormMouseWheelDown(); }); });
 }
 
+GameWindow TForm1::View() {
+    return {.Window = this,
+            .ClientArea = ClientArea,
+            .Panel1 = Panel1,
+            .Panel2 = Panel2,
+            .SpeedButtons = SpeedButtons,
+            .CheckBox1 = CheckBox1,
+            .Label1 = Label1,
+            .Button2 = Button2,
+            .Easy1 = Easy1,
+            .Medium1 = Medium1,
+            .Hard1 = Hard1,
+            .Sound1 = Sound1,
+            .Print1 = Print1,
+            .Clearall1 = Clearall1,
+            .Solve1 = Solve1,
+            .Submit1 = Submit1,
+            .Pause1 = Pause1,
+            .Timer1 = &Timer1,
+            .MediaPlayer1 = &MediaPlayer1,
+            .ScoreLines = &ScoreLines,
+            .Printing = &Printing,
+            .ProgressWindow = ProgressWindow,
+            .NotificationWindow = NotificationWindow,
+            .BestTimesWindow = BestTimesWindow,
+            .HelpWindow = HelpWindow,
+            .AboutWindow = AboutWindow};
+}
+
 void TForm1::FormCreate() {
     ClientArea->setCursor(PencilCursor());
-    StartUp(*this);
+    StartUp(View());
 }
 
 void TForm1::FormClose() {
-    SaveSoundSetting(*this);
+    SaveSoundSetting(View());
 }
 
 void TForm1::Button1Click() {
-    ConfirmNewGame();
+    ConfirmNewGame(View());
 }
 void TForm1::Easy1Click() {
-    ChooseLevel(5);
+    ChooseLevel(View(), Easy);
 }
 void TForm1::Medium1Click() {
-    ChooseLevel(4);
+    ChooseLevel(View(), Medium);
 }
 void TForm1::Hard1Click() {
-    ChooseLevel(3);
+    ChooseLevel(View(), Hard);
+}
+void TForm1::Sound1Click() {
+    ToggleSound(*Sound1);
 }
 void TForm1::Print1Click() {
-    PrintCommand();
+    PrintCommand(View());
 }
 void TForm1::Exit1Click() {
     close();
 }
 void TForm1::BestTimes1Click() {
-    ShowBestTimes();
+    ShowBestTimes(View());
 }
 void TForm1::Clearall1Click() {
-    ClearAll();
+    ClearAll(View());
 }
 void TForm1::Solve1Click() {
-    SolvePuzzle();
+    SolvePuzzle(View());
 }
 void TForm1::Pause1Click() {
-    PauseGame();
+    PauseGame(View());
 }
 void TForm1::Button2Click() {
-    SubmitSolution();
+    SubmitSolution(View());
 }
 void TForm1::Howtoplay1Click() {
-    ShowHowToPlay(*Form6);
+    ShowHowToPlay(*HelpWindow);
 }
 void TForm1::Rules1Click() {
-    ShowRules(*Form6);
+    ShowRules(*HelpWindow);
 }
 void TForm1::About2Click() {
-    Form7->ShowModal();
+    ShowAbout(*AboutWindow);
 }
 void TForm1::SpeedButton1Click() {
-    TakeToolOfButtons();
+    TakeToolOfButtons(View());
 }
 void TForm1::FormMouseMove(int X, int Y) {
     TrackMouse(X, Y);
 }
 void TForm1::FormClick() {
-    ClickCell();
+    ClickCell(View());
 }
 void TForm1::FormMouseWheelDown() {
-    NextTool();
+    NextTool(View());
 }
 void TForm1::FormMouseWheelUp() {
-    PreviousTool();
+    PreviousTool(View());
 }
 void TForm1::Timer1Timer() {
-    TickClock();
+    TickClock(View());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -304,25 +331,4 @@ void TForm1::showEvent(QShowEvent* event) {
         move(area.x() + (area.width() - frame.width()) / 2,
              area.y() + (area.height() - frame.height()) / 2);
     }
-}
-
-void TForm1::AutoSize() {
-    int right = 0, bottom = 0;
-    for (QWidget* child : ClientArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isHidden())
-            continue;
-        right = std::max(right, child->geometry().right() + 1);
-        bottom = std::max(bottom, child->geometry().bottom() + 1);
-    }
-    ClientArea->setFixedSize(right, bottom);
-}
-
-void TForm1::SetMinimizeIcon(bool shown) {
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowMinimizeButtonHint, shown);
-    // Only the title bar's hints change. Setting the widget's flags would re-create the native
-    // window: it would vanish from the screen and the window manager would place it anew.
-    overrideWindowFlags(flags);
-    if (QWindow* native = windowHandle())
-        native->setFlags(flags);
 }

@@ -2,17 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the board (painted straight on the client area), the tool panel, the menus,
-// and the hidden components that serve the rest of the game. Each handler hands the event to the
-// routines of control/, which reach the components through this one window.
+// and the hidden components that serve the rest of the game. Each handler hands the event to a
+// routine of control/, together with the view of this window that the routines work on.
 
-#include "records/ScoreFile.h"
+#include "control/GameWindow.h"
+#include "control/PrintCommand.h"
+#include "records/LineFile.h"
 #include "sound/MediaPlayer.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <array>
-#include <memory>
 
 class QAction;
 class QButtonGroup;
@@ -21,11 +22,14 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
-class QPrintDialog;
-class QPrinter;
 class QPushButton;
 class QToolButton;
 class BoardArea;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm6;
+class TForm7;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -59,8 +63,14 @@ class TForm1 : public QMainWindow {
     MediaPlayer MediaPlayer1;
     QTimer Timer1;
     // The print dialog and its printer, made at the first Print.
-    std::unique_ptr<QPrinter> Printer;
-    std::unique_ptr<QPrintDialog> PrintDialog1;
+    PrintSetup Printing;
+
+    // The secondary windows, made after this one and handed to it.
+    TForm2* ProgressWindow = nullptr;
+    TForm3* NotificationWindow = nullptr;
+    TForm4* BestTimesWindow = nullptr;
+    TForm6* HelpWindow = nullptr;
+    TForm7* AboutWindow = nullptr;
 
     // The menus.
     QMenu* NewGame1;
@@ -89,6 +99,7 @@ class TForm1 : public QMainWindow {
     // The handlers of the menus, the tool panel, the board and the clock.
     void Button1Click();
     void Easy1Click();
+    void Sound1Click();
     void Medium1Click();
     void Hard1Click();
     void Print1Click();
@@ -108,11 +119,8 @@ class TForm1 : public QMainWindow {
     void FormMouseWheelUp();
     void Timer1Timer();
 
-    // Sizes the client area to the right and bottom edges of its visible child controls.
-    void AutoSize();
-
-    // Removes or restores the minimize icon of the title bar.
-    void SetMinimizeIcon(bool shown);
+    // The components and windows that the game's routines work on.
+    GameWindow View();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

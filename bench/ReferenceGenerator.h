@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The grid generator written out step by step as the game describes it: 27 comparisons per block
+// The grid generator in its plain form, one rule after the other: 27 comparisons per block
 // test, redraws on duplicates, std::mt19937 with std::uniform_int_distribution. It is the
 // benchmark's baseline and the yardstick that the engine's fast generator is checked against.
 

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/BestTimesFlow.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
-#include "control/GameFlow.h"
+#include "control/GameWindow.h"
+#include "control/SoundCommand.h"
 #include "engine/GameState.h"
 #include "engine/TimeText.h"
 #include "records/BestTimes.h"
 #include "records/ScoreFile.h"
+#include "view/NameBox.h"
 #include "view/TForm4.h"
 
 #include <QPlainTextEdit>
@@ -19,33 +19,32 @@ QString TimeTextFor(std::int32_t seconds) {
     return QString::fromStdString(TimeTextOf(seconds));
 }
 
-void FillBestTimesWindow(const std::array<BestTimeRecord, 3>& records) {
-    Form4->Memo2->setPlainText(records[0].Name + "\n\n" + records[1].Name + "\n\n" +
-                               records[2].Name);
-    Form4->Memo3->setPlainText(" " + TimeTextFor(records[0].Seconds) + "\n\n " +
-                               TimeTextFor(records[1].Seconds) + "\n\n " +
-                               TimeTextFor(records[2].Seconds));
+void FillBestTimesWindow(TForm4& form, const std::array<BestTimeRecord, 3>& records) {
+    form.Memo2->setPlainText(records[0].Name + "\n\n" + records[1].Name + "\n\n" + records[2].Name);
+    form.Memo3->setPlainText(" " + TimeTextFor(records[0].Seconds) + "\n\n " +
+                             TimeTextFor(records[1].Seconds) + "\n\n " +
+                             TimeTextFor(records[2].Seconds));
 }
 
 } // namespace
 
-void ShowBestTimes() {
+void ShowBestTimes(const GameWindow& window) {
     // However the flow ends, a finished game's time is offered once: a flow stopped by a failure
     // must not leave it for a later Best Times from the menu to record.
     struct ResultOffered {
         ~ResultOffered() { GameState.ResultPending = false; }
     } resultOffered;
-    ScoreLineList& lines = Form1->ScoreLines;
+    ScoreLineList& lines = *window.ScoreLines;
     ResetRequested = false;
     lines.LoadFromFile(ScoreFileName);
     const int k = LocateMarker(lines);
     std::array<BestTimeRecord, 3> records = ReadBestTimes(lines, k);
 
     if (GameState.ResultPending) {
-        const int level = LevelOrdinal(GameState.ShownPerBlock);
+        const Level level = LevelOf(GameState.ShownPerBlock);
         if (GameState.ElapsedSeconds < records[level].Seconds) {
-            PlayIfSoundOn("best.wav");
-            const QString name = NameForRecord(AskName(Form1));
+            PlayIfSoundOn(window, "best.wav");
+            const QString name = NameForRecord(AskName(window.Window));
             // Another game may have stored a better time while the name was asked for; it stays.
             StoreBestTime(lines, level, name, GameState.ElapsedSeconds);
         }
@@ -55,8 +54,8 @@ void ShowBestTimes() {
         records = ReadBestTimes(lines, k);
     }
 
-    FillBestTimesWindow(records);
-    Form4->ShowModal();
+    FillBestTimesWindow(*window.BestTimesWindow, records);
+    window.BestTimesWindow->ShowModal();
 
     if (ResetRequested) {
         // On the file as it is now: what another game saved while the window was open stays.

@@ -4,4 +4,6 @@
 // The best times: a finished game's time offered as a record, then the best-times window, and the
 // reset asked for there.
 
-void ShowBestTimes();
+struct GameWindow;
+
+void ShowBestTimes(const GameWindow& window);

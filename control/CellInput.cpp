@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/CellInput.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
-#include "control/GameFlow.h"
+#include "control/GameWindow.h"
+#include "control/SoundCommand.h"
 #include "engine/GameState.h"
 #include "engine/SolutionEvaluation.h"
 #include "view/BoardArea.h"
@@ -34,10 +33,10 @@ int CellAt(int coordinate) {
 
 } // namespace
 
-void TakeToolOfButtons() {
+void TakeToolOfButtons(const GameWindow& window) {
     GameState.SelectedValue = NoTool;
     for (int n = 1; n <= 10; ++n)
-        if (Form1->SpeedButtons[n - 1]->isChecked())
+        if (window.SpeedButtons[n - 1]->isChecked())
             GameState.SelectedValue = ToolValue(n);
 }
 
@@ -46,7 +45,7 @@ void TrackMouse(int X, int Y) {
     GameState.MouseY = Y;
 }
 
-void ClickCell() {
+void ClickCell(const GameWindow& window) {
     if (!GameState.Playing)
         return;
     const int size = GameState.CellSize, x = GameState.MouseX, y = GameState.MouseY;
@@ -55,54 +54,54 @@ void ClickCell() {
         const int column = CellAt(x), row = CellAt(y);
         // A click exactly on the board's outer edge gives 0 or 10: outside the board.
         if (column >= 1 && column <= 9 && row >= 1 && row <= 9) {
-            const int index = column + (row - 1) * 9;
+            const int index = CellIndex(row, column);
             const int tool = GameState.SelectedValue;
             if (!Given[index]) {
-                if (!Form1->CheckBox1->isChecked() && GameState.Entries[index] == 0)
+                if (!window.CheckBox1->isChecked() && GameState.Entries[index] == 0)
                     GameState.Entries[index] = tool;
-                if (Form1->CheckBox1->isChecked() && GameState.Guesses[index] == 0)
+                if (window.CheckBox1->isChecked() && GameState.Guesses[index] == 0)
                     GameState.Guesses[index] = tool;
                 if (tool == EraseTool) {
                     GameState.Entries[index] = 0;
                     GameState.Guesses[index] = 0;
                 }
             }
-            DrawBoard(*Form1->ClientArea);
+            DrawBoard(*window.ClientArea);
             if (tool >= 1 && tool <= 9)
-                PlayIfSoundOn("pop.wav");
+                PlayIfSoundOn(window, "pop.wav");
             else if (tool == EraseTool)
-                PlayIfSoundOn("erase.wav");
+                PlayIfSoundOn(window, "erase.wav");
         }
     }
-    UpdateSubmit();
+    UpdateSubmit(window);
 }
 
-void UpdateSubmit() {
+void UpdateSubmit(const GameWindow& window) {
     if (EntriesComplete()) {
-        Form1->Button2->show();
-        Form1->Submit1->setEnabled(true);
-        PlayIfSoundOn("notify.wav");
+        window.Button2->show();
+        window.Submit1->setEnabled(true);
+        PlayIfSoundOn(window, "notify.wav");
     } else {
-        Form1->Button2->hide();
-        Form1->Submit1->setEnabled(false);
+        window.Button2->hide();
+        window.Submit1->setEnabled(false);
     }
 }
 
-void NextTool() {
+void NextTool(const GameWindow& window) {
     if (GameState.SelectedValue >= 9)
         GameState.SelectedValue = 1;
     else
         GameState.SelectedValue = GameState.SelectedValue + 1;
     // Setting the button down from here does not count as a click on it.
-    Form1->SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
+    window.SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
 }
 
-void PreviousTool() {
+void PreviousTool(const GameWindow& window) {
     if (GameState.SelectedValue == EraseTool)
         GameState.SelectedValue = 10;
     if (GameState.SelectedValue <= 1)
         GameState.SelectedValue = 9;
     else
         GameState.SelectedValue = GameState.SelectedValue - 1;
-    Form1->SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
+    window.SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
 }

@@ -4,12 +4,14 @@
 // The player's mouse on the board: choosing a tool with the tool buttons or the wheel, and
 // placing or erasing a value with a click.
 
+struct GameWindow;
+
 // The tool of the button that is down.
-void TakeToolOfButtons();
+void TakeToolOfButtons(const GameWindow& window);
 void TrackMouse(int X, int Y);
 // Places or erases at the cell under the mouse.
-void ClickCell();
-void NextTool();
-void PreviousTool();
+void ClickCell(const GameWindow& window);
+void NextTool(const GameWindow& window);
+void PreviousTool(const GameWindow& window);
 // Shows Submit once every cell holds an entry, hides it otherwise.
-void UpdateSubmit();
+void UpdateSubmit(const GameWindow& window);

@@ -3,4 +3,6 @@
 #pragma once
 // The game clock: one tick a second while play runs, shown in the status line.
 
-void TickClock();
+struct GameWindow;
+
+void TickClock(const GameWindow& window);

@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/GameFlow.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
 #include "control/BestTimesFlow.h"
-#include "engine/GameState.h"
+#include "control/GameWindow.h"
+#include "control/SoundCommand.h"
 #include "engine/GridGenerator.h"
 #include "engine/PuzzleLayout.h"
 #include "engine/SolutionEvaluation.h"
 #include "platform/MessageBoxes.h"
-#include "sound/SoundEffects.h"
+#include "platform/MinimizeIcon.h"
 #include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
 #include "view/TForm2.h"
@@ -20,133 +19,126 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
-BoardArea& Board() {
-    return *Form1->ClientArea;
+void ShowStatus(const GameWindow& window, const QString& text) {
+    window.Label1->setText(text);
+    window.Label1->adjustSize();
 }
 
-void ShowStatus(const QString& text) {
-    Form1->Label1->setText(text);
-    Form1->Label1->adjustSize();
-}
-
-void EnablePlayCommands(bool enabled) {
-    Form1->Pause1->setEnabled(enabled);
-    Form1->Solve1->setEnabled(enabled);
-    Form1->Clearall1->setEnabled(enabled);
+void EnablePlayCommands(const GameWindow& window, bool enabled) {
+    window.Pause1->setEnabled(enabled);
+    window.Solve1->setEnabled(enabled);
+    window.Clearall1->setEnabled(enabled);
 }
 
 // From the cleared board, through the progress window while the generator runs, to the player's
 // OK on the notification.
-void PrepareNewPuzzle() {
+void PrepareNewPuzzle(const GameWindow& window) {
     GameState.ElapsedSeconds = 0;
-    Form1->Timer1.stop();
-    ClearBoard(Board());
-    Form2->Show();
+    window.Timer1->stop();
+    ClearBoard(*window.ClientArea);
+    window.ProgressWindow->Show();
     GameState.BlinkPhase = true;
     GeneratePuzzle(); // holds the event loop: nothing else runs until the puzzle is ready
-    Form2->Hide();
-    PlayIfSoundOn("ready.wav");
-    Form3->SetLines({"New puzzle generated.", "", "Click OK to start."});
-    Form3->ShowModal();
+    window.ProgressWindow->Hide();
+    PlayIfSoundOn(window, "ready.wav");
+    window.NotificationWindow->SetLines({"New puzzle generated.", "", "Click OK to start."});
+    window.NotificationWindow->ShowModal();
 }
 
-void ShowLevelChecks() {
-    Form1->Easy1->setChecked(GameState.ShownPerBlock == 5);
-    Form1->Medium1->setChecked(GameState.ShownPerBlock == 4);
-    Form1->Hard1->setChecked(GameState.ShownPerBlock == 3);
+void ShowLevelChecks(const GameWindow& window) {
+    window.Easy1->setChecked(GameState.ShownPerBlock == GivensPerBlock(Easy));
+    window.Medium1->setChecked(GameState.ShownPerBlock == GivensPerBlock(Medium));
+    window.Hard1->setChecked(GameState.ShownPerBlock == GivensPerBlock(Hard));
 }
 
 } // namespace
 
-void PlayIfSoundOn(const char* fileName) {
-    if (GameState.SoundOn)
-        PlayEffect(Form1->MediaPlayer1, fileName);
-}
-
-void StartPlay() {
+void StartPlay(const GameWindow& window) {
     GameState.Playing = true;
-    EnablePlayCommands(true);
-    Form1->Timer1.start(); // a fresh one-second period
+    EnablePlayCommands(window, true);
+    window.Timer1->start(); // a fresh one-second period
 }
 
-void StopPlay() {
+void StopPlay(const GameWindow& window) {
     GameState.Playing = false;
-    Form1->Timer1.stop();
-    Form1->Button2->hide();
-    Form1->Submit1->setEnabled(false);
-    EnablePlayCommands(false);
+    window.Timer1->stop();
+    window.Button2->hide();
+    window.Submit1->setEnabled(false);
+    EnablePlayCommands(window, false);
 }
 
-void NewGame() {
-    Form1->setEnabled(false);
-    Form1->SetMinimizeIcon(false);
+void NewGame(const GameWindow& window) {
+    window.Window->setEnabled(false);
+    SetMinimizeIcon(*window.Window, false);
     // A failure on the way (a sound file gone since start-up) is shown, and the game starts all
     // the same: the player is never left with a window that takes no input.
-    RunHandler([] { PrepareNewPuzzle(); });
-    Form2->Hide();
-    StartPlay();
-    Form1->Print1->setEnabled(true);
-    DrawBoard(Board());
-    Form1->setEnabled(true);
-    Form1->SetMinimizeIcon(true);
-    Form1->CheckBox1->setChecked(false);
+    RunHandler([&window] { PrepareNewPuzzle(window); });
+    window.ProgressWindow->Hide();
+    StartPlay(window);
+    window.Print1->setEnabled(true);
+    DrawBoard(*window.ClientArea);
+    window.Window->setEnabled(true);
+    SetMinimizeIcon(*window.Window, true);
+    window.CheckBox1->setChecked(false);
 }
 
-void ConfirmNewGame() {
-    if (Confirm(Form1, "Start a new puzzle?"))
-        NewGame();
+void ConfirmNewGame(const GameWindow& window) {
+    if (Confirm(window.Window, "Start a new puzzle?"))
+        NewGame(window);
 }
 
-void ChooseLevel(int shownPerBlock) {
+void ChooseLevel(const GameWindow& window, Level level) {
     // The menu has already toggled the item's mark; the level decides it, not the click.
-    ShowLevelChecks();
-    if (!Confirm(Form1, "Start a new puzzle?"))
+    ShowLevelChecks(window);
+    if (!Confirm(window.Window, "Start a new puzzle?"))
         return;
-    GameState.ShownPerBlock = shownPerBlock;
-    ShowLevelChecks();
-    NewGame();
+    GameState.ShownPerBlock = GivensPerBlock(level);
+    ShowLevelChecks(window);
+    NewGame(window);
 }
 
-void ClearAll() {
-    if (!Confirm(Form1, "Clear all inserted values?"))
+void ClearAll(const GameWindow& window) {
+    if (!Confirm(window.Window, "Clear all inserted values?"))
         return;
     ResetPlayerValues();
-    DrawBoard(Board());
+    DrawBoard(*window.ClientArea);
 }
 
-void SolvePuzzle() {
-    PlayIfSoundOn("solve.wav");
+void SolvePuzzle(const GameWindow& window) {
+    PlayIfSoundOn(window, "solve.wav");
     for (int i = 1; i <= GameState.CellCount; ++i)
         GameState.Entries[i] = Solution[i];
-    DrawBoard(Board());
-    StopPlay();
-    ShowStatus("Solved by computer");
+    DrawBoard(*window.ClientArea);
+    StopPlay(window);
+    ShowStatus(window, "Solved by computer");
 }
 
-void PauseGame() {
-    PlayIfSoundOn("pause.wav");
-    ClearBoard(Board());
-    Form1->Timer1.stop();
-    Form3->SetLines({"Game paused", "", "Press OK to continue"});
-    Form3->ShowModal();
-    DrawBoard(Board());
-    Form1->Timer1.start();
+void PauseGame(const GameWindow& window) {
+    PlayIfSoundOn(window, "pause.wav");
+    ClearBoard(*window.ClientArea);
+    window.Timer1->stop();
+    window.NotificationWindow->SetLines({"Game paused", "", "Press OK to continue"});
+    window.NotificationWindow->ShowModal();
+    DrawBoard(*window.ClientArea);
+    window.Timer1->start();
 }
 
-void SubmitSolution() {
+void SubmitSolution(const GameWindow& window) {
     if (!EvaluateSubmission())
         return; // an empty cell: nothing to judge
     if (GameState.Correct) {
-        StopPlay();
-        PlayIfSoundOn("clap.wav");
-        Inform(Form1, "Correct. Your time is " + QString::fromStdString(GameState.TimeText));
+        StopPlay(window);
+        PlayIfSoundOn(window, "clap.wav");
+        Inform(window.Window,
+               "Correct. Your time is " + QString::fromStdString(GameState.TimeText));
         GameState.ResultPending = true;
-        ShowBestTimes();
+        ShowBestTimes(window);
     } else {
-        PlayIfSoundOn("not.wav");
-        Inform(Form1, "Puzzle solved incorrectly, press OK to continue.");
+        PlayIfSoundOn(window, "not.wav");
+        Inform(window.Window, "Puzzle solved incorrectly, press OK to continue.");
     }
 }

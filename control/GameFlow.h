@@ -2,20 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The course of a game: a new puzzle at a level, clearing, solving, pausing, submitting, with the
-// main window's commands enabled as each phase allows. The routines work on the main window.
+// main window's commands enabled as each phase allows.
 
-// Plays the effect when sound is on; the one check every flow goes through.
-void PlayIfSoundOn(const char* fileName);
+#include "engine/GameState.h"
 
-void StartPlay();
-void StopPlay();
+struct GameWindow;
+
+void StartPlay(const GameWindow& window);
+void StopPlay(const GameWindow& window);
 // Generates a puzzle at the chosen level and starts play once the player has seen it is ready.
-void NewGame();
+void NewGame(const GameWindow& window);
 // New game after the player confirms it.
-void ConfirmNewGame();
+void ConfirmNewGame(const GameWindow& window);
 // Sets the level and starts a new game at it, after the player confirms it.
-void ChooseLevel(int shownPerBlock);
-void ClearAll();
-void SolvePuzzle();
-void PauseGame();
-void SubmitSolution();
+void ChooseLevel(const GameWindow& window, Level level);
+void ClearAll(const GameWindow& window);
+void SolvePuzzle(const GameWindow& window);
+void PauseGame(const GameWindow& window);
+void SubmitSolution(const GameWindow& window);

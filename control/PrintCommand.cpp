@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/PrintCommand.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "control/GameWindow.h"
+#include "platform/AutoSize.h"
 #include "platform/GameError.h"
 #include "platform/MessageBoxes.h"
 #include "view/BoardArea.h"
 #include "view/Printing.h"
 
 #include <QFrame>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -17,36 +18,40 @@
 
 namespace {
 
-void ShowPrintedPanels(bool printed) {
-    Form1->Panel1->setVisible(!printed);
-    Form1->Panel2->setVisible(printed);
-    Form1->AutoSize();
+void ShowPrintedPanels(const GameWindow& window, bool printed) {
+    window.Panel1->setVisible(!printed);
+    window.Panel2->setVisible(printed);
+    AutoSize(*window.ClientArea);
 }
 
 } // namespace
 
-void PrintBoard(QPrinter& printer) {
-    ShowPrintedPanels(true);
+PrintSetup::PrintSetup() = default;
+PrintSetup::~PrintSetup() = default;
+
+void PrintBoard(const GameWindow& window, QPrinter& printer) {
+    ShowPrintedPanels(window, true);
     // The window comes back whether the page was printed or not; then the failure is reported.
     try {
-        PrintImage(printer, WindowImage(*Form1->ClientArea));
+        PrintImage(printer, WindowImage(*window.ClientArea));
     } catch (...) {
-        ShowPrintedPanels(false);
+        ShowPrintedPanels(window, false);
         throw;
     }
-    ShowPrintedPanels(false);
+    ShowPrintedPanels(window, false);
 }
 
-void PrintCommand() {
-    if (!Confirm(Form1, "Do you want to print the current puzzle ?"))
+void PrintCommand(const GameWindow& window) {
+    if (!Confirm(window.Window, "Do you want to print the current puzzle ?"))
         return;
     if (QPrinterInfo::availablePrinters().isEmpty())
         throw GameError("There is no default printer currently selected");
-    if (!Form1->PrintDialog1) {
-        Form1->Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        Form1->PrintDialog1 = std::make_unique<BoardPrintDialog>(Form1->Printer.get(), Form1);
+    PrintSetup& setup = *window.Printing;
+    if (!setup.PrintDialog1) {
+        setup.Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        setup.PrintDialog1 = std::make_unique<BoardPrintDialog>(setup.Printer.get(), window.Window);
     }
-    if (Form1->PrintDialog1->exec() != QDialog::Accepted)
+    if (setup.PrintDialog1->exec() != QDialog::Accepted)
         return;
-    PrintBoard(*Form1->Printer);
+    PrintBoard(window, *setup.Printer);
 }

@@ -3,9 +3,22 @@
 #pragma once
 // The Print command: the window's image, tool panel replaced by an empty strip, on one page.
 
+#include <memory>
+
+class QPrintDialog;
 class QPrinter;
+struct GameWindow;
+
+// The printer and its dialog, made at the first Print and kept for the run, so that the dialog
+// offers the player's last choices again.
+struct PrintSetup {
+    PrintSetup();
+    ~PrintSetup();
+    std::unique_ptr<QPrinter> Printer;
+    std::unique_ptr<QPrintDialog> PrintDialog1;
+};
 
 // Asks, chooses the printer and prints.
-void PrintCommand();
+void PrintCommand(const GameWindow& window);
 // Prints on a printer already chosen.
-void PrintBoard(QPrinter& printer);
+void PrintBoard(const GameWindow& window, QPrinter& printer);

@@ -3,12 +3,12 @@
 #pragma once
 // What the game does when the main window opens and when it closes.
 
-class TForm1;
+struct GameWindow;
 
 // Seeds the random numbers, sets the board constants, places the tool panel below the board,
 // and takes the sound setting from the score file after checking the nine sound files. Runs while
-// the window is being made, before it is reachable as Form1.
-void StartUp(TForm1& form);
+// the main window is being made, before its secondary windows exist.
+void StartUp(const GameWindow& window);
 
 // Writes the sound setting back to the score file.
-void SaveSoundSetting(TForm1& form);
+void SaveSoundSetting(const GameWindow& window);

@@ -3,6 +3,8 @@
 #include "engine/GameState.h"
 
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 GameStateRecord GameState;
 OneBased<BlockRecord, 9> Blocks;
@@ -15,10 +17,18 @@ void SetBoardConstants() {
     GameState.CellSize = 35;
     GameState.BoardSize = GameState.CellSize * 9;
     GameState.BlockPixels = GameState.CellSize * GameState.BlockSide;
-    GameState.ShownPerBlock = 4;
+    GameState.ShownPerBlock = GivensPerBlock(Medium);
     GameState.CellCount = 81;
     GameState.Playing = false;
     GameState.ResultPending = false;
+}
+
+Level LevelOf(int shownPerBlock) {
+    for (Level level : {Easy, Medium, Hard})
+        if (GivensPerBlock(level) == shownPerBlock)
+            return level;
+    throw std::invalid_argument("no level shows " + std::to_string(shownPerBlock) +
+                                " givens per block");
 }
 
 void ResetGameData() {

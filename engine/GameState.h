@@ -53,9 +53,24 @@ void SetBoardConstants();
 // Back to the state of program load: all zeros, all flags false, all texts empty.
 void ResetGameData();
 
-// Cell index 1 to 81 of block b, position p (both 1 to 9).
-constexpr int CellOfBlockPosition(int b, int p) {
-    const int row = 3 * ((b - 1) / 3) + (p - 1) / 3 + 1;
-    const int column = 3 * ((b - 1) % 3) + (p - 1) % 3 + 1;
+// Cell index 1 to 81 of row and column (both 1 to 9, from the top left), row by row.
+constexpr int CellIndex(int row, int column) {
     return (row - 1) * 9 + column;
 }
+
+// Cell index 1 to 81 of block b, position p (both 1 to 9).
+constexpr int CellOfBlockPosition(int b, int p) {
+    return CellIndex(3 * ((b - 1) / 3) + (p - 1) / 3 + 1, 3 * ((b - 1) % 3) + (p - 1) % 3 + 1);
+}
+
+// The levels, in the order of the Game menu and of the score file's best-times block, and the
+// givens each shows in every block.
+enum Level { Easy, Medium, Hard };
+constexpr int LevelCount = 3;
+constexpr int GivensPerBlock(Level level) {
+    constexpr int givens[LevelCount] = {5, 4, 3};
+    return givens[level];
+}
+
+// The level of a number of givens per block (ShownPerBlock).
+Level LevelOf(int shownPerBlock);

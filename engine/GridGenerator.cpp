@@ -185,7 +185,8 @@ unsigned FailedTests(BlockSets sets, const std::array<BlockSets, N>& masks,
 
 // The stage for block B with its tests in order. The earlier blocks stay put while it runs, so
 // each test is an AND of the candidate's sets with a fixed mask, and Attempts is counted in a
-// register: the tests of step 1 up to the first failure, and after a refill all of them again.
+// register: a look at a block counts its tests up to the first failing one, and a refill all of
+// them before that look.
 template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refill) {
     constexpr int count = sizeof...(Tests);
     const std::array<BlockSets, count> masks = {Sets[Tests.Other] &
@@ -193,8 +194,8 @@ template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refil
     const auto failures = [&masks](BlockSets sets) {
         return FailedTests(sets, masks, std::make_index_sequence<count>{});
     };
-    // Step 1 runs the tests up to the first failing one, or all of them.
-    const auto stepOne = [](unsigned failed) {
+    // The tests run up to the first failing one, or all of them.
+    const auto testsToFirstFailure = [](unsigned failed) {
         return std::countr_zero(failed | (1u << (count - 1))) + 1;
     };
 
@@ -202,7 +203,7 @@ template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refil
     const std::int32_t limit = GameState.AttemptLimit;
     Filled block = {Sets[B], Drawn[B]};
     unsigned failed = failures(block.Sets);
-    attempts += stepOne(failed);
+    attempts += testsToFirstFailure(failed);
     while (failed != 0 && attempts < limit) {
         block = refill(B);
         if ((block.Sets & masks[0]) != 0) {
@@ -211,7 +212,7 @@ template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refil
             continue;
         }
         failed = failures(block.Sets);
-        attempts += count + stepOne(failed);
+        attempts += count + testsToFirstFailure(failed);
     }
     Sets[B] = block.Sets;
     Drawn[B] = block.Order;

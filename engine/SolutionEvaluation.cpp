@@ -27,22 +27,19 @@ void CheckRules() {
     OneBased<int, 9> unit;
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c)
-            unit[c] = e[(r - 1) * 9 + c];
+            unit[c] = e[CellIndex(r, c)];
         CheckPairs(unit);
     }
     for (int c = 1; c <= 9; ++c) {
         for (int r = 1; r <= 9; ++r)
-            unit[r] = e[(r - 1) * 9 + c];
+            unit[r] = e[CellIndex(r, c)];
         CheckPairs(unit);
     }
-    const int side = GameState.BlockSide;
-    for (int band = 1; band <= side; ++band)
-        for (int stack = 1; stack <= side; ++stack) {
-            for (int r = 1; r <= side; ++r)
-                for (int c = 1; c <= side; ++c)
-                    unit[3 * (r - 1) + c] = e[27 * (band - 1) + 3 * (stack - 1) + 9 * (r - 1) + c];
-            CheckPairs(unit);
-        }
+    for (int b = 1; b <= 9; ++b) {
+        for (int p = 1; p <= 9; ++p)
+            unit[p] = e[CellOfBlockPosition(b, p)];
+        CheckPairs(unit);
+    }
 }
 
 bool EvaluateSubmission() {

@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The name of a new record holder: asked for, and made fit for the score file.
+// The name of a new record holder, made fit for the score file.
 
 #include "records/BestTimes.h"
 
-#include <QInputDialog>
-#include <QLineEdit>
+#include <QList>
 
 namespace {
 
@@ -24,19 +23,4 @@ QString NameForRecord(const QString& typed) {
         return name;
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
                              LongestName);
-}
-
-QString AskName(QWidget* parent) {
-    QInputDialog box(parent);
-    box.setWindowTitle("New Best time");
-    box.setLabelText("Best time. Please enter your name");
-    box.setInputMode(QInputDialog::TextInput);
-    box.setTextValue("Anonymous");
-    if (auto* field = box.findChild<QLineEdit*>()) {
-        field->setMaxLength(255);
-        field->selectAll();
-    }
-    if (box.exec() != QDialog::Accepted)
-        return "Anonymous";
-    return box.textValue();
 }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/ScoreFile.h"
 
-#include "platform/GameError.h"
+#include "engine/GameState.h"
+#include "records/StrToInt.h"
 
 namespace {
 
@@ -10,17 +11,12 @@ const QString SoundOnText = QStringLiteral("s");
 const QString SoundOffText = QStringLiteral("ns");
 const QString MarkerText = QStringLiteral("high");
 constexpr int SoundLine = 3;
-constexpr int LevelCount = 3;
 
 int NameLine(int MarkerIndex, int level) {
     return MarkerIndex + 1 + 2 * level;
 }
 int SecondsLine(int MarkerIndex, int level) {
     return MarkerIndex + 2 + 2 * level;
-}
-
-[[noreturn]] void ThrowNotAnInteger(const QString& text) {
-    throw GameError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
 } // namespace
@@ -60,31 +56,6 @@ int LocateMarker(const ScoreLineList& ScoreLines) {
     while (ScoreLines.Get(index) != MarkerText)
         ++index;
     return index;
-}
-
-std::int32_t StrToInt(const QString& text) {
-    qsizetype pos = 0;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
-        negative = text[pos] == u'-';
-        ++pos;
-    }
-    if (pos == text.size())
-        ThrowNotAnInteger(text);
-    // 2^31 is the largest magnitude any 32-bit value has; stopping there keeps the sum small.
-    constexpr std::int64_t Limit = std::int64_t{1} << 31;
-    std::int64_t magnitude = 0;
-    for (; pos < text.size(); ++pos) {
-        const char16_t c = text[pos].unicode();
-        if (c < u'0' || c > u'9')
-            ThrowNotAnInteger(text);
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > Limit)
-            ThrowNotAnInteger(text);
-    }
-    if (!negative && magnitude == Limit)
-        ThrowNotAnInteger(text);
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
 std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreLineList& ScoreLines, int MarkerIndex) {
@@ -128,9 +99,4 @@ void ResetStoredBestTimes(ScoreLineList& ScoreLines) {
         ResetBestTimes(lines, LocateMarker(lines));
         return true;
     });
-}
-
-int LevelOrdinal(int ShownPerBlock) {
-    Q_ASSERT(ShownPerBlock >= 3 && ShownPerBlock <= 5);
-    return 5 - ShownPerBlock;
 }

@@ -35,9 +35,6 @@ void WriteSoundSetting(ScoreLineList& ScoreLines, bool checked);
 // search runs off the end and fails with "List index out of bounds (N)", N the line count.
 int LocateMarker(const ScoreLineList& ScoreLines);
 
-// A signed 32-bit decimal: an optional '+' or '-' and at least one digit, nothing else.
-std::int32_t StrToInt(const QString& text);
-
 // One level's record. Level ordinal j (Easy 0, Medium 1, Hard 2) has its name on line
 // MarkerIndex + 1 + 2j and its seconds on line MarkerIndex + 2 + 2j.
 struct BestTimeRecord {
@@ -62,6 +59,3 @@ bool StoreBestTime(ScoreLineList& ScoreLines, int level, const QString& name, st
 
 // Resets the records of all three levels in the file as it is now.
 void ResetStoredBestTimes(ScoreLineList& ScoreLines);
-
-// The level ordinal of a number of givens per block: 5 Easy (0), 4 Medium (1), 3 Hard (2).
-int LevelOrdinal(int ShownPerBlock);

@@ -32,13 +32,3 @@ void ProbeSoundFiles(MediaPlayer& MediaPlayer1, QAction& Sound1) {
     Sound1.setEnabled(false);
     Sound1.setChecked(false);
 }
-
-void Sound1Click(QAction& Sound1) {
-    if (Sound1.isChecked()) {
-        Sound1.setChecked(false);
-        GameState.SoundOn = false;
-    } else {
-        Sound1.setChecked(true);
-        GameState.SoundOn = true;
-    }
-}

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The nine sound effects and the Sound switch of the Game menu.
+// The nine sound effects: one played at a time, and the check of their files at start-up.
 
 #include <QString>
 
@@ -16,7 +16,3 @@ void PlayEffect(MediaPlayer& MediaPlayer1, const QString& fileName);
 // fails, sound goes off and the switch is disabled for the run, after telling the player; the
 // files after it are not tried. When all open, the last stays open and nothing else changes.
 void ProbeSoundFiles(MediaPlayer& MediaPlayer1, QAction& Sound1);
-
-// The handler of the menu item Sound: flips its check mark and SoundOn together. Bind it so that
-// Qt does not flip a checkable action's mark itself before calling it.
-void Sound1Click(QAction& Sound1);

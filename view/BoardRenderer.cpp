@@ -60,7 +60,7 @@ void PaintValues(QPainter& canvas) {
         for (int k = 1; k <= 9; ++k) {
             QString text;
             QColor colour;
-            if (!CellText(k + (r - 1) * 9, text, colour))
+            if (!CellText(CellIndex(r, k), text, colour))
                 continue;
             canvas.setPen(colour);
             canvas.drawText(size * k + 8, size * r + 1 + ascent, text);

@@ -71,17 +71,3 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event) {
 void TForm6::Button1Click() {
     hide();
 }
-
-void ShowHowToPlay(TForm6& form) {
-    form.ScrollBox1->hide();
-    form.Memo1->show();
-    form.ShowModal();
-    form.Memo1->hide();
-}
-
-void ShowRules(TForm6& form) {
-    form.Memo1->hide();
-    form.ScrollBox1->show();
-    form.ShowModal();
-    form.ScrollBox1->hide();
-}

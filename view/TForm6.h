@@ -46,8 +46,3 @@ class TForm6 : public SecondaryForm {
 
     bool RulesShownBefore = false;
 };
-
-// The bodies of the "Help" menu's "How to play" and "Rules": show the help window modally with
-// the one view, which is hidden again once the window has closed.
-void ShowHowToPlay(TForm6& form);
-void ShowRules(TForm6& form);

@@ -5,8 +5,10 @@
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "engine/GameState.h"
+#include "platform/AutoSize.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
+#include "platform/MinimizeIcon.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
 #include "view/BoardArea.h"
@@ -253,10 +255,10 @@ class MainWindowTest : public QObject {
         GameSession session;
         Form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        Form1->SetMinimizeIcon(false);
+        SetMinimizeIcon(*Form1, false);
         QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(Form1->isVisible());
-        Form1->SetMinimizeIcon(true);
+        SetMinimizeIcon(*Form1, true);
         QVERIFY(Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(Form1->isVisible());
         QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -266,11 +268,11 @@ class MainWindowTest : public QObject {
         GameSession session;
         Form1->Panel1->hide();
         Form1->Panel2->show();
-        Form1->AutoSize();
+        AutoSize(*Form1->ClientArea);
         QCOMPARE(Form1->ClientArea->size(), QSize(409, 402));
         Form1->Panel1->show();
         Form1->Panel2->hide();
-        Form1->AutoSize();
+        AutoSize(*Form1->ClientArea);
         QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
     }
 

@@ -194,7 +194,7 @@ class GameFlowTest : public GameWindowTest {
             }
         QVERIFY(b);
         GameState.Entries[b] = GameState.Entries[a];
-        UpdateSubmit();
+        UpdateSubmit(Form1->View());
         const int before = GameState.ElapsedSeconds;
         QString message;
         AnswerInOrder({After(1300, Press("OK", nullptr, &message))});

@@ -424,7 +424,7 @@ class DesktopTest : public QObject {
         NewGame(Form1->NewGame2);
         for (int i = 1; i <= 81; ++i)
             GameState.Entries[i] = Solution[i];
-        UpdateSubmit(); // as the click that fills the last cell does
+        UpdateSubmit(Form1->View()); // as the click that fills the last cell does
         ReturnOnBox("Correct. Your time is ");
         Script.Add({"the name box", [] { return qobject_cast<QInputDialog*>(ActiveModal()); },
                     [] { Type("Return"); }});

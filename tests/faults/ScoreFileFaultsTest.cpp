@@ -80,7 +80,7 @@ void FinishRecordGame(Shown& after, const QString& name = "Tester") {
     GameState.ShownPerBlock = 5;
     GameState.ElapsedSeconds = 100;
     GameState.ResultPending = true;
-    RunHandler([] { ShowBestTimes(); });
+    RunHandler([] { ShowBestTimes(Form1->View()); });
 }
 
 // Best Times from the menu.
@@ -283,7 +283,7 @@ class ScoreFileFaultsTest : public QObject {
         GameState.ShownPerBlock = 5;
         GameState.ElapsedSeconds = 100;
         GameState.ResultPending = true;
-        RunHandler([] { ShowBestTimes(); });
+        RunHandler([] { ShowBestTimes(Form1->View()); });
         OpenBestTimes(menu);
         CloseMainWindow(close);
 
@@ -362,7 +362,7 @@ class ScoreFileFaultsTest : public QObject {
         GameState.ShownPerBlock = 5;
         GameState.ElapsedSeconds = 100;
         GameState.ResultPending = true;
-        RunHandler([] { ShowBestTimes(); });
+        RunHandler([] { ShowBestTimes(Form1->View()); });
         CloseMainWindow(close);
 
         for (const Shown* shown : {&start, &record, &close})

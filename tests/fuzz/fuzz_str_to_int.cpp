@@ -9,7 +9,7 @@
 // that lone surrogates and digits of other scripts come up too).
 
 #include "platform/GameError.h"
-#include "records/ScoreFile.h"
+#include "records/StrToInt.h"
 #include "tests/fuzz/Reference.h"
 
 #include <cstdint>

@@ -52,7 +52,7 @@ void FinishGame(int shownPerBlock, int seconds) {
     GameState.ShownPerBlock = shownPerBlock;
     GameState.ElapsedSeconds = seconds;
     GameState.ResultPending = true;
-    RunHandler([] { ShowBestTimes(); });
+    RunHandler([] { ShowBestTimes(Form1->View()); });
 }
 
 } // namespace

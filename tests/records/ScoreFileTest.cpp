@@ -4,7 +4,9 @@
 // the failure texts and the atomic save.
 
 #include "records/ScoreFile.h"
+#include "engine/GameState.h"
 #include "platform/GameError.h"
+#include "records/StrToInt.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
@@ -556,9 +558,9 @@ void ScoreFileTest::resetBestTimes() {
 }
 
 void ScoreFileTest::levelOrdinals() {
-    QCOMPARE(LevelOrdinal(5), 0);
-    QCOMPARE(LevelOrdinal(4), 1);
-    QCOMPARE(LevelOrdinal(3), 2);
+    QCOMPARE(LevelOf(5), Easy);
+    QCOMPARE(LevelOf(4), Medium);
+    QCOMPARE(LevelOf(3), Hard);
 }
 
 void ScoreFileTest::acceptsIntegers_data() {

@@ -3,6 +3,7 @@
 // The start-up check of the nine sound files, the Sound switch and playing an effect.
 
 #include "sound/SoundEffects.h"
+#include "control/SoundCommand.h"
 #include "engine/GameState.h"
 #include "platform/GameError.h"
 #include "sound/MediaPlayer.h"
@@ -180,10 +181,10 @@ class SoundEffectsTest : public QObject {
         GameState.SoundOn = startOn;
         SoundItem item(startOn);
 
-        Sound1Click(item.Sound1);
+        ToggleSound(item.Sound1);
         QCOMPARE(item.Sound1.isChecked(), !startOn);
         QCOMPARE(GameState.SoundOn, !startOn);
-        Sound1Click(item.Sound1);
+        ToggleSound(item.Sound1);
         QCOMPARE(item.Sound1.isChecked(), startOn);
         QCOMPARE(GameState.SoundOn, startOn);
         QVERIFY(item.Sound1.isEnabled());
@@ -198,7 +199,7 @@ class SoundEffectsTest : public QObject {
         // first click unchecks it.
         GameState.SoundOn = false;
         SoundItem item(true);
-        Sound1Click(item.Sound1);
+        ToggleSound(item.Sound1);
         QVERIFY(!item.Sound1.isChecked());
         QVERIFY(!GameState.SoundOn);
     }

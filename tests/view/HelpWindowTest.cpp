@@ -3,6 +3,7 @@
 // The help window: its two views, of which "How to play" and "Rules" show exactly one, the
 // scroll positions they keep between showings, and the texts with their headings.
 
+#include "control/HelpCommands.h"
 #include "platform/Fonts.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/view/WindowChecks.h"

@@ -72,7 +72,7 @@ class PrintingTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(session.Folder.Path("board.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
-        RunHandler([&] { PrintBoard(printer); });
+        RunHandler([&] { PrintBoard(Form1->View(), printer); });
 
         // The panels are back on screen.
         QVERIFY(Form1->Panel1->isVisible());
@@ -122,7 +122,7 @@ class PrintingTest : public QObject {
         printer.setOutputFileName(session.Folder.Path("no/such/folder/board.pdf"));
         QString text;
         AnswerInOrder({Press("OK", nullptr, &text)});
-        RunHandler([&] { PrintBoard(printer); });
+        RunHandler([&] { PrintBoard(Form1->View(), printer); });
         QCOMPARE(text, QString("The printer could not start the document."));
         QVERIFY(Form1->Panel1->isVisible());
         QVERIFY(Form1->Panel2->isHidden());
