@@ -14,6 +14,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
 #include "view/BoardArea.h"
+#include "view/BoardRenderer.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -202,6 +203,8 @@ void TForm1::ConnectHandlers() {
     connect(ToolGroup, &QButtonGroup::buttonClicked, this,
             [this] { RunHandler([this] { SpeedButton1Click(); }); });
     connect(&Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+    connect(ClientArea, &BoardArea::Painting, this,
+            [this](QPainter& canvas) { RunHandler([&] { FormPaint(canvas); }); });
     connect(ClientArea, &BoardArea::MouseMoved, this,
             [this](int X, int Y) { RunHandler([&] { FormMouseMove(X, Y); }); });
     connect(ClientArea, &BoardArea::Clicked, this, [this] { RunHandler([this] { FormClick(); }); });
@@ -296,6 +299,9 @@ void TForm1::About2Click() {
 }
 void TForm1::SpeedButton1Click() {
     TakeToolOfButtons(View());
+}
+void TForm1::FormPaint(QPainter& canvas) {
+    PaintBoard(*ClientArea, canvas);
 }
 void TForm1::FormMouseMove(int X, int Y) {
     TrackMouse(X, Y);

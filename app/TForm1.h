@@ -21,6 +21,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPainter;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
@@ -113,6 +114,7 @@ class TForm1 : public QMainWindow {
     void Rules1Click();
     void About2Click();
     void SpeedButton1Click();
+    void FormPaint(QPainter& canvas);
     void FormMouseMove(int X, int Y);
     void FormClick();
     void FormMouseWheelDown();

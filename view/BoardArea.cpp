@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/BoardArea.h"
 
-#include "platform/MessageBoxes.h"
-#include "view/BoardRenderer.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -20,7 +17,7 @@ BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
 
 void BoardArea::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
-    RunHandler([&] { FormPaint(*this, canvas); });
+    emit Painting(canvas);
 }
 
 void BoardArea::mouseMoveEvent(QMouseEvent* event) {

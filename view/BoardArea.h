@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's client area. The board is painted straight on it by the board renderer, and
-// the mouse over it (not over its child controls) is reported to the window by signals.
+// its paint events and the mouse over it (not over its child controls) are reported to the
+// window by signals.
 
 #include <QWidget>
+
+class QPainter;
 
 class BoardArea : public QWidget {
     Q_OBJECT
@@ -18,6 +21,8 @@ class BoardArea : public QWidget {
     const QWidget* Notification = nullptr;
 
   signals:
+    // To be painted now, on this canvas; the receiver must paint before it returns.
+    void Painting(QPainter& canvas);
     void MouseMoved(int X, int Y);
     void Clicked();
     void WheelUp();

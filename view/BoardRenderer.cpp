@@ -126,7 +126,7 @@ void DrawBoard(BoardArea& area) {
     area.repaint();
 }
 
-void FormPaint(BoardArea& area, QPainter& canvas) {
+void PaintBoard(BoardArea& area, QPainter& canvas) {
     // While the notification is up the board stays hidden: nothing is drawn at all.
     if (NotificationShowing(area))
         return;

@@ -3,8 +3,8 @@
 #pragma once
 // The board: the value of every cell in its colour, a thin blue frame round every cell and a thick
 // black frame round every block, redrawn whole from the game state each time. Qt paints only
-// inside paint events, so ClearBoard and DrawBoard repaint the area at once and FormPaint does the
-// drawing.
+// inside paint events, so ClearBoard and DrawBoard repaint the area at once and PaintBoard, called
+// by the main window's paint handler, does the drawing.
 
 class QPainter;
 class BoardArea;
@@ -15,5 +15,5 @@ void ClearBoard(BoardArea& area);
 // Shows the board as the game state holds it; nothing while the notification is up.
 void DrawBoard(BoardArea& area);
 
-// The paint handler of the area.
-void FormPaint(BoardArea& area, QPainter& canvas);
+// Paints the area as the last ClearBoard or DrawBoard asked for.
+void PaintBoard(BoardArea& area, QPainter& canvas);
