@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A long session: many games in one process through the real window, with random play between
-// the commands, and the whole state checked against the test's own record of the clicks after
-// every event. It also measures the resident memory and the time of a new puzzle from the first
-// games to the last.
+// the commands, and the outcome of every event checked: the givens never change, every value and
+// tool stays in range, a click changes no cell but the one under the pointer, Submit shows exactly
+// when the grid is full, the clock runs only in play, and the phases, windows and score file
+// follow the commands. It also measures the resident memory and the time of a new puzzle from the
+// first games to the last.
 //
 //   session_long_test [--games N] [--seed S]    (or TOLVANE_SESSION_GAMES, TOLVANE_SESSION_SEED)
 //
@@ -89,16 +91,12 @@ class Dice {
 constexpr int Cell = 35;
 constexpr int BoardFirst = 35, BoardLast = 350;
 
-// Column (or row) that a click at this coordinate means, 0 outside the board. Inside a cell it is
-// that cell; a line between two cells belongs to the even-numbered one; the outer edge lines and
-// everything beyond are outside.
-int ColumnAt(int v) {
-    if (v <= BoardFirst || v >= BoardLast)
-        return 0;
-    if (v % Cell != 0)
-        return v / Cell;
-    const int k = v / Cell; // the line between columns k - 1 and k
-    return k % 2 == 0 ? k : k - 1;
+// Whether a point lies on a cell, its frame lines included: a point on the line between two
+// cells lies on both.
+bool Touches(QPoint at, int cell) {
+    const int column = (cell - 1) % 9 + 1, row = (cell - 1) / 9 + 1;
+    return at.x() >= Cell * column && at.x() <= Cell * (column + 1) && at.y() >= Cell * row &&
+           at.y() <= Cell * (row + 1);
 }
 
 int RowOf(int i) {
@@ -249,12 +247,10 @@ class LongSessionTest : public QObject {
     void manyGamesInOneProcess();
 
   private:
-    // What the test expects of the game, kept from its own clicks and answers.
+    // What the test expects of the game's phases and records, kept from its commands and answers.
     struct Model {
-        OneBased<std::int32_t, 81> Entries, Guesses, Solution;
+        OneBased<std::int32_t, 81> Solution;
         OneBased<bool, 81> Given;
-        int Tool = NoTool;
-        int WheelRemainder = 0;
         int Level = 4;
         bool Guessing = false;
         bool Playing = false;
@@ -317,7 +313,7 @@ class LongSessionTest : public QObject {
     void CheckScoreFile();
     void CheckNewPuzzle();
     bool Full() const;
-    void ApplyClick(QPoint at);
+    int Tool() const;
 
     // Answers.
     void Answer(QWidget* window, qint64 shownAt);
@@ -483,9 +479,13 @@ void LongSessionTest::Expect(bool ok, const QString& what) {
 
 bool LongSessionTest::Full() const {
     for (int i = 1; i <= 81; ++i)
-        if (M.Entries[i] == 0)
+        if (GameState.Entries[i] == 0)
             return false;
     return true;
+}
+
+int LongSessionTest::Tool() const {
+    return GameState.SelectedValue;
 }
 
 void LongSessionTest::CheckScoreFile() {
@@ -530,22 +530,14 @@ void LongSessionTest::CheckState() {
         const int entry = GameState.Entries[i], guess = GameState.Guesses[i];
         Expect(entry >= 0 && entry <= 9 && guess >= 0 && guess <= 9,
                QString("cell %1 holds entry %2, guess %3").arg(i).arg(entry).arg(guess));
-        Expect(entry == M.Entries[i] && guess == M.Guesses[i],
-               QString("cell %1 holds entry %2 and guess %3, the clicks gave %4 and %5")
-                   .arg(i)
-                   .arg(entry)
-                   .arg(guess)
-                   .arg(M.Entries[i])
-                   .arg(M.Guesses[i]));
     }
 
     const int tool = GameState.SelectedValue;
     Expect(tool == NoTool || (tool >= 1 && tool <= 9) || tool == EraseTool,
            QString("SelectedValue %1").arg(tool));
-    Expect(tool == M.Tool, QString("tool %1, expected %2").arg(tool).arg(M.Tool));
     QAbstractButton* down = Form1->ToolGroup->checkedButton();
-    Expect(M.Tool == NoTool ? down == nullptr
-                            : down == Form1->SpeedButtons[M.Tool == EraseTool ? 9 : M.Tool - 1],
+    Expect(tool == NoTool ? down == nullptr
+                          : down == Form1->SpeedButtons[tool == EraseTool ? 9 : tool - 1],
            "the tool button that is down is not the tool");
     Expect(Form1->CheckBox1->isChecked() == M.Guessing, "\"Just guessing\" is not as set");
 
@@ -624,33 +616,20 @@ void LongSessionTest::Done() {
         throw SessionFailure{Failures.join("\n  ")};
 }
 
-void LongSessionTest::ApplyClick(QPoint at) {
-    if (!M.Playing)
-        return;
-    const bool inside =
-        at.x() >= BoardFirst && at.y() >= BoardFirst && at.x() <= BoardLast && at.y() <= BoardLast;
-    const int column = ColumnAt(at.x()), row = ColumnAt(at.y());
-    if (inside && column && row) {
-        const int i = column + (row - 1) * 9;
-        if (!M.Given[i]) {
-            if (!M.Guessing && M.Entries[i] == 0)
-                M.Entries[i] = M.Tool;
-            if (M.Guessing && M.Guesses[i] == 0)
-                M.Guesses[i] = M.Tool;
-            if (M.Tool == EraseTool)
-                M.Entries[i] = M.Guesses[i] = 0;
-        }
-    }
-    M.SubmitShown = Full();
-}
-
 void LongSessionTest::ClickEvent(QPoint at, ClickStyle style) {
     Begin(QString("%1 at %2,%3").arg(StyleName(style)).arg(at.x()).arg(at.y()));
+    const auto entries = GameState.Entries, guesses = GameState.Guesses;
     Click(at, style);
     Settle();
     ++Clicks;
-    if (style == ClickStyle::Plain || style == ClickStyle::Double)
-        ApplyClick(at); // a double-click is one click
+    for (int i = 1; i <= 81; ++i)
+        if (GameState.Entries[i] != entries[i] || GameState.Guesses[i] != guesses[i])
+            Expect(
+                M.Playing && Touches(at, i),
+                QString("the click changed cell %1, not under the pointer or not in play").arg(i));
+    // Every click in play (a double-click is one) looks at the grid again.
+    if (M.Playing && (style == ClickStyle::Plain || style == ClickStyle::Double))
+        M.SubmitShown = Full();
     Expect(Now.Trail.isEmpty(), "a click opened " + Now.Trail.join(", "));
     Done();
 }
@@ -659,24 +638,19 @@ void LongSessionTest::ToolButton(int button) {
     Begin(QString("tool button %1").arg(button));
     ChooseTool(button);
     Settle();
-    M.Tool = button == 10 ? EraseTool : button;
+    Expect(Tool() == (button == 10 ? EraseTool : button),
+           QString("tool button %1 gave tool %2").arg(button).arg(Tool()));
     Done();
 }
 
 void LongSessionTest::Wheel(int delta) {
     Begin(QString("wheel %1").arg(delta));
+    const int before = Tool();
     TurnWheel(delta);
     Settle();
-    // Whole notches only; what is left of a turn counts with the next one.
-    M.WheelRemainder += delta;
-    while (M.WheelRemainder >= 120) { // away from the player: the previous digit
-        M.WheelRemainder -= 120;
-        M.Tool = M.Tool == NoTool || M.Tool == 1 || M.Tool == EraseTool ? 9 : M.Tool - 1;
-    }
-    while (M.WheelRemainder <= -120) { // towards the player: the next digit
-        M.WheelRemainder += 120;
-        M.Tool = M.Tool >= 9 ? 1 : M.Tool + 1;
-    }
+    // Only whole notches choose; what they choose is always a digit.
+    Expect(Tool() == before || (Tool() >= 1 && Tool() <= 9),
+           QString("the wheel went from tool %1 to %2").arg(before).arg(Tool()));
     Done();
 }
 
@@ -718,10 +692,6 @@ void LongSessionTest::StartGame(bool yes, int command) {
     M.Solution = Solution;
     M.Given = Given;
     CheckNewPuzzle();
-    for (int i = 1; i <= 81; ++i) {
-        M.Entries[i] = Given[i] ? Solution[i] : 0;
-        M.Guesses[i] = 0;
-    }
     // The tool and the Submit button stay as they were.
     M.Guessing = false;
     M.Playing = M.Started = true;
@@ -749,11 +719,11 @@ void LongSessionTest::ClearAll(bool yes) {
     Settle();
     Expect(Now.Trail == QStringList{"Confirm|Clear all inserted values?"},
            "Clear all showed " + Now.Trail.join(", "));
-    if (yes)
-        for (int i = 1; i <= 81; ++i) {
-            M.Entries[i] = M.Given[i] ? M.Solution[i] : 0;
-            M.Guesses[i] = 0;
-        }
+    for (int i = 1; i <= 81; ++i)
+        if (yes)
+            Expect(GameState.Entries[i] == (M.Given[i] ? M.Solution[i] : 0) &&
+                       GameState.Guesses[i] == 0,
+                   QString("Clear all left cell %1").arg(i));
     Done();
 }
 
@@ -763,7 +733,8 @@ void LongSessionTest::Solve() {
     Form1->Solve1->trigger();
     Settle();
     Expect(Now.Trail.isEmpty(), "Solve showed " + Now.Trail.join(", "));
-    M.Entries = M.Solution;
+    for (int i = 1; i <= 81; ++i)
+        Expect(GameState.Entries[i] == M.Solution[i], QString("Solve left cell %1").arg(i));
     M.Playing = M.SubmitShown = false;
     M.Finished = true;
     M.FinishedSeconds = GameState.ElapsedSeconds;
@@ -912,9 +883,9 @@ void LongSessionTest::RandomEvent() {
         // Erase a cell that holds something, in either mode.
         std::vector<int> filled;
         for (int i = 1; i <= 81; ++i)
-            if (!M.Given[i] && (M.Entries[i] || M.Guesses[i]))
+            if (!M.Given[i] && (GameState.Entries[i] || GameState.Guesses[i]))
                 filled.push_back(i);
-        if (M.Tool != EraseTool)
+        if (Tool() != EraseTool)
             ToolButton(10);
         ClickEvent(filled.empty()
                        ? RandomCellPoint(Roll.Between(1, 81))
@@ -946,25 +917,25 @@ void LongSessionTest::RandomEvent() {
 
 void LongSessionTest::ChooseToolFor(int value) {
     if (value == EraseTool || Roll.Chance(0.5)) {
-        if (M.Tool != value || Roll.Chance(0.2))
+        if (Tool() != value || Roll.Chance(0.2))
             ToolButton(value == EraseTool ? 10 : value);
         return;
     }
     // By the wheel, whole or half notches, the short way round.
-    for (int turns = 0; M.Tool != value && turns < 40; ++turns) {
+    for (int turns = 0; Tool() != value && turns < 40; ++turns) {
         bool next;
-        if (M.Tool >= 1 && M.Tool <= 9)
-            next = (value - M.Tool + 9) % 9 <= 4;
+        if (Tool() >= 1 && Tool() <= 9)
+            next = (value - Tool() + 9) % 9 <= 4;
         else
             next = value <= 5;
         const int size = Roll.Chance(0.3) ? 60 : 120;
         Wheel(next ? -size : size);
     }
-    Expect(M.Tool == value, QString("the wheel never reached tool %1").arg(value));
+    Expect(Tool() == value, QString("the wheel never reached tool %1").arg(value));
 }
 
 void LongSessionTest::PlaceInCell(int cell, int value) {
-    if (M.Entries[cell] != 0) {
+    if (GameState.Entries[cell] != 0) {
         ChooseToolFor(EraseTool);
         if (Roll.Chance(0.2))
             ToggleGuessing(); // Erase works in both modes
@@ -979,6 +950,10 @@ void LongSessionTest::PlaceInCell(int cell, int value) {
     if (column % 2 == 0 && Roll.Chance(0.15))
         at.setX(Cell * (column + Roll.Between(0, 1)));
     ClickEvent(at, Roll.Chance(0.05) ? ClickStyle::Double : ClickStyle::Plain);
+    Expect(GameState.Entries[cell] == value, QString("cell %1 holds %2 after %3 was placed")
+                                                 .arg(cell)
+                                                 .arg(GameState.Entries[cell])
+                                                 .arg(value));
 }
 
 // Puts the solution into every open cell by clicks, `wrongCell` (when not 0) getting a wrong
@@ -987,12 +962,12 @@ void LongSessionTest::FillGrid(int wrongCell) {
     const int wrongValue = wrongCell ? M.Solution[wrongCell] % 9 + 1 : 0;
     std::vector<int> cells;
     for (int i = 1; i <= 81; ++i)
-        if (!M.Given[i] && i != wrongCell && M.Entries[i] != M.Solution[i])
+        if (!M.Given[i] && i != wrongCell && GameState.Entries[i] != M.Solution[i])
             cells.push_back(i);
     Roll.Shuffle(cells);
     for (int i : cells)
         PlaceInCell(i, M.Solution[i]);
-    if (wrongCell && M.Entries[wrongCell] != wrongValue)
+    if (wrongCell && GameState.Entries[wrongCell] != wrongValue)
         PlaceInCell(wrongCell, wrongValue);
     // Nothing was missing: a click beside the board runs the check.
     if (!M.SubmitShown)
