@@ -6,14 +6,16 @@
 
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "platform/Desktop.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    PreferX11(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tolvane");
-    QGuiApplication::setDesktopFileName("io.github.tolvane.Tolvane");
+    PresentToDesktop();
     InstallFontSubstitutes();
     CreateForms();
     Form1->show();
