@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -115,6 +116,7 @@ class TForm1 : public QMainWindow {
     void SetMinimizeIcon(bool shown);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -123,5 +125,6 @@ class TForm1 : public QMainWindow {
     void CreateToolPanel();
     void CreateHiddenComponents();
     void ConnectHandlers();
+    void Handle(const std::function<void()>& handler);
     bool CentredOnce = false;
 };

@@ -19,6 +19,7 @@ BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardArea::paintEvent(QPaintEvent*) {
+    ++Paints;
     QPainter canvas(this);
     RunHandler([&] { FormPaint(*this, canvas); });
 }
