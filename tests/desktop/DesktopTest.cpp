@@ -123,12 +123,15 @@ QRect SettledFrame(const QWidget* window, int ms = 3000) {
     }
 }
 
-// The window carries an icon for title bars, task bars and window switchers.
+// The window carries the game's icon for title bars, task bars and window switchers. openbox
+// puts its own on a window that has none, so the first picture must be the first of the game's.
 bool HasIcon(const QWidget* window) {
+    const QList<QSize> sizes = QGuiApplication::windowIcon().availableSizes();
     // xprop draws the first picture after its size.
     const QString icon = Run("xprop", {"-id", Id(window), "-len", "8", "_NET_WM_ICON"});
-    const auto size = QRegularExpression(R"(Icon \((\d+) x (\d+)\))").match(icon);
-    return size.hasMatch() && size.captured(1).toInt() > 0 && size.captured(2).toInt() > 0;
+    const auto first = QRegularExpression(R"(Icon \((\d+) x (\d+)\))").match(icon);
+    return !sizes.isEmpty() && first.hasMatch() &&
+           QSize(first.captured(1).toInt(), first.captured(2).toInt()) == sizes.first();
 }
 
 // Active for the window manager, and the focus-in reached the game.
@@ -161,25 +164,6 @@ QColor ScreenPixel(const QWidget* window, QPoint inWindow) {
         ->grabWindow(0, p.x(), p.y(), 1, 1)
         .toImage()
         .pixelColor(0, 0);
-}
-
-// The colours the window itself holds in a rectangle of its client area; under a compositing window
-// manager this is what the screen is to show.
-QImage WindowImage(const QWidget* window, QRect inWindow) {
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(window->winId(), inWindow.x(), inWindow.y(), inWindow.width(),
-                     inWindow.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// The colours the screen shows there.
-QImage ScreenImage(const QWidget* window, QRect inWindow) {
-    const QRect r = inWindow.translated(Client(window).topLeft());
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(0, r.x(), r.y(), r.width(), r.height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
 }
 
 // No window is active, for the window manager nor for Qt.
@@ -472,8 +456,7 @@ class DesktopTest : public QObject {
         Expect(Agrees([&] { return ScreenPixel(Form1, board) == face; }), "board area not blank");
         Expect(Agrees([&] { return ScreenPixel(Form1, menuBar) == MenuBarColour; }),
                "menu bar not painted during generation: " + ScreenPixel(Form1, menuBar).name() +
-                   " not " + MenuBarColour.name() + ", the window holds " +
-                   WindowImage(Form1, QRect(menuBar, QSize(1, 1))).pixelColor(0, 0).name());
+                   " not " + MenuBarColour.name());
     }
 
     // The window manager frames the progress window in its own time, and the game, holding its
@@ -492,11 +475,15 @@ class DesktopTest : public QObject {
         CheckPlacement(Form2);
     }
 
-    // Whether the screen shows the Submit button where it stands (or only the panel there).
-    bool SubmitOnScreen(bool shown) {
-        const QRect button = Form1->Button2->geometry().translated(
-            Form1->Button2->parentWidget()->mapTo(Form1, QPoint()));
-        const QImage screen = ScreenImage(Form1, button);
+    // Whether the screen shows the Submit button at `onScreen` (or only the panel there). Read
+    // with one quick request to the X server: the game's event loop runs on meanwhile, as it does
+    // while a player looks.
+    bool SubmitOnScreen(bool shown, QRect onScreen) {
+        const QImage screen =
+            QGuiApplication::primaryScreen()
+                ->grabWindow(0, onScreen.x(), onScreen.y(), onScreen.width(), onScreen.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
         QImage panel(screen.size(), screen.format());
         panel.fill(QApplication::palette().color(QPalette::Button));
         return Form1->Button2->isVisible() == shown && (screen != panel) == shown;
@@ -508,15 +495,27 @@ class DesktopTest : public QObject {
     void CheckSubmitOnScreen(int last) {
         QToolButton* digit = Form1->SpeedButtons[Solution[last] - 1];
         QToolButton* erase = Form1->SpeedButtons[9];
+        const QPoint client = Client(Form1).topLeft();
+        const QRect button = Form1->Button2->geometry().translated(
+            client + Form1->Button2->parentWidget()->mapTo(Form1, QPoint()));
+        const QPoint cell = client + Form1->ClientArea->mapTo(Form1, CellCentre(last));
         for (QToolButton* tool : {digit, erase, digit, erase, digit}) {
             ClickAt(Form1, tool->mapTo(Form1, tool->rect().center()));
             QVERIFY(QTest::qWaitFor([tool] { return tool->isChecked(); }, 3000));
-            ClickAt(Form1, Form1->ClientArea->mapTo(Form1, CellCentre(last)));
+            // A player's moment between the tool and the cell: the window manager has taken in
+            // everything before the click on the cell.
+            QTest::qWait(2000);
             QElapsedTimer clicked;
             clicked.start();
+            QProcess::startDetached("xdotool", {"mousemove", QString::number(cell.x()),
+                                                QString::number(cell.y()), "click", "1"});
             const bool shown = tool == digit;
-            QVERIFY2(QTest::qWaitFor([&] { return SubmitOnScreen(shown); }, 500),
-                     qPrintable(QString("Submit %1 the screen %2 ms after the last cell")
+            // The first look comes once the game and the window manager have had a moment
+            // undisturbed: reading the screen right after the click hid the fault under mutter.
+            QTest::qWait(100);
+            QVERIFY2(QTest::qWaitFor([&] { return SubmitOnScreen(shown, button); }, 500),
+                     qPrintable(QString("Submit %1 the screen %2 ms after the click on the last "
+                                        "cell")
                                     .arg(shown ? "not on" : "still on")
                                     .arg(clicked.elapsed())));
         }
@@ -641,7 +640,11 @@ class DesktopTest : public QObject {
             return;
 
         ReturnOnBox("Correct. Your time is ");
-        Script.Add({"the name box", [] { return qobject_cast<QInputDialog*>(ActiveModal()); },
+        Script.Add({"the name box",
+                    [] {
+                        auto* box = qobject_cast<QInputDialog*>(ActiveModal());
+                        return box && Active(box);
+                    },
                     [this] {
                         Expect(HasIcon(ActiveModal()), "the name box carries no icon");
                         Type("Return");
