@@ -446,18 +446,19 @@ class DesktopTest : public QObject {
         const QColor face = QApplication::palette().color(QPalette::Button);
         const QPoint menuBar(Form1->width() - 5, 5);
         Expect(Agrees([&] { return ScreenPixel(Form1, margin) == face; }),
-               "main window margin not painted");
-        Expect(Agrees([&] { return ScreenPixel(Form1, board) == face; }), "board area not blank");
+               "main window margin not painted: " + ScreenPixel(Form1, margin).name());
+        Expect(Agrees([&] { return ScreenPixel(Form1, board) == face; }),
+               "board area not blank: " + ScreenPixel(Form1, board).name());
         Expect(Agrees([&] { return ScreenPixel(Form1, menuBar) == MenuBarColour; }),
                "menu bar not painted during generation: " + ScreenPixel(Form1, menuBar).name() +
                    " not " + MenuBarColour.name());
     }
 
     // The window manager frames the progress window in its own time; the game, holding its
-    // event loop, puts it by its own frame at its next paint, which at its first showing may come
-    // after a short generation has ended (then at the next showing, before the first attempt).
-    // So it is checked at the first attempt of every later generation, and in the first one a few
-    // paints after it was seen framed, if the generation lasts that long.
+    // event loop, puts it by its own frame at its next paint, which at its first showing may
+    // come after a short generation has ended (then at the next showing, before the first
+    // attempt). So it is checked at the first attempt of every later generation, and in the
+    // first one a few paints after it was seen framed, if the generation lasts that long.
     void CheckProgressWindow(int attempt) {
         if (attempt == 1) {
             // The window manager frames it in its own time: the game holds its event loop
@@ -476,8 +477,8 @@ class DesktopTest : public QObject {
     }
 
     // Whether the screen shows the Submit button at `onScreen` (or only the panel there). Read
-    // with one quick request to the X server: the game's event loop runs on meanwhile, as it does
-    // while a player looks.
+    // with one quick request to the X server: the game's event loop runs on meanwhile, as it
+    // does while a player looks.
     bool SubmitOnScreen(bool shown, QRect onScreen) {
         const QImage screen =
             QGuiApplication::primaryScreen()
@@ -627,9 +628,9 @@ class DesktopTest : public QObject {
         QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join('\n')));
     }
 
-    // The Submit button reaches the screen at once; Return then answers OK in the best-times window
-    // after a record, from the menu, and after the player has pressed "Reset scores" (and said No)
-    // the time before.
+    // The Submit button reaches the screen at once; Return then answers OK in the best-times
+    // window after a record, from the menu, and after the player has pressed "Reset scores"
+    // (and said No) the time before.
     void submitShowsAndReturnPressesOk() {
         NewGame(Form1->NewGame2);
         const int last = FirstOpenCell();
