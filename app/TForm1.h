@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QButtonGroup;
@@ -125,6 +126,7 @@ class TForm1 : public QMainWindow {
     GameWindow View();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -133,5 +135,6 @@ class TForm1 : public QMainWindow {
     void CreateToolPanel();
     void CreateHiddenComponents();
     void ConnectHandlers();
+    void Handle(const std::function<void()>& handler);
     bool CentredOnce = false;
 };

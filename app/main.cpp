@@ -6,15 +6,17 @@
 
 #include "app/Forms.h"
 #include "app/TForm1.h"
+#include "platform/Desktop.h"
 #include "platform/Fonts.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    PreferX11(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tolvane");
-    // The id names the installed desktop entry; the build defines it.
-    QGuiApplication::setDesktopFileName(QStringLiteral(TOLVANE_APP_ID));
+    // The id names the installed desktop entry and the icon; the build defines it.
+    PresentToDesktop(QStringLiteral(TOLVANE_APP_ID));
     InstallFontSubstitutes();
     CreateForms();
     Form1->show();

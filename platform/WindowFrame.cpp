@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/WindowFrame.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -86,4 +87,12 @@ void MoveFrameTo(QWidget& window, QPoint frameTopLeft, QMargins extents) {
     const QRect client(frameTopLeft + QPoint(extents.left(), extents.top()), window.size());
     window.setGeometry(client.translated(1, 1));
     window.setGeometry(client);
+    // Sent now: a window placed while the game holds its event loop moves all the same.
+    xcb_flush(XConnection());
+}
+
+void KeepDesignedSize(QWidget& window, const QEvent& change) {
+    const Qt::WindowStates sizing = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (change.type() == QEvent::WindowStateChange && (window.windowState() & sizing))
+        window.setWindowState(window.windowState() & ~sizing);
 }

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QRect>
 
+class QEvent;
 class QWidget;
 
 // The frame the window manager has put around the window; null while it is not framed.
@@ -21,3 +22,8 @@ QRect FrameOnScreen(const QWidget& window);
 // Moves the window so that its frame's top-left corner lands on `frameTopLeft`, for a frame of
 // `extents` around the client area.
 void MoveFrameTo(QWidget& window, QPoint frameTopLeft, QMargins extents);
+
+// A window of fixed size keeps it: a full-screen or maximized state that a window manager applies
+// all the same (xfwm4 and kwin offer full screen to any window) is undone at once. Called with
+// every event of a window's change of state.
+void KeepDesignedSize(QWidget& window, const QEvent& change);

@@ -16,6 +16,7 @@ BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardArea::paintEvent(QPaintEvent*) {
+    ++Paints;
     QPainter canvas(this);
     emit Painting(canvas);
 }

@@ -67,7 +67,21 @@ void SecondaryForm::PlaceBeforeShowing() {
     if (!ShownBefore) {
         ShownBefore = true;
         LastPosition = CentredOver(MainFrame(), size().grownBy(frame));
+        if (FrameExtents(*this).isNull())
+            GuessedFrame = frame;
     }
+    MoveFrameTo(*this, LastPosition, frame);
+}
+
+void SecondaryForm::PlaceByOwnFrame() {
+    const QMargins frame = GuessedFrame ? FrameExtents(*this) : QMargins();
+    if (frame.isNull())
+        return;
+    const bool guessedRight = frame == *GuessedFrame;
+    GuessedFrame.reset();
+    if (guessedRight)
+        return;
+    LastPosition = CentredOver(MainFrame(), size().grownBy(frame));
     MoveFrameTo(*this, LastPosition, frame);
 }
 
@@ -114,6 +128,7 @@ void SecondaryForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void SecondaryForm::changeEvent(QEvent* event) {
+    KeepDesignedSize(*this, *event);
     // A window of its own: New disables the main window while it generates, and Qt would grey
     // out the main window's child windows with it.
     if (event->type() == QEvent::EnabledChange && !isEnabled() &&
@@ -121,6 +136,7 @@ void SecondaryForm::changeEvent(QEvent* event) {
         setEnabled(true);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && JustOpened) {
         JustOpened = false;
+        PlaceByOwnFrame();
         ReturnToItsPlace();
     }
     QDialog::changeEvent(event);

@@ -8,9 +8,12 @@
 // is made once at start-up and only hidden and shown again afterwards: closing it only hides it.
 
 #include <QDialog>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -37,6 +40,12 @@ class SecondaryForm : public QDialog {
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    // At the first showing, once the window manager has framed the window: a frame of another
+    // size than the guessed one (mutter's tool windows have a lower title bar than the main
+    // window) moves the window to the centre by its own frame. Done once; later moves are the
+    // player's.
+    void PlaceByOwnFrame();
+
     // The button that has the focus whenever the window opens.
     void SetOkButton(QPushButton* button);
 
@@ -54,6 +63,8 @@ class SecondaryForm : public QDialog {
     QWidget* MainWindow;
     QPushButton* OkButton = nullptr;
     bool ShownBefore = false;
+    // The frame the first placement assumed, until the window's own is known.
+    std::optional<QMargins> GuessedFrame;
     // Opened and not yet handed the focus: where it stands is the window manager's doing.
     bool JustOpened = false;
     // Where the window's outer frame stood when it was last hidden.

@@ -49,6 +49,8 @@ void TForm2::PaintNow() {
     // drops paints until then. The window is mapped by now (or will be in a moment), so let the
     // paint through; the lines of the next attempt will reach the screen either way.
     setAttribute(Qt::WA_Mapped);
+    // The generator holds the event loop, so the window is put by its own frame from here.
+    PlaceByOwnFrame();
     repaint();
     LastPaint.start();
 }

@@ -5,6 +5,7 @@
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "engine/GameState.h"
+#include "platform/Desktop.h"
 #include "platform/Fonts.h"
 #include "tests/support/ModalHelper.h"
 
@@ -39,5 +40,6 @@ void GameSession::ShowMainWindow() {
 
 void PrepareApplication() {
     QApplication::setApplicationName("Tolvane");
+    PresentToDesktop(QStringLiteral(TOLVANE_APP_ID));
     InstallFontSubstitutes();
 }
