@@ -174,10 +174,11 @@ void TForm1::CreateHiddenComponents() {
     Timer1.setInterval(1000);
 }
 
+// Every handler runs guarded: a failure ends it and shows the standard error box.
 void TForm1::ConnectHandlers() {
     const auto bind = [this](QAction* item, void (TForm1::*handler)()) {
         connect(item, &QAction::triggered, this,
-                [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
     };
     bind(NewGame2, &TForm1::Button1Click);
     bind(Easy1, &TForm1::Easy1Click);
@@ -196,38 +197,22 @@ void TForm1::ConnectHandlers() {
     connect(Sound1, &QAction::triggered, this, [this] {
         // The menu has already toggled the mark; the handler decides it.
         Sound1->setChecked(!Sound1->isChecked());
-        Handle([this] { Sound1Click(); });
+        RunHandler([this] { Sound1Click(); });
     });
-    connect(Button2, &QPushButton::clicked, this, [this] { Handle([this] { Button2Click(); }); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { Button2Click(); }); });
     connect(ToolGroup, &QButtonGroup::buttonClicked, this,
-            [this] { Handle([this] { SpeedButton1Click(); }); });
-    connect(&Timer1, &QTimer::timeout, this, [this] { Handle([this] { Timer1Timer(); }); });
-    // Painting is no command: it runs guarded, without the repaint that follows a command.
+            [this] { RunHandler([this] { SpeedButton1Click(); }); });
+    connect(&Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
     connect(ClientArea, &BoardArea::Painting, this,
             [this](QPainter& canvas) { RunHandler([&] { FormPaint(canvas); }); });
     connect(ClientArea, &BoardArea::MouseMoved, this,
-            [this](int X, int Y) { Handle([&] { FormMouseMove(X, Y); }); });
-    connect(ClientArea, &BoardArea::Clicked, this, [this] { Handle([this] { FormClick(); }); });
+            [this](int X, int Y) { RunHandler([&] { FormMouseMove(X, Y); }); });
+    connect(ClientArea, &BoardArea::Clicked, this, [this] { RunHandler([this] { FormClick(); }); });
     connect(ClientArea, &BoardArea::WheelUp, this,
-            [this] { Handle([this] { FormMouseWheelUp(); }); });
+            [this] { RunHandler([this] { FormMouseWheelUp(); }); });
     connect(ClientArea, &BoardArea::WheelDown, this,
-            [this] { Handle([this] { FormMouseWheelDown(); }); });
-}
-
-// Every handler runs guarded: a failure ends it and shows the standard error box.
-//
-// The board is painted at once, while its handler runs (DrawBoard, ClearBoard); what the handler
-// changes after it (the Submit button, the status line) is painted a moment later. A compositing
-// window manager takes in a window's changes by the bounding box of what was drawn since it last
-// looked (mutter does), so a change inside the board's area that comes before it has taken in the
-// board is never looked at, and stays off the screen until the player moves the pointer over it.
-// After such a handler the whole window is painted once more: an area larger than the board's,
-// which the window manager is told about, so every change of the handler reaches the screen.
-void TForm1::Handle(const std::function<void()>& handler) {
-    const long long paints = ClientArea->Paints;
-    RunHandler(handler);
-    if (ClientArea->Paints != paints)
-        update();
+            [this] { RunHandler([this] { FormMouseWheelDown(); }); });
 }
 
 GameWindow TForm1::View() {

@@ -14,7 +14,6 @@
 #include <QTimer>
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QButtonGroup;
@@ -135,6 +134,5 @@ class TForm1 : public QMainWindow {
     void CreateToolPanel();
     void CreateHiddenComponents();
     void ConnectHandlers();
-    void Handle(const std::function<void()>& handler);
     bool CentredOnce = false;
 };

@@ -16,7 +16,6 @@ BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardArea::paintEvent(QPaintEvent*) {
-    ++Paints;
     QPainter canvas(this);
     emit Painting(canvas);
 }

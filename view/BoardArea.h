@@ -19,9 +19,6 @@ class BoardArea : public QWidget {
     bool BoardCleared = false;
     // The window whose showing hides the board completely (the notification); none by default.
     const QWidget* Notification = nullptr;
-    // How often the area has been painted; a count that moves during a handler tells that the
-    // board was painted at once, before the rest of the handler's changes.
-    long long Paints = 0;
 
   signals:
     // To be painted now, on this canvas; the receiver must paint before it returns.

@@ -116,6 +116,7 @@ void PaintLines(QPainter& canvas) {
 
 void ClearBoard(BoardArea& area) {
     area.BoardCleared = true;
+    // At once: a new puzzle's generation holds the event loop right after.
     area.repaint();
 }
 
@@ -123,7 +124,11 @@ void DrawBoard(BoardArea& area) {
     if (NotificationShowing(area))
         return;
     area.BoardCleared = false;
-    area.repaint();
+    // With the rest of the command's changes, in one paint of the window once the command is
+    // done. Painted apart, the board and a change within it (the Submit button after the last
+    // cell) reach a compositing window manager as two changes, and mutter takes in only the
+    // first while the second lies inside it: the button stayed off the screen.
+    area.update();
 }
 
 void PaintBoard(BoardArea& area, QPainter& canvas) {

@@ -3,8 +3,8 @@
 #pragma once
 // The board: the value of every cell in its colour, a thin blue frame round every cell and a thick
 // black frame round every block, redrawn whole from the game state each time. Qt paints only
-// inside paint events, so ClearBoard and DrawBoard repaint the area at once and PaintBoard, called
-// by the main window's paint handler, does the drawing.
+// inside paint events, so ClearBoard repaints the area at once, DrawBoard with the next paint of
+// the window, and PaintBoard, called by the main window's paint handler, does the drawing.
 
 class QPainter;
 class BoardArea;
