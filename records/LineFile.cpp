@@ -48,12 +48,10 @@ using Failure = void (*)(const QString& fileName, const QString& reason);
                         .arg(QFileInfo(fileName).absoluteFilePath(), reason));
 }
 
-// Splits at CR LF, lone CR and lone LF. A break at the very end opens no further line, and the
-// text stops at the first NUL byte. CR, LF and NUL never occur inside a multi-byte UTF-8
-// character, so splitting the raw bytes is safe.
+// Splits at CR LF, lone CR and lone LF; a break at the very end opens no further line. CR and LF
+// never occur inside a multi-byte UTF-8 character, so splitting the raw bytes is safe.
 QList<QByteArray> SplitLines(const QByteArray& bytes) {
-    const qsizetype nul = bytes.indexOf('\0');
-    const qsizetype size = nul < 0 ? bytes.size() : nul;
+    const qsizetype size = bytes.size();
     QList<QByteArray> lines;
     qsizetype pos = 0;
     while (pos < size) {
