@@ -143,7 +143,11 @@ bool Active(const QWidget* window) {
         return false;
     const QString line = Run("xprop", {"-root", "_NET_ACTIVE_WINDOW"});
     const QString id = QRegularExpression("0x[0-9a-f]+").match(line).captured(0);
-    return id.toULongLong(nullptr, 16) == window->winId();
+    if (id.toULongLong(nullptr, 16) != window->winId())
+        return false;
+    // The window manager may name the window active a moment before the keyboard's focus
+    // follows; a key typed in that moment goes to the window before.
+    return Run("xdotool", {"getwindowfocus", "-f"}).trimmed().toULongLong() == window->winId();
 }
 
 // A key typed on the keyboard: it reaches the window the window manager gave the focus to.
