@@ -66,6 +66,7 @@ x_server() {
     [ -s "$home/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$home/display")"
     for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
+    xprop -root >/dev/null 2>&1 || fail "the X server $DISPLAY does not answer"
 }
 
 # The window manager is ready once it announces itself on the root window (a loaded machine can
