@@ -8,11 +8,22 @@
 #include "app/TForm1.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
+#include "sound/MediaPlayer.h"
 
 #include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// Long enough for the main window to be on the screen first; far shorter than a player's first
+// click on the board.
+constexpr int AudioServiceStartMs = 300;
+
+} // namespace
 
 int main(int argc, char** argv) {
     PreferX11(argc, argv);
+    MediaPlayer::QuietenMediaLibrary();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tolvane");
     // The id names the installed desktop entry and the icon; the build defines it.
@@ -20,6 +31,7 @@ int main(int argc, char** argv) {
     InstallFontSubstitutes();
     CreateForms();
     Form1->show();
+    QTimer::singleShot(AudioServiceStartMs, &Form1->MediaPlayer1, &MediaPlayer::StartAudioService);
     const int result = QApplication::exec();
     Form1->MediaPlayer1.Shutdown();
     DestroyForms();

@@ -7,6 +7,7 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QThread>
 
@@ -54,6 +55,7 @@ void MediaPlayer::Play() {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
         LastPlayError = "There is no audio output device";
+        TellOnceWhySilent();
         return;
     }
     // A fresh sink for every start: a reused one asks the server for a smaller buffer each time
@@ -62,6 +64,42 @@ void MediaPlayer::Play() {
     Stream->seek(0);
     Sink->start(Stream.get());
     LastPlayError = SinkErrorText(Sink->error());
+    TellOnceWhySilent();
+}
+
+void MediaPlayer::TellOnceWhySilent() {
+    if (LastPlayError.isEmpty() || ToldWhySilent)
+        return;
+    ToldWhySilent = true;
+    qWarning("Tolvane plays no sound: %s.", qPrintable(LastPlayError));
+}
+
+void MediaPlayer::StartAudioService() {
+    // Asking for the output device loads the back end and connects it to the sound server.
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        LastPlayError = "There is no audio output device";
+        TellOnceWhySilent();
+    }
+}
+
+namespace {
+
+QtMessageHandler HandlerBefore = nullptr;
+
+// The media library's back end tells of a missing sound server in its own uncategorized words;
+// the player says it once in the game's.
+void PassAllButMediaNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("PulseAudioService:")))
+        return;
+    HandlerBefore(type, context, text);
+}
+
+} // namespace
+
+void MediaPlayer::QuietenMediaLibrary() {
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
+    if (!HandlerBefore)
+        HandlerBefore = qInstallMessageHandler(PassAllButMediaNotes);
 }
 
 void MediaPlayer::ReleaseSink() {

@@ -32,6 +32,17 @@ class MediaPlayer : public QObject {
 
     void Close();
 
+    // Loads the audio service and lets it reach the sound server ahead of the first effect. On
+    // some Qt versions the first start does both, which takes a tenth of a second or more and
+    // cuts or delays the effect; after this the first start is as quick as any other. Without an
+    // audio output the player says so, once.
+    void StartAudioService();
+
+    // Keeps the media library's own notes (its back end's version, hardware it looked for) off
+    // the player's terminal; QT_LOGGING_RULES still turns them on. A sound that cannot be played
+    // is told once by the player itself.
+    static void QuietenMediaLibrary();
+
     // Closes the player for good as the program ends, and gives the sound server a moment to
     // finish closing the last stream: ending the process while it does so can abort it inside
     // the sound library.
@@ -43,9 +54,11 @@ class MediaPlayer : public QObject {
 
   private:
     void ReleaseSink();
+    void TellOnceWhySilent();
 
     QString Name;
     std::unique_ptr<SampleStream> Stream;
     QAudioSink* Sink = nullptr;
     QString LastPlayError;
+    bool ToldWhySilent = false;
 };

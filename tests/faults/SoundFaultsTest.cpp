@@ -68,6 +68,9 @@ class SoundFaultsTest : public QObject {
         WriteClaimingWav("pop.wav", claimed, 4096, true);
         QCOMPARE(QFileInfo("pop.wav").size(), 44 + qint64(claimed));
         MediaPlayer player;
+        // What the effect costs, not the media library's back end, which the first play of a
+        // session loads on some Qt versions.
+        PlayEffect(player, "solve.wav");
         const qint64 before = ResidentBytes();
         QElapsedTimer clock;
         clock.start();

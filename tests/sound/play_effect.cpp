@@ -3,10 +3,11 @@
 // Plays sound effects through the game's media player, for the playback test:
 //   play_effect [--gap MS] [--tail MS] FILE...
 // Each file is played MS milliseconds after the one before (default 100), all from one player,
-// as the game does, and says when. After the last, the program keeps running for the tail (default
-// 1200 ms) so that the sound can end, then exits. It prints one line per effect with the time that
-// opening and starting took and the player's reason if the sound could not start. Exit status: 0,
-// or 2 when a file could not be opened (its error text is printed), or 64 for bad arguments.
+// as the game does, and says when. As in the game, the audio service is started first. After the
+// last, the program keeps running for the tail (default 1200 ms) so that the sound can end, then
+// exits. It prints one line per effect with the time that opening and starting took and the
+// player's reason if the sound could not start. Exit status: 0, or 2 when a file could not be
+// opened (its error text is printed), or 64 for bad arguments.
 
 #include "platform/GameError.h"
 #include "sound/MediaPlayer.h"
@@ -48,6 +49,7 @@ bool PlayAndTell(MediaPlayer& player, const QString& file, qint64 atMs) {
 } // namespace
 
 int main(int argc, char** argv) {
+    MediaPlayer::QuietenMediaLibrary();
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     int gapMs = 100;
@@ -71,6 +73,10 @@ int main(int argc, char** argv) {
     }
 
     MediaPlayer player;
+    QElapsedTimer warming;
+    warming.start();
+    player.StartAudioService();
+    Say(QString("audio service started in %1 ms").arg(warming.nsecsElapsed() / 1e6, 0, 'f', 1));
     QElapsedTimer sinceStart;
     sinceStart.start();
     // Precise timers: coarse ones may fire 5 % late, which over a few seconds joins two effects.
