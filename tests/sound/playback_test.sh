@@ -52,6 +52,9 @@ fail() {
 
 # A world of its own: the server and its clients find each other through these alone.
 unset PULSE_SERVER PULSE_SINK PULSE_SOURCE PULSE_RUNTIME_PATH PULSE_STATE_PATH PULSE_COOKIE
+# A desktop's UTF-8 locale: in a bare environment Qt would warn about the "C" locale on the
+# terminal, which the test reads.
+export LC_ALL=C.UTF-8
 export HOME=$work/home
 export XDG_RUNTIME_DIR=$work/run
 export XDG_CONFIG_HOME=$work/home/.config
