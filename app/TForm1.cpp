@@ -130,6 +130,7 @@ void TForm1::CreateToolPanel() {
             button->setFont(SansSerif(11, true));
             button->setGeometry(232, 10, 49, 22);
         }
+        ShowPressedOnDarkFace(*button);
         ToolGroup->addButton(button, n);
         SpeedButtons[n - 1] = button;
     }

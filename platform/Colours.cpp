@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Colours.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
@@ -59,6 +60,37 @@ class ButtonFaceKeeper : public QObject {
     QPalette::ColorRole Role;
 };
 
+// Turns the button's colours round while it is pressed on a dark face.
+class PressedMarker : public QObject {
+  public:
+    explicit PressedMarker(QAbstractButton& button) : QObject(&button), Button(button) {
+        connect(&button, &QAbstractButton::toggled, this, [this] { Apply(); });
+        qApp->installEventFilter(this);
+        Apply();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            Apply();
+        return false;
+    }
+
+  private:
+    void Apply() {
+        const QPalette desktop = QApplication::palette();
+        if (Button.isChecked() && !IsLight(desktop)) {
+            QPalette turned;
+            turned.setColor(QPalette::Button, desktop.color(QPalette::ButtonText));
+            turned.setColor(QPalette::ButtonText, desktop.color(QPalette::Button));
+            Button.setPalette(turned);
+        } else if (Button.testAttribute(Qt::WA_SetPalette)) {
+            Button.setPalette(QPalette()); // the window's colours again
+        }
+    }
+
+    QAbstractButton& Button;
+};
+
 } // namespace
 
 QColor ButtonFace() {
@@ -102,4 +134,8 @@ QPalette PrintedPalette(const QPalette& palette) {
 
 void KeepOnButtonFace(QWidget& widget, QPalette::ColorRole role) {
     new ButtonFaceKeeper(widget, role);
+}
+
+void ShowPressedOnDarkFace(QAbstractButton& button) {
+    new PressedMarker(button);
 }

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QPalette>
 
+class QAbstractButton;
 class QWidget;
 
 QColor ButtonFace();
@@ -45,3 +46,8 @@ QPalette PrintedPalette(const QPalette& palette);
 // Paints the widget's `role` (its background, or a text box's Base) in the button face, now and
 // again whenever the desktop's palette changes while the game runs.
 void KeepOnButtonFace(QWidget& widget, QPalette::ColorRole role = QPalette::Window);
+
+// A toggle button whose pressed state shows on any face. On a dark one the style's sunken face
+// can hardly be told from a raised one, so there a pressed button turns its colours round: the
+// theme's text colour for its face, the face for its text.
+void ShowPressedOnDarkFace(QAbstractButton& button);

@@ -26,6 +26,11 @@
 
 namespace {
 
+QColor Face(QWidget* button) {
+    const QImage image = button->grab().toImage();
+    return Commonest(image, image.rect());
+}
+
 QImage Board() {
     QApplication::processEvents();
     return Form1->ClientArea->grab().toImage();
@@ -87,6 +92,10 @@ class ThemesTest : public QObject {
         // The tool panel with tool 8 pressed and the others not, the clock, "Just guessing".
         QVERIFY(Form1->SpeedButtons[7]->isChecked());
         QCOMPARE(UnreadableTexts(*Form1), QString());
+        // On a dark face the pressed tool stands out from the others as a line would.
+        if (!IsLight(palette))
+            QVERIFY(Contrast(Face(Form1->SpeedButtons[7]), Face(Form1->SpeedButtons[6])) >=
+                    LineContrast);
 
         QCOMPARE(UnreadableTexts(*Form2), QString());
         QCOMPARE(TextsOfModal(Form1->Pause1, "OK"), QString());
