@@ -66,9 +66,7 @@ TForm1::TForm1() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    QPalette face = palette();
-    face.setColor(QPalette::Window, ButtonFace());
-    setPalette(face);
+    KeepOnButtonFace(*this);
     setFont(SansSerif(11));
 
     ClientArea = new BoardArea(this);
@@ -132,6 +130,7 @@ void TForm1::CreateToolPanel() {
             button->setFont(SansSerif(11, true));
             button->setGeometry(232, 10, 49, 22);
         }
+        ShowPressedOnDarkFace(*button);
         ToolGroup->addButton(button, n);
         SpeedButtons[n - 1] = button;
     }

@@ -14,12 +14,6 @@
 
 namespace {
 
-// Colours of the board: givens, entries, guesses and the cell frames.
-const QColor clBlack(0, 0, 0);
-const QColor clPurple(128, 0, 128);
-const QColor clTeal(0, 128, 128);
-const QColor clBlue(0, 0, 255);
-
 bool NotificationShowing(const BoardArea& area) {
     return area.Notification && area.Notification->isVisible();
 }
@@ -30,29 +24,29 @@ QFont BoardFont(const QPaintDevice& device) {
     return RoundedBold(static_cast<int>(std::lround(points * device.logicalDpiY() / 72.0)));
 }
 
-void PaintBackground(QPainter& canvas) {
+void PaintBackground(QPainter& canvas, const BoardColours& colours) {
     const QPaintDevice& surface = *canvas.device();
-    canvas.fillRect(QRect(0, 0, surface.width(), surface.height()), ButtonFace());
+    canvas.fillRect(QRect(0, 0, surface.width(), surface.height()), colours.Face);
 }
 
-// What a cell shows: a given in black, else an entry in purple, else a guess in teal.
-bool CellText(int i, QString& text, QColor& colour) {
+// What a cell shows: a given, else an entry, else a guess, each in its colour.
+bool CellText(int i, const BoardColours& colours, QString& text, QColor& colour) {
     if (Given[i]) {
         text = QString::number(Solution[i]);
-        colour = clBlack;
+        colour = colours.Given;
     } else if (GameState.Entries[i] != 0) {
         text = QString::number(GameState.Entries[i]);
-        colour = clPurple;
+        colour = colours.Entry;
     } else if (GameState.Guesses[i] != 0) {
         text = QString::number(GameState.Guesses[i]);
-        colour = clTeal;
+        colour = colours.Guess;
     } else {
         return false; // a single space: nothing to see
     }
     return true;
 }
 
-void PaintValues(QPainter& canvas) {
+void PaintValues(QPainter& canvas, const BoardColours& colours) {
     const int size = GameState.CellSize;
     canvas.setFont(BoardFont(*canvas.device()));
     const int ascent = canvas.fontMetrics().ascent();
@@ -60,7 +54,7 @@ void PaintValues(QPainter& canvas) {
         for (int k = 1; k <= 9; ++k) {
             QString text;
             QColor colour;
-            if (!CellText(CellIndex(r, k), text, colour))
+            if (!CellText(CellIndex(r, k), colours, text, colour))
                 continue;
             canvas.setPen(colour);
             canvas.drawText(size * k + 8, size * r + 1 + ascent, text);
@@ -102,14 +96,14 @@ class BoardLines {
     int Width;
 };
 
-void PaintLines(QPainter& canvas) {
+void PaintLines(QPainter& canvas, const BoardColours& colours) {
     const BoardLines lines(canvas);
     // The cell frames first; the block frames lie over them where they meet.
     for (int line = 0; line <= 9; ++line)
         if (line % GameState.BlockSide != 0)
-            lines.Draw(canvas, line, clBlue);
+            lines.Draw(canvas, line, colours.CellFrame);
     for (int line = 0; line <= 9; line += GameState.BlockSide)
-        lines.Draw(canvas, line, clBlack);
+        lines.Draw(canvas, line, colours.BlockFrame);
 }
 
 } // namespace
@@ -135,9 +129,11 @@ void PaintBoard(BoardArea& area, QPainter& canvas) {
     // While the notification is up the board stays hidden: nothing is drawn at all.
     if (NotificationShowing(area))
         return;
-    PaintBackground(canvas);
+    // The area's own palette: the desktop's on screen, a light one while it is printed.
+    const BoardColours colours = BoardColoursOn(area.palette());
+    PaintBackground(canvas, colours);
     if (area.BoardCleared)
         return;
-    PaintValues(canvas);
-    PaintLines(canvas);
+    PaintValues(canvas, colours);
+    PaintLines(canvas, colours);
 }

@@ -27,9 +27,18 @@ QSize PrintSize(QSize image, QSize page) {
 }
 
 QImage WindowImage(QWidget& area) {
+    // The page is the light board whatever the desktop's theme: a dark one is set aside while
+    // the image is taken, and the area goes back to following the window's palette.
+    const QPalette screen = area.palette();
+    const QPalette printed = PrintedPalette(screen);
+    const bool swapped = printed != screen;
+    if (swapped)
+        area.setPalette(printed);
     QImage image(area.size(), QImage::Format_RGB32);
-    image.fill(ButtonFace());
+    image.fill(printed.color(QPalette::Button));
     area.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    if (swapped)
+        area.setPalette(screen); // only the roles the area had set of its own
     return image;
 }
 

@@ -14,7 +14,8 @@ class QWidget;
 // fits across, otherwise its full width; halves rounded away from zero.
 QSize PrintSize(QSize image, QSize page);
 
-// The area as it shows: the board through its paint handler, then its visible child controls.
+// The area as it shows, in the light colours of a printout (the board through its paint handler,
+// then its visible child controls); the screen keeps the desktop's colours.
 QImage WindowImage(QWidget& area);
 
 // Prints the image as the one page of a document, at its printed size from the top-left corner

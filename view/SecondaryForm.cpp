@@ -30,9 +30,7 @@ SecondaryForm::SecondaryForm(QWidget* mainWindow, Qt::WindowFlags flags, QSize c
     setWindowTitle(caption);
     setFixedSize(clientSize);
     setSizeGripEnabled(false);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ButtonFace());
-    setPalette(colours);
+    KeepOnButtonFace(*this);
     setAutoFillBackground(true);
     setFont(SansSerif(11));
 }
@@ -161,9 +159,7 @@ QPlainTextEdit* SecondaryForm::AddText(QRect geometry, const QFont& font, QWidge
     text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text->document()->setDocumentMargin(2);
-    QPalette colours = text->palette();
-    colours.setColor(QPalette::Base, ButtonFace());
-    text->setPalette(colours);
+    KeepOnButtonFace(*text, QPalette::Base);
     return text;
 }
 

@@ -11,9 +11,11 @@
 #include "platform/MessageBoxes.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/view/ThemeChecks.h"
 #include "view/BoardArea.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -60,7 +62,17 @@ class PrintingTest : public QObject {
         QCOMPARE(PrintSize({100, 50}, {200, 100}), QSize(200, 100));
     }
 
+    void printedPageShowsTheBoardWithoutTheToolPanel_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light desktop") << false;
+        QTest::newRow("dark desktop, printed light on white") << true;
+    }
+
     void printedPageShowsTheBoardWithoutTheToolPanel() {
+        QFETCH(bool, dark);
+        const QPalette light = QApplication::palette();
+        if (dark)
+            QApplication::setPalette(DarkPalette());
         GameSession session;
         Form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
@@ -78,6 +90,14 @@ class PrintingTest : public QObject {
         QVERIFY(Form1->Panel1->isVisible());
         QVERIFY(Form1->Panel2->isHidden());
         QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+        // The screen keeps the desktop's colours, and follows the next change of them.
+        QApplication::processEvents();
+        QCOMPARE(Form1->ClientArea->grab().toImage().pixelColor(10, 10),
+                 QApplication::palette().color(QPalette::Button));
+        QApplication::setPalette(light);
+        QApplication::processEvents();
+        QCOMPARE(Form1->ClientArea->grab().toImage().pixelColor(10, 10),
+                 light.color(QPalette::Button));
 
         // At 72 dpi an A4 page is 595 wide; the printable area starts at the page's margin.
         const QImage page = RenderPdf(session.Folder.Path("board.pdf"), 72);
@@ -88,7 +108,7 @@ class PrintingTest : public QObject {
             return page.pixelColor(int(printable.left() + x * scale),
                                    int(printable.top() + y * scale));
         };
-        const QColor face = Form1->palette().color(QPalette::Button);
+        const QColor face = dark ? QColor(Qt::white) : light.color(QPalette::Button);
         QVERIFY(Near(at(10, 10), face));
         QVERIFY(Near(at(200, 395), face));                  // the empty strip, not the tool panel
         QVERIFY(Near(at(140.5, 200), QColor(0, 0, 0), 80)); // a block frame
