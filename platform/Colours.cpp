@@ -34,14 +34,10 @@ QColor StandingOut(const QColor& colour, const QColor& face, double ratio) {
     return Qt::white;
 }
 
-// Sets the role again each time the application's palette changes.
-class ButtonFaceKeeper : public QObject {
+// Makes a widget's own colours again each time the desktop's palette changes while the game runs.
+class PaletteFollower : public QObject {
   public:
-    ButtonFaceKeeper(QWidget& widget, QPalette::ColorRole role)
-        : QObject(&widget), Widget(widget), Role(role) {
-        Apply();
-        qApp->installEventFilter(this);
-    }
+    explicit PaletteFollower(QWidget& widget) : QObject(&widget) { qApp->installEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
@@ -49,8 +45,20 @@ class ButtonFaceKeeper : public QObject {
         return false;
     }
 
+  protected:
+    virtual void Apply() = 0;
+};
+
+// Sets the role to the button face.
+class ButtonFaceKeeper : public PaletteFollower {
+  public:
+    ButtonFaceKeeper(QWidget& widget, QPalette::ColorRole role)
+        : PaletteFollower(widget), Widget(widget), Role(role) {
+        Apply();
+    }
+
   private:
-    void Apply() {
+    void Apply() override {
         QPalette colours = Widget.palette();
         colours.setColor(Role, ButtonFace());
         Widget.setPalette(colours);
@@ -61,22 +69,15 @@ class ButtonFaceKeeper : public QObject {
 };
 
 // Turns the button's colours round while it is pressed on a dark face.
-class PressedMarker : public QObject {
+class PressedMarker : public PaletteFollower {
   public:
-    explicit PressedMarker(QAbstractButton& button) : QObject(&button), Button(button) {
+    explicit PressedMarker(QAbstractButton& button) : PaletteFollower(button), Button(button) {
         connect(&button, &QAbstractButton::toggled, this, [this] { Apply(); });
-        qApp->installEventFilter(this);
         Apply();
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
-            Apply();
-        return false;
-    }
-
   private:
-    void Apply() {
+    void Apply() override {
         const QPalette desktop = QApplication::palette();
         if (Button.isChecked() && !IsLight(desktop)) {
             QPalette turned;
