@@ -238,8 +238,9 @@ void ScoreFileTest::saveChangesOnlyLineBreaks_data() {
     QTest::newRow("no final break") << QByteArray("a\r\nlast") << QByteArray("a\r\nlast\r\n");
     QTest::newRow("blanks and tabs kept")
         << QByteArray("  \n\t x\t\n") << QByteArray("  \r\n\t x\t\r\n");
-    QTest::newRow("NUL and what follows dropped")
-        << QByteArray("a\r\nb\0junk", 9) << QByteArray("a\r\nb\r\n");
+    // The text ends at a NUL; the bytes from there on are the player's and go back as they were.
+    QTest::newRow("NUL and what follows kept")
+        << QByteArray("a\r\nb\0junk\n\0", 11) << QByteArray("a\r\nb\r\n\0junk\n\0", 13);
     QTest::newRow("UTF-8 kept") << QByteArray("Ren\xc3\xa9\n") << QByteArray("Ren\xc3\xa9\r\n");
     // A line written in another code page is not valid UTF-8; it must still come back as it was.
     QTest::newRow("invalid UTF-8 kept")
@@ -834,7 +835,7 @@ void ScoreFileTest::leftoverSavesAreRemoved() {
         QVERIFY(::chown(QFile::encodeName(saving + "OtherU").constData(), 65534, 65534) == 0);
         kept += saving + "OtherU";
     }
-    kept += FileName;
+    kept += {FileName, "." + FileName + ".lock"};
     kept.sort();
 
     ScoreLineList scoreLines;
@@ -873,7 +874,8 @@ void ScoreFileTest::playersFilesAreKept() {
         WriteSoundSetting(scoreLines, round % 2 == 1);
     }
     QCOMPARE(Listing(), here);
-    QCOMPARE(Listing(elsewhere.path()), (QStringList{"real.txc", "real.txc.myCopy"}));
+    QCOMPARE(Listing(elsewhere.path()),
+             (QStringList{".real.txc.lock", "real.txc", "real.txc.myCopy"}));
     for (const QString& name : mine)
         QCOMPARE(folder.Read(name), QByteArray("the player's\r\n"));
     QCOMPARE(ReadAt(elsewhere.filePath(QStringLiteral("real.txc.myCopy"))),
