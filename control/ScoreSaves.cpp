@@ -8,8 +8,8 @@
 
 namespace {
 
-// Often enough that a change is on disk moments after the other game lets go; each try waits
-// only the lock's short patience.
+// Often enough that a change is on disk moments after the other game lets go. A try does not
+// wait for the lock at all, so that the window never stands still for it.
 constexpr int RetryMs = 250;
 
 const QString KeptText = QStringLiteral(
@@ -32,15 +32,15 @@ ScoreSaves::ScoreSaves(ScoreLineList& lines, QWidget& window) : Lines(lines), Wi
 void ScoreSaves::Save(ScoreChange change) {
     Kept.push_back(std::move(change));
     if (!Saving)
-        SaveKept();
+        SaveKept(LockWait::Moment);
 }
 
 // In order; the first that finds the lock held stops the rest.
-void ScoreSaves::SaveKept() {
+void ScoreSaves::SaveKept(LockWait wait) {
     Saving = true;
     try {
         while (!Kept.empty()) {
-            ChangeScoreFile(Lines, Kept.front());
+            ChangeScoreFile(Lines, Kept.front(), wait);
             Kept.pop_front();
         }
     } catch (const ScoreFileBusy&) {
@@ -50,9 +50,15 @@ void ScoreSaves::SaveKept() {
     } catch (...) {
         Saving = false;
         Kept.pop_front();
+        if (Kept.empty())
+            NothingKept();
         throw;
     }
     Saving = false;
+    NothingKept();
+}
+
+void ScoreSaves::NothingKept() {
     RetryTimer.stop();
     Told = false;
     // Not from inside a close request that is still being answered.
@@ -62,7 +68,8 @@ void ScoreSaves::SaveKept() {
 
 void ScoreSaves::KeepForLater() {
     RetryTimer.start();
-    if (Told)
+    // Once, and not at close, where the window says why it stays.
+    if (Told || CloseRequested)
         return;
     Told = true;
     Inform(&Window, KeptText);
@@ -72,7 +79,7 @@ void ScoreSaves::Retry() {
     if (Saving)
         return;
     try {
-        SaveKept();
+        SaveKept(LockWait::None);
     } catch (const std::exception& error) {
         ShowErrorBox(QString::fromUtf8(error.what()));
     }

@@ -41,8 +41,9 @@ class ScoreSaves {
     bool SoundToWrite(bool checkedNow) const { return SoundRead || checkedNow != SoundAtStart; }
 
   private:
-    void SaveKept();
+    void SaveKept(LockWait wait);
     void KeepForLater();
+    void NothingKept();
     void Retry();
 
     ScoreLineList& Lines;

@@ -361,11 +361,12 @@ void RemoveLeftoverSaves(const QString& fileName) {
     RemoveLeftoversBeside(FileBehind(fileName, ThrowOpenError));
 }
 
-ScoreFileLock::ScoreFileLock(const QString& fileName) {
+ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
     File = OpenLockFile(FileBehind(fileName, ThrowOpenError));
     if (File < 0)
         return;
-    const auto until = std::chrono::steady_clock::now() + LockPatience;
+    const auto until = std::chrono::steady_clock::now() +
+                       (wait == LockWait::Moment ? LockPatience : std::chrono::milliseconds(0));
     while (::flock(File, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
             return; // no such locks here

@@ -21,9 +21,9 @@ int SecondsLine(int MarkerIndex, int level) {
 
 } // namespace
 
-void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change) {
+void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change, LockWait wait) {
     const QString fileName = QString::fromLatin1(ScoreFileName);
-    const ScoreFileLock lock(fileName);
+    const ScoreFileLock lock(fileName, wait);
     ScoreLines.LoadFromFile(fileName);
     if (change(ScoreLines))
         ScoreLines.SaveToFile(fileName);

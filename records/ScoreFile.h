@@ -26,7 +26,8 @@ using ScoreChange = std::function<bool(ScoreLineList&)>;
 // Under the lock: loads the score file into ScoreLines as it is now, lets `change` make this
 // game's change there and saves the file when `change` says it made one. Throws ScoreFileBusy,
 // with the file untouched, while another game holds the lock.
-void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change);
+void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change,
+                     LockWait wait = LockWait::Moment);
 
 // The changes that the game saves: the sound setting on line 3 ("s" or "ns"), a level's new
 // record if its time still beats the stored one (a better record that another game set
