@@ -10,6 +10,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -162,6 +163,8 @@ class ScoreFileTest : public QObject {
     void hardLinkedFileIsWrittenInPlace();
     void rootSaveKeepsOwnerAndGroup();
     void leftoverSavesAreRemoved();
+    void lockFileOthersCouldOpenIsNotUsed_data();
+    void lockFileOthersCouldOpenIsNotUsed();
     void playersFilesAreKept();
     void suppliedFile();
 };
@@ -847,6 +850,45 @@ void ScoreFileTest::leftoverSavesAreRemoved() {
     ::close(held);
     QCOMPARE(afterStart, kept);
     QCOMPARE(afterSave, kept);
+}
+
+void ScoreFileTest::lockFileOthersCouldOpenIsNotUsed_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("readable by all") << "0644";
+    QTest::newRow("with a second name") << "linked";
+    QTest::newRow("another user's") << "other user";
+}
+
+// A lock file that someone else could have opened is one they could hold: the game does not wait
+// for it but saves alone, and leaves it as it is.
+void ScoreFileTest::lockFileOthersCouldOpenIsNotUsed() {
+    QFETCH(QString, kind);
+    if (kind == "other user" && geteuid() != 0)
+        QSKIP("Only root can give a file to another user");
+    TempFolder folder;
+    folder.Write(FileName, "a\r\nb\r\nc\r\ns\r\n");
+    const QByteArray lock = QFile::encodeName("." + FileName + ".lock");
+    folder.Write(QFile::decodeName(lock), {});
+    QVERIFY(::chmod(lock.constData(), kind == "0644" ? 0644 : 0600) == 0);
+    if (kind == "linked")
+        QVERIFY(::link(lock.constData(), "elsewhere.lock") == 0);
+    if (kind == "other user")
+        QVERIFY(::chown(lock.constData(), 65534, 65534) == 0);
+    const int held = ::open(lock.constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+
+    ScoreLineList scoreLines;
+    QElapsedTimer clock;
+    clock.start();
+    const QString error = ErrorOf([&] { WriteSoundSetting(scoreLines, false); });
+    const qint64 ms = clock.elapsed();
+    ::close(held);
+    QCOMPARE(error, QStringLiteral("no error"));
+    QVERIFY2(ms < 100, qPrintable(QString("took %1 ms").arg(ms)));
+    QCOMPARE(folder.Read(FileName), QByteArray("a\r\nb\r\nc\r\nns\r\n"));
+    struct stat status {};
+    QVERIFY(::stat(lock.constData(), &status) == 0);
+    QCOMPARE(status.st_mode & 07777, mode_t(kind == "0644" ? 0644 : 0600));
 }
 
 void ScoreFileTest::playersFilesAreKept() {
