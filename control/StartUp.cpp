@@ -37,11 +37,13 @@ void SaveSoundSetting(const GameWindow& window) {
     if (saves.Closing())
         return;
     saves.StartClosing();
-    const bool checked = window.Sound1->isChecked();
-    if (!saves.SoundToWrite(checked))
+    if (!saves.SoundToWrite(window.Sound1->isChecked()))
         return;
     window.ScoreLines->Clear();
-    saves.Save(SoundSettingChange(checked));
+    // Should the save have to wait, the setting as it is then is written.
+    const QAction* sound = window.Sound1;
+    saves.Save(
+        [sound](ScoreLineList& lines) { return SoundSettingChange(sound->isChecked())(lines); });
 }
 
 bool MayCloseWindow(const GameWindow& window) {
