@@ -235,6 +235,7 @@ GameWindow TForm1::View() {
             .Timer1 = &Timer1,
             .MediaPlayer1 = &MediaPlayer1,
             .ScoreLines = &ScoreLines,
+            .Saves = &Saves,
             .Printing = &Printing,
             .ProgressWindow = ProgressWindow,
             .NotificationWindow = NotificationWindow,
@@ -326,9 +327,12 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     // A failed write is shown, and the program still ends: there is nothing the player could do
-    // from a window that refuses to close.
+    // from a window that refuses to close. Only a change that waits for another game's save
+    // keeps it open, until it is saved or the player lets it go.
     RunHandler([this] { FormClose(); });
-    event->accept();
+    bool mayClose = true;
+    RunHandler([this, &mayClose] { mayClose = MayCloseWindow(View()); });
+    event->setAccepted(mayClose);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 
 #include "control/GameWindow.h"
 #include "control/PrintCommand.h"
+#include "control/ScoreSaves.h"
 #include "records/LineFile.h"
 #include "sound/MediaPlayer.h"
 
@@ -65,6 +66,8 @@ class TForm1 : public QMainWindow {
     QTimer Timer1;
     // The print dialog and its printer, made at the first Print.
     PrintSetup Printing;
+    // The saves of the score file, kept while another game holds it.
+    ScoreSaves Saves{ScoreLines, *this};
 
     // The secondary windows, made after this one and handed to it.
     TForm2* ProgressWindow = nullptr;

@@ -3,6 +3,7 @@
 #include "control/BestTimesFlow.h"
 
 #include "control/GameWindow.h"
+#include "control/ScoreSaves.h"
 #include "control/SoundCommand.h"
 #include "engine/GameState.h"
 #include "engine/TimeText.h"
@@ -35,8 +36,10 @@ void ShowBestTimes(const GameWindow& window) {
         ~ResultOffered() { GameState.ResultPending = false; }
     } resultOffered;
     ScoreLineList& lines = *window.ScoreLines;
+    ScoreSaves& saves = *window.Saves;
     ResetRequested = false;
     lines.LoadFromFile(ScoreFileName);
+    saves.ShowKept(lines);
     const int k = LocateMarker(lines);
     std::array<BestTimeRecord, 3> records = ReadBestTimes(lines, k);
 
@@ -46,11 +49,12 @@ void ShowBestTimes(const GameWindow& window) {
             PlayIfSoundOn(window, "best.wav");
             const QString name = NameForRecord(AskName(window.Window));
             // Another game may have stored a better time while the name was asked for; it stays.
-            StoreBestTime(lines, level, name, GameState.ElapsedSeconds);
+            saves.Save(BestTimeChange(level, name, GameState.ElapsedSeconds));
         }
         GameState.ResultPending = false;
-        // Show what is stored: read the block again at the same place.
+        // Show what is stored, or kept for storing: read the block again at the same place.
         lines.LoadFromFile(ScoreFileName);
+        saves.ShowKept(lines);
         records = ReadBestTimes(lines, k);
     }
 
@@ -59,7 +63,7 @@ void ShowBestTimes(const GameWindow& window) {
 
     if (ResetRequested) {
         // On the file as it is now: what another game saved while the window was open stays.
-        ResetStoredBestTimes(lines);
+        saves.Save(ResetChange());
         ResetRequested = false;
     }
 }

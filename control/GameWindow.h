@@ -18,6 +18,7 @@ class QTimer;
 class QToolButton;
 class QWidget;
 class ScoreLineList;
+class ScoreSaves;
 class TForm2;
 class TForm3;
 class TForm4;
@@ -49,10 +50,12 @@ struct GameWindow {
     QAction* Submit1 = nullptr;
     QAction* Pause1 = nullptr;
 
-    // The hidden components: the clock, the sound player, the score file's lines, the printer.
+    // The hidden components: the clock, the sound player, the score file's lines and the saves
+    // of the file, the printer.
     QTimer* Timer1 = nullptr;
     MediaPlayer* MediaPlayer1 = nullptr;
     ScoreLineList* ScoreLines = nullptr;
+    ScoreSaves* Saves = nullptr;
     PrintSetup* Printing = nullptr;
 
     // The secondary windows; none yet while the main window is being made.

@@ -3,6 +3,7 @@
 #include "control/StartUp.h"
 
 #include "control/GameWindow.h"
+#include "control/ScoreSaves.h"
 #include "engine/GameState.h"
 #include "engine/Random.h"
 #include "platform/AutoSize.h"
@@ -23,12 +24,28 @@ void StartUp(const GameWindow& window) {
     window.Panel2->move(0, GameState.CellSize * 11);
     AutoSize(*window.ClientArea);
 
+    window.Saves->NoteSoundAtStart(window.Sound1->isChecked(), false);
     const bool soundOn = ReadSoundSetting(*window.ScoreLines);
+    window.Saves->NoteSoundAtStart(soundOn, true);
     window.Sound1->setChecked(soundOn);
     GameState.SoundOn = soundOn;
     ProbeSoundFiles(*window.MediaPlayer1, *window.Sound1);
 }
 
 void SaveSoundSetting(const GameWindow& window) {
-    WriteSoundSetting(*window.ScoreLines, window.Sound1->isChecked());
+    ScoreSaves& saves = *window.Saves;
+    if (saves.Closing())
+        return;
+    saves.StartClosing();
+    if (!saves.SoundToWrite(window.Sound1->isChecked()))
+        return;
+    window.ScoreLines->Clear();
+    // Should the save have to wait, the setting as it is then is written.
+    const QAction* sound = window.Sound1;
+    saves.Save(
+        [sound](ScoreLineList& lines) { return SoundSettingChange(sound->isChecked())(lines); });
+}
+
+bool MayCloseWindow(const GameWindow& window) {
+    return window.Saves->MayClose();
 }

@@ -26,8 +26,11 @@ namespace {
 constexpr qsizetype MostTextBytes = 1024 * 1024;
 // Links followed on the way to one file before it counts as a loop, as the kernel counts.
 constexpr int MostLinks = 40;
-// How long a save waits for another game's save in the same folder; one takes milliseconds.
-constexpr auto LockPatience = std::chrono::seconds(5);
+// How long a save waits for another game's save in the same folder: one takes milliseconds,
+// and the window must not stand still for longer than a moment.
+constexpr auto LockPatience = std::chrono::milliseconds(150);
+// Beside the file it guards, as the temporaries are.
+const QByteArray LockSuffix = ".lock";
 // The temporary of a save: hidden, after the file it replaces, with a marker no player's copy
 // carries. mkostemp fills in the six characters.
 const QByteArray TemporaryMarker = ".saving-";
@@ -328,33 +331,59 @@ void RemoveLeftoversBeside(const QByteArray& path) {
             RemoveIfLeftover(Joined(FolderOf(path), QFile::encodeName(name)));
 }
 
+// The lock file beside the score file at `path`, made when missing. Used only when it is a regular
+// file of this process's user that no one else may open and that has no other name: a lock that
+// another user could open is one they could hold. -1 when there is none such.
+int OpenLockFile(const QByteArray& path) {
+    // Without a score file there is nothing to save, and nothing is added beside what is there.
+    struct stat score {};
+    if (::lstat(path.constData(), &score) != 0 || !S_ISREG(score.st_mode))
+        return -1;
+    const QByteArray name = Joined(FolderOf(path), '.' + NameOf(path) + LockSuffix);
+    constexpr int Flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int file = ::open(name.constData(), O_RDWR | O_CREAT | Flags, 0600);
+    if (file < 0) // a read-only folder may still hold one
+        file = ::open(name.constData(), O_RDONLY | Flags);
+    if (file < 0)
+        return -1;
+    struct stat status {};
+    if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid() ||
+        status.st_nlink != 1 || (status.st_mode & 077) != 0) {
+        ::close(file);
+        return -1;
+    }
+    return file;
+}
+
 } // namespace
 
 void RemoveLeftoverSaves(const QString& fileName) {
     RemoveLeftoversBeside(FileBehind(fileName, ThrowOpenError));
 }
 
-ScoreFileLock::ScoreFileLock(const QString& fileName) {
-    const QByteArray folder = FolderOf(FileBehind(fileName, ThrowOpenError));
-    Folder = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (Folder < 0)
+ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
+    File = OpenLockFile(FileBehind(fileName, ThrowOpenError));
+    if (File < 0)
         return;
-    const auto until = std::chrono::steady_clock::now() + LockPatience;
-    while (::flock(Folder, LOCK_EX | LOCK_NB) != 0) {
+    const auto until = std::chrono::steady_clock::now() +
+                       (wait == LockWait::Moment ? LockPatience : std::chrono::milliseconds(0));
+    while (::flock(File, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
             return; // no such locks here
         if (std::chrono::steady_clock::now() > until) {
-            ::close(Folder);
-            Folder = -1;
-            ThrowOpenError(fileName, QStringLiteral("Another game is saving it; please try again"));
+            ::close(File);
+            File = -1;
+            throw ScoreFileBusy(QStringLiteral("Cannot create file \"%1\". Another game is "
+                                               "saving it just now")
+                                    .arg(QFileInfo(fileName).absoluteFilePath()));
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
 }
 
 ScoreFileLock::~ScoreFileLock() {
-    if (Folder >= 0)
-        ::close(Folder);
+    if (File >= 0)
+        ::close(File);
 }
 
 void ScoreLineList::LoadFromFile(const QString& fileName) {
@@ -385,7 +414,8 @@ void ScoreLineList::LoadFromFile(const QString& fileName) {
     }
     if (!S_ISREG(status.st_mode))
         ThrowOpenError(fileName, NotRegularReason(status.st_mode));
-    // The text ends at the first NUL, so reading stops there; a text beyond the limit is refused.
+    // The whole file is read: what follows a NUL is not text, but it is the player's and is
+    // written back as it was.
     QByteArray bytes;
     for (;;) {
         const QByteArray chunk = file.read(64 * 1024);
@@ -393,14 +423,13 @@ void ScoreLineList::LoadFromFile(const QString& fileName) {
             ThrowOpenError(fileName, file.errorString());
         if (chunk.isEmpty())
             break;
-        const qsizetype nul = chunk.indexOf('\0');
-        bytes += nul < 0 ? chunk : chunk.left(nul);
+        bytes += chunk;
         if (bytes.size() > MostTextBytes)
             ThrowOpenError(fileName, SystemReason(EFBIG));
-        if (nul >= 0)
-            break;
     }
-    Lines = SplitLines(bytes);
+    const qsizetype nul = bytes.indexOf('\0');
+    AfterText = nul < 0 ? QByteArray() : bytes.mid(nul);
+    Lines = SplitLines(nul < 0 ? bytes : bytes.left(nul));
 }
 
 QString ScoreLineList::Get(int index) const {
@@ -428,6 +457,7 @@ void ScoreLineList::SaveToFile(const QString& fileName) const {
         bytes += line;
         bytes += "\r\n";
     }
+    bytes += AfterText;
     // A file with further names keeps them only when it is written in place; where no file can
     // be made beside it, the file itself is still written, as a plain rewrite would.
     if ((exists && existing.st_nlink > 1) ||
@@ -437,6 +467,7 @@ void ScoreLineList::SaveToFile(const QString& fileName) const {
 
 void ScoreLineList::Clear() {
     Lines.clear();
+    AfterText.clear();
 }
 
 int ScoreLineList::Count() const {

@@ -21,9 +21,9 @@ int SecondsLine(int MarkerIndex, int level) {
 
 } // namespace
 
-void ChangeScoreFile(ScoreLineList& ScoreLines, const std::function<bool(ScoreLineList&)>& change) {
+void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change, LockWait wait) {
     const QString fileName = QString::fromLatin1(ScoreFileName);
-    const ScoreFileLock lock(fileName);
+    const ScoreFileLock lock(fileName, wait);
     ScoreLines.LoadFromFile(fileName);
     if (change(ScoreLines))
         ScoreLines.SaveToFile(fileName);
@@ -31,10 +31,12 @@ void ChangeScoreFile(ScoreLineList& ScoreLines, const std::function<bool(ScoreLi
 
 bool ReadSoundSetting(ScoreLineList& ScoreLines) {
     const QString fileName = QString::fromLatin1(ScoreFileName);
-    {
+    try {
         // No save of another game is halfway while its leftovers are looked for.
         const ScoreFileLock lock(fileName);
         RemoveLeftoverSaves(fileName);
+    } catch (const ScoreFileBusy&) {
+        // A later start removes them.
     }
     ScoreLines.LoadFromFile(fileName);
     const bool on = ScoreLines.Get(SoundLine) == SoundOnText;
@@ -44,10 +46,31 @@ bool ReadSoundSetting(ScoreLineList& ScoreLines) {
 
 void WriteSoundSetting(ScoreLineList& ScoreLines, bool checked) {
     ScoreLines.Clear();
-    ChangeScoreFile(ScoreLines, [checked](ScoreLineList& lines) {
+    ChangeScoreFile(ScoreLines, SoundSettingChange(checked));
+}
+
+ScoreChange SoundSettingChange(bool checked) {
+    return [checked](ScoreLineList& lines) {
         lines.Put(SoundLine, checked ? SoundOnText : SoundOffText);
         return true;
-    });
+    };
+}
+
+ScoreChange BestTimeChange(int level, const QString& name, std::int32_t seconds) {
+    return [=](ScoreLineList& lines) {
+        const int marker = LocateMarker(lines);
+        if (seconds >= ReadBestTimes(lines, marker)[level].Seconds)
+            return false;
+        WriteBestTime(lines, marker, level, name, seconds);
+        return true;
+    };
+}
+
+ScoreChange ResetChange() {
+    return [](ScoreLineList& lines) {
+        ResetBestTimes(lines, LocateMarker(lines));
+        return true;
+    };
 }
 
 int LocateMarker(const ScoreLineList& ScoreLines) {
@@ -84,19 +107,11 @@ void ResetBestTimes(ScoreLineList& ScoreLines, int MarkerIndex) {
 bool StoreBestTime(ScoreLineList& ScoreLines, int level, const QString& name,
                    std::int32_t seconds) {
     bool stored = false;
-    ChangeScoreFile(ScoreLines, [&](ScoreLineList& lines) {
-        const int marker = LocateMarker(lines);
-        stored = seconds < ReadBestTimes(lines, marker)[level].Seconds;
-        if (stored)
-            WriteBestTime(lines, marker, level, name, seconds);
-        return stored;
-    });
+    const ScoreChange change = BestTimeChange(level, name, seconds);
+    ChangeScoreFile(ScoreLines, [&](ScoreLineList& lines) { return stored = change(lines); });
     return stored;
 }
 
 void ResetStoredBestTimes(ScoreLineList& ScoreLines) {
-    ChangeScoreFile(ScoreLines, [](ScoreLineList& lines) {
-        ResetBestTimes(lines, LocateMarker(lines));
-        return true;
-    });
+    ChangeScoreFile(ScoreLines, ResetChange());
 }

@@ -20,12 +20,25 @@
 // Addressed by bare name: the file lives in the working directory.
 inline const char* const ScoreFileName = "highscores.txc";
 
+// One game's change to the lines of the file as it is now; true when it changed anything.
+using ScoreChange = std::function<bool(ScoreLineList&)>;
+
 // Under the lock: loads the score file into ScoreLines as it is now, lets `change` make this
-// game's change there and saves the file when `change` says it made one.
-void ChangeScoreFile(ScoreLineList& ScoreLines, const std::function<bool(ScoreLineList&)>& change);
+// game's change there and saves the file when `change` says it made one. Throws ScoreFileBusy,
+// with the file untouched, while another game holds the lock.
+void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change,
+                     LockWait wait = LockWait::Moment);
+
+// The changes that the game saves: the sound setting on line 3 ("s" or "ns"), a level's new
+// record if its time still beats the stored one (a better record that another game set
+// meanwhile stays), the reset of all three records.
+ScoreChange SoundSettingChange(bool checked);
+ScoreChange BestTimeChange(int level, const QString& name, std::int32_t seconds);
+ScoreChange ResetChange();
 
 // Removes the leftovers of killed saves, then loads the score file; only the exact text "s" on
-// line 3 means sound on. Empties the list afterwards.
+// line 3 means sound on. Empties the list afterwards. While another game is saving, the
+// leftovers wait for a later start: the file itself is always whole and can be read.
 bool ReadSoundSetting(ScoreLineList& ScoreLines);
 
 // Empties the list, then loads the score file again, sets line 3 to "s" or "ns" and saves it.

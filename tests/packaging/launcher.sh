@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the launcher on its own, from a staged installation: it prepares the player's folder,
 # starts the game inside it, keeps the player's scores, repairs the sounds, leaves no probe file
-# of its own and removes those of killed launchers, and refuses with a clear message when the
-# folder is read-only or broken or the installation incomplete.
+# of its own and removes those of killed launchers (and nothing else), starts every game when
+# three launchers start at once, and refuses with a clear message when the folder is read-only or
+# broken or the installation incomplete.
 #   launcher.sh STAGE_DIR
 set -uo pipefail
 stage=$1
@@ -84,8 +85,10 @@ sounds_are_linked() { # FOLDER
         [ -L "$1/$sound.wav" ] && [ "$(readlink "$1/$sound.wav")" = "$data/$sound.wav" ] || return 1
     done
 }
+# A probe has the six letters or digits of mktemp; the player's look-alikes do not.
 no_leftovers() { # FOLDER
-    [ -z "$(find "$1" -name '.tolvane-*')" ]
+    [ -z "$(LC_ALL=C find "$1" -name '.tolvane-*' ! -name '.tolvane-launcher-probe.my_bak' \
+        ! -name '.tolvane-launcher-probe.ABCDE' ! -name '.tolvane-launcher-probe.ABCDEFG')" ]
 }
 
 # A start that must fail: no display, so the message goes to the terminal only. The timeout
@@ -118,9 +121,16 @@ ln -sfn "$data/pop.wav" "$folder/erase.wav"
 rm "$folder/notify.wav"
 echo "the player's own sound" >"$folder/notify.wav"
 rm "$folder/clap.wav"
-# What a launcher killed at the wrong moment leaves: the next start removes it.
+# What a launcher killed at the wrong moment leaves: the next start removes it. Names that only
+# look alike, and the player's own files, stay.
 mktemp "$folder/.tolvane-launcher-probe.XXXXXX" >/dev/null
+look_alikes=".tolvane-launcher-probe.my_bak .tolvane-launcher-probe.ABCDE .tolvane-launcher-probe.ABCDEFG"
+for name in $look_alikes; do echo "the player's" >"$folder/$name"; done
 run_game_in "$folder" "$home"
+for name in $look_alikes; do
+    check "$name stays" grep -qx "the player's" "$folder/$name"
+    rm -f "$folder/$name"
+done
 check "the player's score file is unchanged" cmp -s "$work/players.txc" "$folder/highscores.txc"
 for sound in pop erase clap; do
     check "$sound.wav is linked again" [ "$(readlink "$folder/$sound.wav")" = "$data/$sound.wav" ]
@@ -140,6 +150,62 @@ stop_game
 kill "$holder"
 wait "$holder" 2>/dev/null
 rm -f "$held"
+
+# The launcher of an installation whose program only notes where it was started, for the checks
+# that start many games.
+race=$work/race
+cp -a "$work/usr" "$race"
+rm -f "$race/lib/games/tolvane/tolvane"
+printf '#!/bin/sh\necho "started in $PWD" >>"%s"\n' "$work/started.log" >"$race/lib/games/tolvane/tolvane"
+chmod 755 "$race/lib/games/tolvane/tolvane"
+starts() { grep -c . "$work/started.log" 2>/dev/null; }
+
+say "# Three launchers at once, 100 times"
+# Every other round is a first start; a killed launcher's probe and a look-alike of the player's
+# lie there each time.
+home=$work/home-race
+folder=$home/.local/share/tolvane
+refused=0
+missing=0
+damaged=0
+for round in $(seq 100); do
+    [ $((round % 2)) = 0 ] && rm -f "$folder/highscores.txc"
+    if [ -d "$folder" ]; then
+        mktemp "$folder/.tolvane-launcher-probe.XXXXXX" >/dev/null
+        echo "the player's" >"$folder/.tolvane-launcher-probe.my_bak"
+    fi
+    : >"$work/started.log"
+    pids=
+    for n in 1 2 3; do
+        env -i PATH=/usr/bin:/bin HOME="$home" "$race/games/tolvane" >"$work/race-$n.log" 2>&1 &
+        pids="$pids $!"
+    done
+    for pid in $pids; do
+        wait "$pid" || refused=$((refused + 1))
+    done
+    [ "$(starts)" = 3 ] || missing=$((missing + 3 - $(starts)))
+    kept=yes
+    if [ "$round" -gt 1 ]; then
+        grep -qx "the player's" "$folder/.tolvane-launcher-probe.my_bak" || kept=no
+        rm -f "$folder/.tolvane-launcher-probe.my_bak"
+    fi
+    if [ "$kept" = no ] || ! no_leftovers "$folder" ||
+        ! cmp -s "$data/highscores.txc" "$folder/highscores.txc"; then
+        damaged=$((damaged + 1))
+    fi
+done
+say "    300 starts: $refused refused, $missing games missing, $damaged rounds with a probe left, the score file changed or the player's file gone"
+[ "$refused" = 0 ] || sed 's/^/    /' "$work"/race-*.log
+check "every launcher starts its game" [ "$refused.$missing" = 0.0 ]
+check "no probe left, the score file whole, the player's look-alike kept" [ "$damaged" = 0 ]
+
+say "# A HOME that looks like an option"
+mkdir -p "$work/-h/.local/share/tolvane"
+mktemp "$work/-h/.local/share/tolvane/.tolvane-launcher-probe.XXXXXX" >/dev/null
+: >"$work/started.log"
+(cd "$work" && env -i PATH=/usr/bin:/bin HOME=-h "$race/games/tolvane") >"$work/race-1.log" 2>&1
+check "the game starts in ./-h/.local/share/tolvane" grep -qx "started in $work/-h/.local/share/tolvane" "$work/started.log"
+check "the killed launcher's probe is removed there" no_leftovers "$work/-h"
 
 say "# XDG_DATA_HOME"
 run_game_in "$work/data-home/tolvane" "$home" "$work/data-home"

@@ -10,6 +10,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -162,6 +163,8 @@ class ScoreFileTest : public QObject {
     void hardLinkedFileIsWrittenInPlace();
     void rootSaveKeepsOwnerAndGroup();
     void leftoverSavesAreRemoved();
+    void lockFileOthersCouldOpenIsNotUsed_data();
+    void lockFileOthersCouldOpenIsNotUsed();
     void playersFilesAreKept();
     void suppliedFile();
 };
@@ -238,8 +241,9 @@ void ScoreFileTest::saveChangesOnlyLineBreaks_data() {
     QTest::newRow("no final break") << QByteArray("a\r\nlast") << QByteArray("a\r\nlast\r\n");
     QTest::newRow("blanks and tabs kept")
         << QByteArray("  \n\t x\t\n") << QByteArray("  \r\n\t x\t\r\n");
-    QTest::newRow("NUL and what follows dropped")
-        << QByteArray("a\r\nb\0junk", 9) << QByteArray("a\r\nb\r\n");
+    // The text ends at a NUL; the bytes from there on are the player's and go back as they were.
+    QTest::newRow("NUL and what follows kept")
+        << QByteArray("a\r\nb\0junk\n\0", 11) << QByteArray("a\r\nb\r\n\0junk\n\0", 13);
     QTest::newRow("UTF-8 kept") << QByteArray("Ren\xc3\xa9\n") << QByteArray("Ren\xc3\xa9\r\n");
     // A line written in another code page is not valid UTF-8; it must still come back as it was.
     QTest::newRow("invalid UTF-8 kept")
@@ -834,7 +838,7 @@ void ScoreFileTest::leftoverSavesAreRemoved() {
         QVERIFY(::chown(QFile::encodeName(saving + "OtherU").constData(), 65534, 65534) == 0);
         kept += saving + "OtherU";
     }
-    kept += FileName;
+    kept += {FileName, "." + FileName + ".lock"};
     kept.sort();
 
     ScoreLineList scoreLines;
@@ -846,6 +850,45 @@ void ScoreFileTest::leftoverSavesAreRemoved() {
     ::close(held);
     QCOMPARE(afterStart, kept);
     QCOMPARE(afterSave, kept);
+}
+
+void ScoreFileTest::lockFileOthersCouldOpenIsNotUsed_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("readable by all") << "0644";
+    QTest::newRow("with a second name") << "linked";
+    QTest::newRow("another user's") << "other user";
+}
+
+// A lock file that someone else could have opened is one they could hold: the game does not wait
+// for it but saves alone, and leaves it as it is.
+void ScoreFileTest::lockFileOthersCouldOpenIsNotUsed() {
+    QFETCH(QString, kind);
+    if (kind == "other user" && geteuid() != 0)
+        QSKIP("Only root can give a file to another user");
+    TempFolder folder;
+    folder.Write(FileName, "a\r\nb\r\nc\r\ns\r\n");
+    const QByteArray lock = QFile::encodeName("." + FileName + ".lock");
+    folder.Write(QFile::decodeName(lock), {});
+    QVERIFY(::chmod(lock.constData(), kind == "0644" ? 0644 : 0600) == 0);
+    if (kind == "linked")
+        QVERIFY(::link(lock.constData(), "elsewhere.lock") == 0);
+    if (kind == "other user")
+        QVERIFY(::chown(lock.constData(), 65534, 65534) == 0);
+    const int held = ::open(lock.constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+
+    ScoreLineList scoreLines;
+    QElapsedTimer clock;
+    clock.start();
+    const QString error = ErrorOf([&] { WriteSoundSetting(scoreLines, false); });
+    const qint64 ms = clock.elapsed();
+    ::close(held);
+    QCOMPARE(error, QStringLiteral("no error"));
+    QVERIFY2(ms < 100, qPrintable(QString("took %1 ms").arg(ms)));
+    QCOMPARE(folder.Read(FileName), QByteArray("a\r\nb\r\nc\r\nns\r\n"));
+    struct stat status {};
+    QVERIFY(::stat(lock.constData(), &status) == 0);
+    QCOMPARE(status.st_mode & 07777, mode_t(kind == "0644" ? 0644 : 0600));
 }
 
 void ScoreFileTest::playersFilesAreKept() {
@@ -873,7 +916,8 @@ void ScoreFileTest::playersFilesAreKept() {
         WriteSoundSetting(scoreLines, round % 2 == 1);
     }
     QCOMPARE(Listing(), here);
-    QCOMPARE(Listing(elsewhere.path()), (QStringList{"real.txc", "real.txc.myCopy"}));
+    QCOMPARE(Listing(elsewhere.path()),
+             (QStringList{".real.txc.lock", "real.txc", "real.txc.myCopy"}));
     for (const QString& name : mine)
         QCOMPARE(folder.Read(name), QByteArray("the player's\r\n"));
     QCOMPARE(ReadAt(elsewhere.filePath(QStringLiteral("real.txc.myCopy"))),
