@@ -142,7 +142,7 @@ held=$(mktemp "$folder/.tolvane-launcher-probe.XXXXXX")
 # The holder is the process that holds the lock, so that stopping it by its PID releases it.
 (exec 8<"$held" && flock 8 && exec sleep 60) >/dev/null 2>&1 &
 holder=$!
-wait_for 10 not flock -n "$held" true
+check "another launcher holds its probe" wait_for 10 not flock -n "$held" true
 start_game "$home"
 check "the game starts" wait_for 30 game_is_running
 check "the probe that another launcher holds stays" [ -f "$held" ]
