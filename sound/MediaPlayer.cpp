@@ -97,6 +97,12 @@ void PassAllButMediaNotes(QtMsgType type, const QMessageLogContext& context, con
 } // namespace
 
 void MediaPlayer::QuietenMediaLibrary() {
+    // The game plays sound only: its back end need not look for video hardware, whose library
+    // (VDPAU) complains on the terminal when it finds none. "," names no device type at all.
+    for (const char* variable :
+         {"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"})
+        if (!qEnvironmentVariableIsSet(variable))
+            qputenv(variable, ",");
     QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*=false"));
     if (!HandlerBefore)
         HandlerBefore = qInstallMessageHandler(PassAllButMediaNotes);

@@ -40,7 +40,7 @@ class MediaPlayer : public QObject {
 
     // Keeps the media library's own notes (its back end's version, hardware it looked for) off
     // the player's terminal; QT_LOGGING_RULES still turns them on. A sound that cannot be played
-    // is told once by the player itself.
+    // is told once by the player itself. Called before the application is made.
     static void QuietenMediaLibrary();
 
     // Closes the player for good as the program ends, and gives the sound server a moment to
