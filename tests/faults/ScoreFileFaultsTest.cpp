@@ -44,6 +44,11 @@
 
 namespace {
 
+// The bytes of a literal that holds NULs, without the one that ends it.
+template <std::size_t N> QByteArray WithNul(const char (&text)[N]) {
+    return QByteArray(text, N - 1);
+}
+
 const QString FileName = QString::fromLatin1(ScoreFileName);
 
 // Records set earlier, lines of the player's own around them.
@@ -628,10 +633,9 @@ class ScoreFileFaultsTest : public QObject {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("recordStored");
         QByteArray before = Stored;
-        before.replace("\r\nhigh\r\n", QByteArray("\r\n\0high\r\n", 9));
+        before.replace("\r\nhigh\r\n", WithNul("\r\n\0high\r\n"));
         QTest::newRow("before the best times") << before << false;
-        QTest::newRow("after the content")
-            << Stored + QByteArray("\0my notes\r\nmore\0\r\n", 20) << true;
+        QTest::newRow("after the content") << Stored + WithNul("\0my notes\r\nmore\0\r\n") << true;
     }
     void nulKeepsEveryByte() {
         QFETCH(QByteArray, file);
