@@ -73,9 +73,9 @@ check "the Description's lines are shorter than 80 characters" \
 depends=$(field Depends)
 say "    Depends: $depends"
 depended=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/[[:space:]]//g')
-# The libraries' package names differ between Debian releases (libqt6core6 became
-# libqt6core6t64), so they are found from the program itself: each library it needs must come from
-# a package the Depends names.
+# The libraries' package names differ between Debian releases (Debian 13 renamed many for its
+# 64-bit time), so they are found from the program itself: each library it needs must come from a
+# package the Depends names.
 dpkg-deb -x "$deb" "$work/contents"
 program=$work/contents/usr/lib/games/tolvane/tolvane
 # The package of an installed file; Debian 12 lists some libraries under /lib, 13 under /usr/lib.
