@@ -135,24 +135,24 @@ template <typename Function> Function Real(const char* name) {
 
 // The C library's calls, seen first here. Outside a watched save they only pass on.
 extern "C" {
-int fsync(int fd) {
-    static const auto real = Real<int (*)(int)>("fsync");
+// Either sync makes the file's data durable.
+static int NotedSync(int (*real)(int), int fd, const char* name) {
     const int result = real(fd);
     if (Watched != nullptr && result == 0) {
         Watched->Synced(fd);
-        Watched->Moment("fsync");
+        Watched->Moment(name);
     }
     return result;
 }
 
+int fsync(int fd) {
+    static const auto real = Real<int (*)(int)>("fsync");
+    return NotedSync(real, fd, "fsync");
+}
+
 int fdatasync(int fd) {
     static const auto real = Real<int (*)(int)>("fdatasync");
-    const int result = real(fd);
-    if (Watched != nullptr && result == 0) {
-        Watched->Synced(fd);
-        Watched->Moment("fdatasync");
-    }
-    return result;
+    return NotedSync(real, fd, "fdatasync");
 }
 
 int rename(const char* from, const char* to) noexcept {
