@@ -4,11 +4,11 @@
 // event loop until the main window closes. The game reads its score file and sounds from the
 // working directory.
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -23,17 +23,18 @@ constexpr int AudioServiceStartMs = 300;
 
 int main(int argc, char** argv) {
     PreferX11(argc, argv);
-    MediaPlayer::QuietenMediaLibrary();
+    EffectPlayer::QuietenMediaLibrary();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tolvane");
     // The id names the installed desktop entry and the icon; the build defines it.
     PresentToDesktop(QStringLiteral(TOLVANE_APP_ID));
     InstallFontSubstitutes();
-    CreateForms();
-    Form1->show();
-    QTimer::singleShot(AudioServiceStartMs, &Form1->MediaPlayer1, &MediaPlayer::StartAudioService);
+    CreateWindows();
+    Windows.Main->show();
+    QTimer::singleShot(AudioServiceStartMs, &Windows.Main->Player,
+                       &EffectPlayer::StartAudioService);
     const int result = QApplication::exec();
-    Form1->MediaPlayer1.Shutdown();
-    DestroyForms();
+    Windows.Main->Player.Shutdown();
+    DestroyWindows();
     return result;
 }

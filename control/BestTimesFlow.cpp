@@ -9,8 +9,8 @@
 #include "engine/TimeText.h"
 #include "records/BestTimes.h"
 #include "records/ScoreFile.h"
+#include "view/BestTimesWindow.h"
 #include "view/NameBox.h"
-#include "view/TForm4.h"
 
 #include <QPlainTextEdit>
 
@@ -20,11 +20,12 @@ QString TimeTextFor(std::int32_t seconds) {
     return QString::fromStdString(TimeTextOf(seconds));
 }
 
-void FillBestTimesWindow(TForm4& form, const std::array<BestTimeRecord, 3>& records) {
-    form.Memo2->setPlainText(records[0].Name + "\n\n" + records[1].Name + "\n\n" + records[2].Name);
-    form.Memo3->setPlainText(" " + TimeTextFor(records[0].Seconds) + "\n\n " +
-                             TimeTextFor(records[1].Seconds) + "\n\n " +
-                             TimeTextFor(records[2].Seconds));
+void FillBestTimesWindow(BestTimesWindow& bestTimes, const std::array<BestTimeRecord, 3>& records) {
+    bestTimes.PlayerNames->setPlainText(records[0].Name + "\n\n" + records[1].Name + "\n\n" +
+                                        records[2].Name);
+    bestTimes.Times->setPlainText(" " + TimeTextFor(records[0].Seconds) + "\n\n " +
+                                  TimeTextFor(records[1].Seconds) + "\n\n " +
+                                  TimeTextFor(records[2].Seconds));
 }
 
 } // namespace
@@ -58,8 +59,8 @@ void ShowBestTimes(const GameWindow& window) {
         records = ReadBestTimes(lines, k);
     }
 
-    FillBestTimesWindow(*window.BestTimesWindow, records);
-    window.BestTimesWindow->ShowModal();
+    FillBestTimesWindow(*window.BestTimes, records);
+    window.BestTimes->ShowModal();
 
     if (ResetRequested) {
         // On the file as it is now: what another game saved while the window was open stays.

@@ -19,7 +19,7 @@
 
 namespace {
 
-// The tool value of SpeedButton1 ... SpeedButton10.
+// The tool value of the tool buttons 1 to 10 (the tenth is Erase).
 int ToolValue(int button) {
     return button == 10 ? EraseTool : button;
 }
@@ -36,7 +36,7 @@ int CellAt(int coordinate) {
 void TakeToolOfButtons(const GameWindow& window) {
     GameState.SelectedValue = NoTool;
     for (int n = 1; n <= 10; ++n)
-        if (window.SpeedButtons[n - 1]->isChecked())
+        if (window.ToolButtons[n - 1]->isChecked())
             GameState.SelectedValue = ToolValue(n);
 }
 
@@ -57,9 +57,9 @@ void ClickCell(const GameWindow& window) {
             const int index = CellIndex(row, column);
             const int tool = GameState.SelectedValue;
             if (!Given[index]) {
-                if (!window.CheckBox1->isChecked() && GameState.Entries[index] == 0)
+                if (!window.GuessingBox->isChecked() && GameState.Entries[index] == 0)
                     GameState.Entries[index] = tool;
-                if (window.CheckBox1->isChecked() && GameState.Guesses[index] == 0)
+                if (window.GuessingBox->isChecked() && GameState.Guesses[index] == 0)
                     GameState.Guesses[index] = tool;
                 if (tool == EraseTool) {
                     GameState.Entries[index] = 0;
@@ -78,12 +78,12 @@ void ClickCell(const GameWindow& window) {
 
 void UpdateSubmit(const GameWindow& window) {
     if (EntriesComplete()) {
-        window.Button2->show();
-        window.Submit1->setEnabled(true);
+        window.SubmitButton->show();
+        window.SubmitItem->setEnabled(true);
         PlayIfSoundOn(window, "notify.wav");
     } else {
-        window.Button2->hide();
-        window.Submit1->setEnabled(false);
+        window.SubmitButton->hide();
+        window.SubmitItem->setEnabled(false);
     }
 }
 
@@ -93,7 +93,7 @@ void NextTool(const GameWindow& window) {
     else
         GameState.SelectedValue = GameState.SelectedValue + 1;
     // Setting the button down from here does not count as a click on it.
-    window.SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
+    window.ToolButtons[GameState.SelectedValue - 1]->setChecked(true);
 }
 
 void PreviousTool(const GameWindow& window) {
@@ -103,5 +103,5 @@ void PreviousTool(const GameWindow& window) {
         GameState.SelectedValue = 9;
     else
         GameState.SelectedValue = GameState.SelectedValue - 1;
-    window.SpeedButtons[GameState.SelectedValue - 1]->setChecked(true);
+    window.ToolButtons[GameState.SelectedValue - 1]->setChecked(true);
 }

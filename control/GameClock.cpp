@@ -11,6 +11,6 @@
 void TickClock(const GameWindow& window) {
     ++GameState.ElapsedSeconds;
     GameState.TimeText = TimeTextOf(GameState.ElapsedSeconds);
-    window.Label1->setText("Time: " + QString::fromStdString(GameState.TimeText));
-    window.Label1->adjustSize();
+    window.StatusLine->setText("Time: " + QString::fromStdString(GameState.TimeText));
+    window.StatusLine->adjustSize();
 }

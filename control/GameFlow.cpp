@@ -12,8 +12,8 @@
 #include "platform/MinimizeIcon.h"
 #include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
-#include "view/TForm2.h"
-#include "view/TForm3.h"
+#include "view/NoticeWindow.h"
+#include "view/ProgressWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,35 +24,35 @@
 namespace {
 
 void ShowStatus(const GameWindow& window, const QString& text) {
-    window.Label1->setText(text);
-    window.Label1->adjustSize();
+    window.StatusLine->setText(text);
+    window.StatusLine->adjustSize();
 }
 
 void EnablePlayCommands(const GameWindow& window, bool enabled) {
-    window.Pause1->setEnabled(enabled);
-    window.Solve1->setEnabled(enabled);
-    window.Clearall1->setEnabled(enabled);
+    window.PauseItem->setEnabled(enabled);
+    window.SolveItem->setEnabled(enabled);
+    window.ClearAllItem->setEnabled(enabled);
 }
 
 // From the cleared board, through the progress window while the generator runs, to the player's
 // OK on the notification.
 void PrepareNewPuzzle(const GameWindow& window) {
     GameState.ElapsedSeconds = 0;
-    window.Timer1->stop();
+    window.Clock->stop();
     ClearBoard(*window.ClientArea);
-    window.ProgressWindow->Show();
+    window.Progress->Show();
     GameState.BlinkPhase = true;
     GeneratePuzzle(); // holds the event loop: nothing else runs until the puzzle is ready
-    window.ProgressWindow->Hide();
+    window.Progress->Hide();
     PlayIfSoundOn(window, "ready.wav");
-    window.NotificationWindow->SetLines({"New puzzle generated.", "", "Click OK to start."});
-    window.NotificationWindow->ShowModal();
+    window.Notice->SetLines({"New puzzle generated.", "", "Click OK to start."});
+    window.Notice->ShowModal();
 }
 
 void ShowLevelChecks(const GameWindow& window) {
-    window.Easy1->setChecked(GameState.ShownPerBlock == GivensPerBlock(Easy));
-    window.Medium1->setChecked(GameState.ShownPerBlock == GivensPerBlock(Medium));
-    window.Hard1->setChecked(GameState.ShownPerBlock == GivensPerBlock(Hard));
+    window.EasyItem->setChecked(GameState.ShownPerBlock == GivensPerBlock(Easy));
+    window.MediumItem->setChecked(GameState.ShownPerBlock == GivensPerBlock(Medium));
+    window.HardItem->setChecked(GameState.ShownPerBlock == GivensPerBlock(Hard));
 }
 
 } // namespace
@@ -60,14 +60,14 @@ void ShowLevelChecks(const GameWindow& window) {
 void StartPlay(const GameWindow& window) {
     GameState.Playing = true;
     EnablePlayCommands(window, true);
-    window.Timer1->start(); // a fresh one-second period
+    window.Clock->start(); // a fresh one-second period
 }
 
 void StopPlay(const GameWindow& window) {
     GameState.Playing = false;
-    window.Timer1->stop();
-    window.Button2->hide();
-    window.Submit1->setEnabled(false);
+    window.Clock->stop();
+    window.SubmitButton->hide();
+    window.SubmitItem->setEnabled(false);
     EnablePlayCommands(window, false);
 }
 
@@ -77,13 +77,13 @@ void NewGame(const GameWindow& window) {
     // A failure on the way (a sound file gone since start-up) is shown, and the game starts all
     // the same: the player is never left with a window that takes no input.
     RunHandler([&window] { PrepareNewPuzzle(window); });
-    window.ProgressWindow->Hide();
+    window.Progress->Hide();
     StartPlay(window);
-    window.Print1->setEnabled(true);
+    window.PrintItem->setEnabled(true);
     DrawBoard(*window.ClientArea);
     window.Window->setEnabled(true);
     SetMinimizeIcon(*window.Window, true);
-    window.CheckBox1->setChecked(false);
+    window.GuessingBox->setChecked(false);
 }
 
 void ConfirmNewGame(const GameWindow& window) {
@@ -120,11 +120,11 @@ void SolvePuzzle(const GameWindow& window) {
 void PauseGame(const GameWindow& window) {
     PlayIfSoundOn(window, "pause.wav");
     ClearBoard(*window.ClientArea);
-    window.Timer1->stop();
-    window.NotificationWindow->SetLines({"Game paused", "", "Press OK to continue"});
-    window.NotificationWindow->ShowModal();
+    window.Clock->stop();
+    window.Notice->SetLines({"Game paused", "", "Press OK to continue"});
+    window.Notice->ShowModal();
     DrawBoard(*window.ClientArea);
-    window.Timer1->start();
+    window.Clock->start();
 }
 
 void SubmitSolution(const GameWindow& window) {

@@ -8,7 +8,7 @@
 #include <array>
 
 class BoardArea;
-class MediaPlayer;
+class EffectPlayer;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -19,11 +19,11 @@ class QToolButton;
 class QWidget;
 class ScoreLineList;
 class ScoreSaves;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm6;
-class TForm7;
+class ProgressWindow;
+class NoticeWindow;
+class BestTimesWindow;
+class HelpWindow;
+class AboutWindow;
 struct PrintSetup;
 
 struct GameWindow {
@@ -32,36 +32,36 @@ struct GameWindow {
     // The board is painted on the client area; the panels are its children.
     BoardArea* ClientArea = nullptr;
     // The tool panel, and the empty strip shown in its place while the window is printed.
-    QFrame* Panel1 = nullptr;
-    QFrame* Panel2 = nullptr;
-    std::array<QToolButton*, 10> SpeedButtons{}; // the digits 1 to 9, then Erase
-    QCheckBox* CheckBox1 = nullptr;              // "Just guessing"
-    QLabel* Label1 = nullptr;                    // the status line
-    QPushButton* Button2 = nullptr;              // Submit
+    QFrame* ToolPanel = nullptr;
+    QFrame* PrintStrip = nullptr;
+    std::array<QToolButton*, 10> ToolButtons{}; // the digits 1 to 9, then Erase
+    QCheckBox* GuessingBox = nullptr;           // "Just guessing"
+    QLabel* StatusLine = nullptr;               // the status line
+    QPushButton* SubmitButton = nullptr;        // Submit
 
     // The menu items whose state the game changes.
-    QAction* Easy1 = nullptr;
-    QAction* Medium1 = nullptr;
-    QAction* Hard1 = nullptr;
-    QAction* Sound1 = nullptr;
-    QAction* Print1 = nullptr;
-    QAction* Clearall1 = nullptr;
-    QAction* Solve1 = nullptr;
-    QAction* Submit1 = nullptr;
-    QAction* Pause1 = nullptr;
+    QAction* EasyItem = nullptr;
+    QAction* MediumItem = nullptr;
+    QAction* HardItem = nullptr;
+    QAction* SoundItem = nullptr;
+    QAction* PrintItem = nullptr;
+    QAction* ClearAllItem = nullptr;
+    QAction* SolveItem = nullptr;
+    QAction* SubmitItem = nullptr;
+    QAction* PauseItem = nullptr;
 
     // The hidden components: the clock, the sound player, the score file's lines and the saves
     // of the file, the printer.
-    QTimer* Timer1 = nullptr;
-    MediaPlayer* MediaPlayer1 = nullptr;
+    QTimer* Clock = nullptr;
+    EffectPlayer* Player = nullptr;
     ScoreLineList* ScoreLines = nullptr;
     ScoreSaves* Saves = nullptr;
     PrintSetup* Printing = nullptr;
 
     // The secondary windows; none yet while the main window is being made.
-    TForm2* ProgressWindow = nullptr;
-    TForm3* NotificationWindow = nullptr;
-    TForm4* BestTimesWindow = nullptr;
-    TForm6* HelpWindow = nullptr;
-    TForm7* AboutWindow = nullptr;
+    ProgressWindow* Progress = nullptr;
+    NoticeWindow* Notice = nullptr;
+    BestTimesWindow* BestTimes = nullptr;
+    HelpWindow* Help = nullptr;
+    AboutWindow* About = nullptr;
 };

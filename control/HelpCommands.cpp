@@ -2,26 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "control/HelpCommands.h"
 
-#include "view/TForm6.h"
-#include "view/TForm7.h"
+#include "view/AboutWindow.h"
+#include "view/HelpWindow.h"
 
 #include <QPlainTextEdit>
 #include <QScrollArea>
 
-void ShowHowToPlay(TForm6& form) {
-    form.ScrollBox1->hide();
-    form.Memo1->show();
-    form.ShowModal();
-    form.Memo1->hide();
+void ShowHowToPlay(HelpWindow& help) {
+    help.RulesView->hide();
+    help.HowToPlayBox->show();
+    help.ShowModal();
+    help.HowToPlayBox->hide();
 }
 
-void ShowRules(TForm6& form) {
-    form.Memo1->hide();
-    form.ScrollBox1->show();
-    form.ShowModal();
-    form.ScrollBox1->hide();
+void ShowRules(HelpWindow& help) {
+    help.HowToPlayBox->hide();
+    help.RulesView->show();
+    help.ShowModal();
+    help.RulesView->hide();
 }
 
-void ShowAbout(TForm7& form) {
-    form.ShowModal();
+void ShowAbout(AboutWindow& about) {
+    about.ShowModal();
 }

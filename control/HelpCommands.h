@@ -3,11 +3,11 @@
 #pragma once
 // The Help menu: "How to play" and "Rules" in the help window, and "About".
 
-class TForm6;
-class TForm7;
+class HelpWindow;
+class AboutWindow;
 
 // Show the help window modally with the one view, which is hidden again once it has closed.
-void ShowHowToPlay(TForm6& form);
-void ShowRules(TForm6& form);
+void ShowHowToPlay(HelpWindow& help);
+void ShowRules(HelpWindow& help);
 
-void ShowAbout(TForm7& form);
+void ShowAbout(AboutWindow& about);

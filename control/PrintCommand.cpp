@@ -19,8 +19,8 @@
 namespace {
 
 void ShowPrintedPanels(const GameWindow& window, bool printed) {
-    window.Panel1->setVisible(!printed);
-    window.Panel2->setVisible(printed);
+    window.ToolPanel->setVisible(!printed);
+    window.PrintStrip->setVisible(printed);
     AutoSize(*window.ClientArea);
 }
 
@@ -47,11 +47,11 @@ void PrintCommand(const GameWindow& window) {
     if (QPrinterInfo::availablePrinters().isEmpty())
         throw GameError("There is no default printer currently selected");
     PrintSetup& setup = *window.Printing;
-    if (!setup.PrintDialog1) {
+    if (!setup.Dialog) {
         setup.Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        setup.PrintDialog1 = std::make_unique<BoardPrintDialog>(setup.Printer.get(), window.Window);
+        setup.Dialog = std::make_unique<BoardPrintDialog>(setup.Printer.get(), window.Window);
     }
-    if (setup.PrintDialog1->exec() != QDialog::Accepted)
+    if (setup.Dialog->exec() != QDialog::Accepted)
         return;
     PrintBoard(window, *setup.Printer);
 }

@@ -15,7 +15,7 @@ struct PrintSetup {
     PrintSetup();
     ~PrintSetup();
     std::unique_ptr<QPrinter> Printer;
-    std::unique_ptr<QPrintDialog> PrintDialog1;
+    std::unique_ptr<QPrintDialog> Dialog;
 };
 
 // Asks, chooses the printer and prints.

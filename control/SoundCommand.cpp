@@ -10,15 +10,15 @@
 
 void PlayIfSoundOn(const GameWindow& window, const char* fileName) {
     if (GameState.SoundOn)
-        PlayEffect(*window.MediaPlayer1, fileName);
+        PlayEffect(*window.Player, fileName);
 }
 
-void ToggleSound(QAction& Sound1) {
-    if (Sound1.isChecked()) {
-        Sound1.setChecked(false);
+void ToggleSound(QAction& soundItem) {
+    if (soundItem.isChecked()) {
+        soundItem.setChecked(false);
         GameState.SoundOn = false;
     } else {
-        Sound1.setChecked(true);
+        soundItem.setChecked(true);
         GameState.SoundOn = true;
     }
 }

@@ -11,4 +11,4 @@ void PlayIfSoundOn(const GameWindow& window, const char* fileName);
 
 // The Sound command: flips the item's check mark and SoundOn together. Bind it so that Qt does
 // not flip a checkable item's mark itself before calling it.
-void ToggleSound(QAction& Sound1);
+void ToggleSound(QAction& soundItem);

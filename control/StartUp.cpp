@@ -20,16 +20,16 @@ void StartUp(const GameWindow& window) {
     SeedRandom(
         static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     SetBoardConstants();
-    window.Panel1->move(0, GameState.CellSize * 11);
-    window.Panel2->move(0, GameState.CellSize * 11);
+    window.ToolPanel->move(0, GameState.CellSize * 11);
+    window.PrintStrip->move(0, GameState.CellSize * 11);
     AutoSize(*window.ClientArea);
 
-    window.Saves->NoteSoundAtStart(window.Sound1->isChecked(), false);
+    window.Saves->NoteSoundAtStart(window.SoundItem->isChecked(), false);
     const bool soundOn = ReadSoundSetting(*window.ScoreLines);
     window.Saves->NoteSoundAtStart(soundOn, true);
-    window.Sound1->setChecked(soundOn);
+    window.SoundItem->setChecked(soundOn);
     GameState.SoundOn = soundOn;
-    ProbeSoundFiles(*window.MediaPlayer1, *window.Sound1);
+    ProbeSoundFiles(*window.Player, *window.SoundItem);
 }
 
 void SaveSoundSetting(const GameWindow& window) {
@@ -37,11 +37,11 @@ void SaveSoundSetting(const GameWindow& window) {
     if (saves.Closing())
         return;
     saves.StartClosing();
-    if (!saves.SoundToWrite(window.Sound1->isChecked()))
+    if (!saves.SoundToWrite(window.SoundItem->isChecked()))
         return;
     window.ScoreLines->Clear();
     // Should the save have to wait, the setting as it is then is written.
-    const QAction* sound = window.Sound1;
+    const QAction* sound = window.SoundItem;
     saves.Save(
         [sound](ScoreLineList& lines) { return SoundSettingChange(sound->isChecked())(lines); });
 }

@@ -4,23 +4,23 @@
 
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 #include "sound/SoundNames.h"
 
 #include <QAction>
 
 #include <exception>
 
-void PlayEffect(MediaPlayer& MediaPlayer1, const QString& fileName) {
-    MediaPlayer1.Open(fileName);
-    MediaPlayer1.Play();
+void PlayEffect(EffectPlayer& player, const QString& fileName) {
+    player.Open(fileName);
+    player.Play();
 }
 
-void ProbeSoundFiles(MediaPlayer& MediaPlayer1, QAction& Sound1) {
+void ProbeSoundFiles(EffectPlayer& player, QAction& soundItem) {
     bool failed = false;
     try {
         for (const char* name : SoundFileNames)
-            MediaPlayer1.Open(name);
+            player.Open(name);
     } catch (const std::exception&) {
         failed = true;
     }
@@ -29,6 +29,6 @@ void ProbeSoundFiles(MediaPlayer& MediaPlayer1, QAction& Sound1) {
     // The box runs its own event loop, so it is shown outside the handler of the failure.
     GameState.SoundOn = false;
     ShowErrorMessage(nullptr, "Some sound files may be missing");
-    Sound1.setEnabled(false);
-    Sound1.setChecked(false);
+    soundItem.setEnabled(false);
+    soundItem.setChecked(false);
 }

@@ -6,13 +6,13 @@
 #include <QString>
 
 class QAction;
-class MediaPlayer;
+class EffectPlayer;
 
 // Opens the effect's file (closing whatever was open) and starts it; returns at once. A file
 // that cannot be opened throws GameError with the reader's text. The caller tests SoundOn first.
-void PlayEffect(MediaPlayer& MediaPlayer1, const QString& fileName);
+void PlayEffect(EffectPlayer& player, const QString& fileName);
 
 // The start-up check: opens each of the nine files in turn, playing none. At the first that
 // fails, sound goes off and the switch is disabled for the run, after telling the player; the
 // files after it are not tried. When all open, the last stays open and nothing else changes.
-void ProbeSoundFiles(MediaPlayer& MediaPlayer1, QAction& Sound1);
+void ProbeSoundFiles(EffectPlayer& player, QAction& soundItem);

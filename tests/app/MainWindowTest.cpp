@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the main window as designed, the close, and the board drawn to the pixel.
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
+#include "app/GameWindows.h"
 #include "engine/GameState.h"
 #include "platform/AutoSize.h"
 #include "platform/Fonts.h"
@@ -13,7 +13,7 @@
 #include "tests/support/ModalHelper.h"
 #include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
-#include "view/TForm3.h"
+#include "view/NoticeWindow.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -49,11 +49,11 @@ QColor Pixel(const QImage& image, int x, int y) {
 
 // The board as a screen scaled by `scale` shows it, from the same paint handler.
 QImage ScaledBoard(double scale) {
-    const QSize size = Form1->ClientArea->size();
+    const QSize size = Windows.Main->ClientArea->size();
     QImage image(qCeil(size.width() * scale), qCeil(size.height() * scale), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
-    image.fill(Form1->palette().color(QPalette::Button));
-    Form1->ClientArea->render(&image);
+    image.fill(Windows.Main->palette().color(QPalette::Button));
+    Windows.Main->ClientArea->render(&image);
     return image;
 }
 
@@ -61,7 +61,7 @@ QImage ScaledBoard(double scale) {
 // colour and width of each, in order.
 QList<QPair<QColor, int>> LinesAlong(const QImage& image, double scale, int at, bool across) {
     const int length = qRound(370 * scale);
-    const QColor face = Form1->palette().color(QPalette::Button);
+    const QColor face = Windows.Main->palette().color(QPalette::Button);
     QList<QPair<QColor, int>> lines;
     for (int i = 0; i < length; ++i) {
         const QColor colour = across ? image.pixelColor(i, at) : image.pixelColor(at, i);
@@ -98,55 +98,60 @@ class MainWindowTest : public QObject {
     void startsWithTheDesignedWindow() {
         GameSession session;
         QVERIFY(SeenMessages().isEmpty());
-        QCOMPARE(Form1->windowTitle(), QString("Tolvane"));
-        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
-        QCOMPARE(Form1->Panel1->pos(), QPoint(0, 385));
-        QCOMPARE(Form1->Panel2->pos(), QPoint(0, 385));
-        QVERIFY(Form1->Panel2->isHidden());
-        QVERIFY(Form1->Memo1->isHidden());
-        QVERIFY(Form1->Button2->isHidden());
-        QCOMPARE(Form1->Label1->text(), QString("Click 'Game' to start"));
-        QCOMPARE(Form1->Label1->pos(), QPoint(11, 52));
-        QVERIFY(!Form1->Timer1.isActive());
-        QCOMPARE(Form1->Timer1.interval(), 1000);
-        QVERIFY(Form1->ToolGroup->checkedButton() == nullptr);
-        QVERIFY(Form1->ToolGroup->exclusive());
-        QCOMPARE(Form1->SpeedButtons[0]->geometry(), QRect(8, 10, 23, 22));
-        QCOMPARE(Form1->SpeedButtons[8]->geometry(), QRect(8 + 24 * 8, 10, 23, 22));
-        QCOMPARE(Form1->SpeedButtons[8]->text(), QString("9"));
-        QCOMPARE(Form1->SpeedButtons[9]->geometry(), QRect(232, 10, 49, 22));
-        QCOMPARE(Form1->SpeedButtons[9]->text(), QString("Erase"));
-        QCOMPARE(Form1->CheckBox1->text(), QString("Just guessing"));
-        QVERIFY(!Form1->CheckBox1->isChecked());
+        QCOMPARE(Windows.Main->windowTitle(), QString("Tolvane"));
+        QCOMPARE(Windows.Main->ClientArea->size(), QSize(409, 463));
+        QCOMPARE(Windows.Main->ToolPanel->pos(), QPoint(0, 385));
+        QCOMPARE(Windows.Main->PrintStrip->pos(), QPoint(0, 385));
+        QVERIFY(Windows.Main->PrintStrip->isHidden());
+        // No text box hides in the main window: assistive technology would find it.
+        QVERIFY(Windows.Main->ClientArea->findChildren<QPlainTextEdit*>().isEmpty());
+        QVERIFY(Windows.Main->SubmitButton->isHidden());
+        QCOMPARE(Windows.Main->StatusLine->text(), QString("Click 'Game' to start"));
+        QCOMPARE(Windows.Main->StatusLine->pos(), QPoint(11, 52));
+        QVERIFY(!Windows.Main->Clock.isActive());
+        QCOMPARE(Windows.Main->Clock.interval(), 1000);
+        QVERIFY(Windows.Main->ToolGroup->checkedButton() == nullptr);
+        QVERIFY(Windows.Main->ToolGroup->exclusive());
+        QCOMPARE(Windows.Main->ToolButtons[0]->geometry(), QRect(8, 10, 23, 22));
+        QCOMPARE(Windows.Main->ToolButtons[8]->geometry(), QRect(8 + 24 * 8, 10, 23, 22));
+        QCOMPARE(Windows.Main->ToolButtons[8]->text(), QString("9"));
+        QCOMPARE(Windows.Main->ToolButtons[9]->geometry(), QRect(232, 10, 49, 22));
+        QCOMPARE(Windows.Main->ToolButtons[9]->text(), QString("Erase"));
+        QCOMPARE(Windows.Main->GuessingBox->text(), QString("Just guessing"));
+        QVERIFY(!Windows.Main->GuessingBox->isChecked());
         QCOMPARE(GameState.ShownPerBlock, 4);
         QCOMPARE(GameState.CellSize, 35);
         QCOMPARE(GameState.BoardSize, 315);
         QCOMPARE(GameState.BlockPixels, 105);
         QCOMPARE(GameState.BlockSide, 3);
         QCOMPARE(GameState.CellCount, 81);
-        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-        QVERIFY(Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!Windows.Main->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(Windows.Main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     }
 
     void menusCarryTheirCaptionsAndStates() {
         GameSession session;
-        QCOMPARE(Captions(Form1->NewGame1),
+        QCOMPARE(Captions(Windows.Main->GameMenu),
                  QStringList({"New", "-", "Easy", "Medium", "Hard", "-", "Sound", "Best Times",
                               "Print", "-", "Exit"}));
-        QCOMPARE(Captions(Form1->Options1),
+        QCOMPARE(Captions(Windows.Main->OptionsMenu),
                  QStringList({"Clear all", "Solve", "Submit", "-", "Pause"}));
-        QCOMPARE(Captions(Form1->Help1), QStringList({"How to play", "Rules", "-", "About"}));
-        QCOMPARE(Form1->NewGame1->title(), QString("Game"));
-        QVERIFY(!Form1->Easy1->isChecked());
-        QVERIFY(Form1->Medium1->isChecked());
-        QVERIFY(!Form1->Hard1->isChecked());
-        QVERIFY(Form1->Medium1->actionGroup() == nullptr);
-        QVERIFY(Form1->Sound1->isChecked() && Form1->Sound1->isEnabled());
+        QCOMPARE(Captions(Windows.Main->HelpMenu),
+                 QStringList({"How to play", "Rules", "-", "About"}));
+        QCOMPARE(Windows.Main->GameMenu->title(), QString("Game"));
+        QVERIFY(!Windows.Main->EasyItem->isChecked());
+        QVERIFY(Windows.Main->MediumItem->isChecked());
+        QVERIFY(!Windows.Main->HardItem->isChecked());
+        QVERIFY(Windows.Main->MediumItem->actionGroup() == nullptr);
+        QVERIFY(Windows.Main->SoundItem->isChecked() && Windows.Main->SoundItem->isEnabled());
         for (QAction* item :
-             {Form1->Print1, Form1->Clearall1, Form1->Solve1, Form1->Submit1, Form1->Pause1})
+             {Windows.Main->PrintItem, Windows.Main->ClearAllItem, Windows.Main->SolveItem,
+              Windows.Main->SubmitItem, Windows.Main->PauseItem})
             QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
-        for (QAction* item : {Form1->NewGame2, Form1->Easy1, Form1->BestTimes1, Form1->Exit1,
-                              Form1->Howtoplay1, Form1->Rules1, Form1->About2})
+        for (QAction* item :
+             {Windows.Main->NewItem, Windows.Main->EasyItem, Windows.Main->BestTimesItem,
+              Windows.Main->ExitItem, Windows.Main->HowToPlayItem, Windows.Main->RulesItem,
+              Windows.Main->AboutItem})
             QVERIFY2(item->isEnabled(), qPrintable(item->text()));
         QVERIFY(GameState.SoundOn);
     }
@@ -156,11 +161,11 @@ class MainWindowTest : public QObject {
         session.Folder.Write("highscores.txc", ScoreFileWithSetting("ns"));
         session.Start();
         QVERIFY(SeenMessages().isEmpty());
-        QVERIFY(!Form1->Sound1->isChecked());
-        QVERIFY(Form1->Sound1->isEnabled());
+        QVERIFY(!Windows.Main->SoundItem->isChecked());
+        QVERIFY(Windows.Main->SoundItem->isEnabled());
         QVERIFY(!GameState.SoundOn);
         // The probe ran all the way, whatever the setting.
-        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("solve.wav"));
+        QCOMPARE(Windows.Main->Player.FileName(), QString("solve.wav"));
     }
 
     void missingScoreFileShowsItsErrorAndSkipsTheRest() {
@@ -174,10 +179,10 @@ class MainWindowTest : public QObject {
         QVERIFY2(text.contains("No such file or directory"), qPrintable(text));
         // The constants stand, sound stays off, the Sound item keeps its design state.
         QCOMPARE(GameState.CellSize, 35);
-        QCOMPARE(Form1->Panel1->pos(), QPoint(0, 385));
+        QCOMPARE(Windows.Main->ToolPanel->pos(), QPoint(0, 385));
         QVERIFY(!GameState.SoundOn);
-        QVERIFY(Form1->Sound1->isChecked() && Form1->Sound1->isEnabled());
-        QVERIFY(Form1->MediaPlayer1.FileName().isEmpty()); // no probe
+        QVERIFY(Windows.Main->SoundItem->isChecked() && Windows.Main->SoundItem->isEnabled());
+        QVERIFY(Windows.Main->Player.FileName().isEmpty()); // no probe
     }
 
     void shortScoreFileIsAListIndexError() {
@@ -199,12 +204,12 @@ class MainWindowTest : public QObject {
         QCOMPARE(SeenMessages().size(), 1);
         QCOMPARE(caption, QString("Error"));
         QCOMPARE(text, QString("Some sound files may be missing"));
-        QVERIFY(!Form1->Sound1->isChecked());
-        QVERIFY(!Form1->Sound1->isEnabled());
+        QVERIFY(!Windows.Main->SoundItem->isChecked());
+        QVERIFY(!Windows.Main->SoundItem->isEnabled());
         QVERIFY(!GameState.SoundOn);
-        Form1->show();
-        Form1->Exit1->trigger();
-        QVERIFY(!Form1->isVisible());
+        Windows.Main->show();
+        Windows.Main->ExitItem->trigger();
+        QVERIFY(!Windows.Main->isVisible());
         QCOMPARE(session.Folder.Read("highscores.txc").split('\n').at(3), QByteArray("ns\r"));
     }
 
@@ -213,10 +218,10 @@ class MainWindowTest : public QObject {
         const QByteArray original = ScoreFileWithSetting("ns") + "a line of our own\r\n";
         session.Folder.Write("highscores.txc", original);
         session.Start();
-        Form1->show();
-        Form1->Sound1->trigger(); // sound on
+        Windows.Main->show();
+        Windows.Main->SoundItem->trigger(); // sound on
         QVERIFY(GameState.SoundOn);
-        Form1->close();
+        Windows.Main->close();
         QByteArray expected = original;
         expected.replace("\r\nns\r\n", "\r\ns\r\n");
         QCOMPARE(session.Folder.Read("highscores.txc"), expected);
@@ -224,16 +229,16 @@ class MainWindowTest : public QObject {
 
     void closeWithAnUnwritableScoreFileShowsTheErrorAndEnds() {
         GameSession session;
-        Form1->show();
+        Windows.Main->show();
         const QByteArray before = session.Folder.Read("highscores.txc");
         // A folder in the file's place: no save can replace it, even as root.
         QFile::rename(session.Folder.Path("highscores.txc"), session.Folder.Path("kept.txc"));
         QDir(session.Folder.Path()).mkdir("highscores.txc");
         QString text;
         AnswerMessageBox("OK", nullptr, &text);
-        Form1->close();
+        Windows.Main->close();
         QVERIFY2(text.contains(session.Folder.Path("highscores.txc")), qPrintable(text));
-        QVERIFY(!Form1->isVisible());
+        QVERIFY(!Windows.Main->isVisible());
         QCOMPARE(session.Folder.Read("kept.txc"), before);
     }
 
@@ -253,33 +258,33 @@ class MainWindowTest : public QObject {
 
     void minimizeIconCanBeRemovedAndRestored() {
         GameSession session;
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        SetMinimizeIcon(*Form1, false);
-        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(Form1->isVisible());
-        SetMinimizeIcon(*Form1, true);
-        QVERIFY(Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        QVERIFY(Form1->isVisible());
-        QVERIFY(!Form1->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        Windows.Main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Windows.Main));
+        SetMinimizeIcon(*Windows.Main, false);
+        QVERIFY(!Windows.Main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(Windows.Main->isVisible());
+        SetMinimizeIcon(*Windows.Main, true);
+        QVERIFY(Windows.Main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(Windows.Main->isVisible());
+        QVERIFY(!Windows.Main->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }
 
     void clientAreaFollowsTheVisiblePanels() {
         GameSession session;
-        Form1->Panel1->hide();
-        Form1->Panel2->show();
-        AutoSize(*Form1->ClientArea);
-        QCOMPARE(Form1->ClientArea->size(), QSize(409, 402));
-        Form1->Panel1->show();
-        Form1->Panel2->hide();
-        AutoSize(*Form1->ClientArea);
-        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+        Windows.Main->ToolPanel->hide();
+        Windows.Main->PrintStrip->show();
+        AutoSize(*Windows.Main->ClientArea);
+        QCOMPARE(Windows.Main->ClientArea->size(), QSize(409, 402));
+        Windows.Main->ToolPanel->show();
+        Windows.Main->PrintStrip->hide();
+        AutoSize(*Windows.Main->ClientArea);
+        QCOMPARE(Windows.Main->ClientArea->size(), QSize(409, 463));
     }
 
     void emptyBoardIsFramedCellsOnTheButtonFace() {
         GameSession session;
-        const QImage board = Form1->ClientArea->grab().toImage();
-        const QColor face = Form1->palette().color(QPalette::Button);
+        const QImage board = Windows.Main->ClientArea->grab().toImage();
+        const QColor face = Windows.Main->palette().color(QPalette::Button);
         const QColor blue(0, 0, 255), black(0, 0, 0);
         QCOMPARE(Pixel(board, 10, 10), face);
         QCOMPARE(Pixel(board, 360, 200), face);
@@ -345,7 +350,7 @@ class MainWindowTest : public QObject {
         GameState.Entries[2] = 8;
         GameState.Guesses[2] = 1; // the entry wins over the guess
         GameState.Guesses[3] = 8;
-        const QImage board = Form1->ClientArea->grab().toImage();
+        const QImage board = Windows.Main->ClientArea->grab().toImage();
         auto count = [&](int cell, QColor colour) {
             const int x0 = 35 * cell, y0 = 35;
             int n = 0;
@@ -370,28 +375,28 @@ class MainWindowTest : public QObject {
         GameSession session;
         Given[1] = true;
         Solution[1] = 8;
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        Form3->SetLines({"Game paused", "", "Press OK to continue"});
-        Form3->show();
-        const QImage board = Form1->ClientArea->grab().toImage();
-        const QColor face = Form1->palette().color(QPalette::Button);
+        Windows.Main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Windows.Main));
+        Windows.Notice->SetLines({"Game paused", "", "Press OK to continue"});
+        Windows.Notice->show();
+        const QImage board = Windows.Main->ClientArea->grab().toImage();
+        const QColor face = Windows.Main->palette().color(QPalette::Button);
         for (int x = 0; x < 409; x += 7)
             for (int y = 0; y < 380; y += 7)
                 QCOMPARE(Pixel(board, x, y), face);
-        Form3->hide();
-        QCOMPARE(Pixel(Form1->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
+        Windows.Notice->hide();
+        QCOMPARE(Pixel(Windows.Main->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
     }
 
     void clearBoardLeavesTheBackgroundUntilTheNextDraw() {
         GameSession session;
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
-        ClearBoard(*Form1->ClientArea);
-        const QColor face = Form1->palette().color(QPalette::Button);
-        QCOMPARE(Pixel(Form1->ClientArea->grab().toImage(), 140, 87), face);
-        DrawBoard(*Form1->ClientArea);
-        QCOMPARE(Pixel(Form1->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
+        Windows.Main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Windows.Main));
+        ClearBoard(*Windows.Main->ClientArea);
+        const QColor face = Windows.Main->palette().color(QPalette::Button);
+        QCOMPARE(Pixel(Windows.Main->ClientArea->grab().toImage(), 140, 87), face);
+        DrawBoard(*Windows.Main->ClientArea);
+        QCOMPARE(Pixel(Windows.Main->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
     }
 
     void boardFontIsTheRoundedFaceInBold() {

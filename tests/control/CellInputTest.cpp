@@ -3,8 +3,8 @@
 // The mouse on the board: tools by button and wheel, values and guesses, erasing, the cell under
 // the pointer, and the Submit check after every click.
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "engine/GameState.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameWindowTest.h"
@@ -30,12 +30,12 @@ class CellInputTest : public GameWindowTest {
         ChooseTool(4);
         QCOMPARE(GameState.SelectedValue, 4);
         ChooseTool(4); // pressing the down button again keeps it down
-        QVERIFY(Form1->SpeedButtons[3]->isChecked());
+        QVERIFY(Windows.Main->ToolButtons[3]->isChecked());
         QCOMPARE(GameState.SelectedValue, 4);
         ChooseTool(10);
         QCOMPARE(GameState.SelectedValue, 11);
-        QVERIFY(!Form1->SpeedButtons[3]->isChecked());
-        QCOMPARE(Form1->ToolGroup->checkedId(), 10);
+        QVERIFY(!Windows.Main->ToolButtons[3]->isChecked());
+        QCOMPARE(Windows.Main->ToolGroup->checkedId(), 10);
     }
 
     void wheelStepsThroughTheDigitsOnly_data() {
@@ -59,11 +59,11 @@ class CellInputTest : public GameWindowTest {
         if (startButton)
             ChooseTool(startButton);
         int clicks = 0;
-        connect(Form1->ToolGroup, &QButtonGroup::buttonClicked, [&] { ++clicks; });
+        connect(Windows.Main->ToolGroup, &QButtonGroup::buttonClicked, [&] { ++clicks; });
         TurnWheel(delta);
         QCOMPARE(GameState.SelectedValue, expected);
-        QVERIFY(Form1->SpeedButtons[expected - 1]->isChecked());
-        QVERIFY(!Form1->SpeedButtons[9]->isChecked());
+        QVERIFY(Windows.Main->ToolButtons[expected - 1]->isChecked());
+        QVERIFY(!Windows.Main->ToolButtons[9]->isChecked());
         QCOMPARE(clicks, 0); // the wheel does not click the button
     }
 
@@ -87,15 +87,15 @@ class CellInputTest : public GameWindowTest {
         ChooseTool(7);
         ClickAt(at.x(), at.y());
         QCOMPARE(GameState.Entries[open], 7);
-        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("pop.wav"));
+        QCOMPARE(Windows.Main->Player.FileName(), QString("pop.wav"));
         // A filled slot keeps its value; the sound plays all the same.
         ChooseTool(3);
-        Form1->MediaPlayer1.Open("erase.wav");
+        Windows.Main->Player.Open("erase.wav");
         ClickAt(at.x(), at.y());
         QCOMPARE(GameState.Entries[open], 7);
-        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("pop.wav"));
+        QCOMPARE(Windows.Main->Player.FileName(), QString("pop.wav"));
         // Guessing fills the guess slot under the entry.
-        Form1->CheckBox1->setChecked(true);
+        Windows.Main->GuessingBox->setChecked(true);
         ClickAt(at.x(), at.y());
         QCOMPARE(GameState.Guesses[open], 3);
         QCOMPARE(GameState.Entries[open], 7);
@@ -104,7 +104,7 @@ class CellInputTest : public GameWindowTest {
         ClickAt(at.x(), at.y());
         QCOMPARE(GameState.Entries[open], 0);
         QCOMPARE(GameState.Guesses[open], 0);
-        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("erase.wav"));
+        QCOMPARE(Windows.Main->Player.FileName(), QString("erase.wav"));
         // Givens never change.
         int given = 1;
         while (!Given[given])
@@ -118,10 +118,10 @@ class CellInputTest : public GameWindowTest {
     void clickWithNoToolChangesNothingAndPlaysNothing() {
         StartNewGame();
         const int open = FirstOpenCell();
-        Form1->MediaPlayer1.Open("clap.wav");
+        Windows.Main->Player.Open("clap.wav");
         ClickCell(open);
         QCOMPARE(GameState.Entries[open], 0);
-        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("clap.wav"));
+        QCOMPARE(Windows.Main->Player.FileName(), QString("clap.wav"));
     }
 
     void theCellUnderThePointer_data() {
@@ -181,29 +181,29 @@ class CellInputTest : public GameWindowTest {
     void clickOutsideTheBoardWithAFullGridStillNotifies() {
         StartNewGame();
         FillAllEntriesBut(0);
-        Form1->MediaPlayer1.Open("pop.wav");
+        Windows.Main->Player.Open("pop.wav");
         ClickAt(20, 20);
-        QVERIFY(Form1->Button2->isVisible());
-        QVERIFY(Form1->Submit1->isEnabled());
-        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("notify.wav"));
+        QVERIFY(Windows.Main->SubmitButton->isVisible());
+        QVERIFY(Windows.Main->SubmitItem->isEnabled());
+        QCOMPARE(Windows.Main->Player.FileName(), QString("notify.wav"));
         // Erasing a value hides Submit again.
         const int open = FirstOpenCell();
         ChooseTool(10);
         ClickCell(open);
-        QVERIFY(!Form1->Button2->isVisible());
-        QVERIFY(!Form1->Submit1->isEnabled());
-        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("erase.wav"));
+        QVERIFY(!Windows.Main->SubmitButton->isVisible());
+        QVERIFY(!Windows.Main->SubmitItem->isEnabled());
+        QCOMPARE(Windows.Main->Player.FileName(), QString("erase.wav"));
     }
 
     void guessesNeverCompleteTheGrid() {
         StartNewGame();
         const int open = FirstOpenCell();
         FillAllEntriesBut(open);
-        Form1->CheckBox1->setChecked(true);
+        Windows.Main->GuessingBox->setChecked(true);
         ChooseTool(Solution[open]);
         ClickCell(open);
         QCOMPARE(GameState.Guesses[open], Solution[open]);
-        QVERIFY(!Form1->Button2->isVisible());
+        QVERIFY(!Windows.Main->SubmitButton->isVisible());
     }
 
     void clicksDoNothingWithoutAGameOrAfterIt() {
@@ -212,11 +212,11 @@ class CellInputTest : public GameWindowTest {
         ClickCell(1);
         QCOMPARE(GameState.Entries[1], 0);
         StartNewGame();
-        Form1->Solve1->trigger();
+        Windows.Main->SolveItem->trigger();
         FillAllEntriesBut(FirstOpenCell());
         ClickCell(FirstOpenCell());
         QCOMPARE(GameState.Entries[FirstOpenCell()], 0);
-        QVERIFY(!Form1->Button2->isVisible()); // no Submit check either
+        QVERIFY(!Windows.Main->SubmitButton->isVisible()); // no Submit check either
     }
 
     void doubleClickCountsAsOneClick() {
@@ -228,15 +228,16 @@ class CellInputTest : public GameWindowTest {
         SeenMessages().clear();
         AnswerInOrder({Press("OK")});
         const QPoint at(20, 20);
-        QTest::mouseMove(Form1->ClientArea, at);
+        QTest::mouseMove(Windows.Main->ClientArea, at);
         // What a double-click delivers: press, release, the double-click in place of the
         // second press, release.
-        QTest::mousePress(Form1->ClientArea, Qt::LeftButton, {}, at);
-        QTest::mouseRelease(Form1->ClientArea, Qt::LeftButton, {}, at);
-        QMouseEvent second(QEvent::MouseButtonDblClick, at, Form1->ClientArea->mapToGlobal(at),
-                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Form1->ClientArea, &second);
-        QTest::mouseRelease(Form1->ClientArea, Qt::LeftButton, {}, at);
+        QTest::mousePress(Windows.Main->ClientArea, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(Windows.Main->ClientArea, Qt::LeftButton, {}, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at,
+                           Windows.Main->ClientArea->mapToGlobal(at), Qt::LeftButton,
+                           Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Windows.Main->ClientArea, &second);
+        QTest::mouseRelease(Windows.Main->ClientArea, Qt::LeftButton, {}, at);
         QTest::qWait(100);
         QCOMPARE(SeenMessages().size(), 1);
     }
@@ -245,8 +246,8 @@ class CellInputTest : public GameWindowTest {
         StartNewGame();
         const int open = FirstOpenCell();
         ChooseTool(2);
-        QTest::mouseMove(Form1->ClientArea, CellCentre(open));
-        QTest::mouseClick(Form1->ClientArea, Qt::RightButton, {}, CellCentre(open));
+        QTest::mouseMove(Windows.Main->ClientArea, CellCentre(open));
+        QTest::mouseClick(Windows.Main->ClientArea, Qt::RightButton, {}, CellCentre(open));
         QCOMPARE(GameState.Entries[open], 0);
     }
 };

@@ -4,14 +4,14 @@
 // GTK platform theme (run with QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark): the board and
 // the help read from the screen's own pixels, polled until the screen shows them.
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "platform/Colours.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/view/ThemeChecks.h"
 #include "view/BoardArea.h"
-#include "view/TForm6.h"
+#include "view/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,7 +60,7 @@ class DarkThemeTest : public QObject {
         const Digits digits = PlayWithEveryKindOfDigit();
         const QColor face = QApplication::palette().color(QPalette::Button);
         QCOMPARE(Settled([&] {
-                     const QImage board = OnScreen(*Form1->ClientArea);
+                     const QImage board = OnScreen(*Windows.Main->ClientArea);
                      return board.pixelColor(10, 10) != face
                                 ? "face " + board.pixelColor(10, 10).name()
                                 : BoardProblems(board, digits);
@@ -69,8 +69,8 @@ class DarkThemeTest : public QObject {
 
         QString help = "not shown";
         AnswerInOrder({[&](QWidget* window) {
-            QPlainTextEdit& text = *Form6->Memo1;
-            QPushButton& ok = *Form6->Button1;
+            QPlainTextEdit& text = *Windows.Help->HowToPlayBox;
+            QPushButton& ok = *Windows.Help->OkButton;
             help = Settled([&] {
                 const QImage page = OnScreen(*text.viewport());
                 const QImage button = OnScreen(ok);
@@ -79,7 +79,7 @@ class DarkThemeTest : public QObject {
             });
             Press("Ok")(window);
         }});
-        Form1->Howtoplay1->trigger();
+        Windows.Main->HowToPlayItem->trigger();
         QCOMPARE(help, QString());
     }
 };

@@ -10,8 +10,8 @@
 // player chose Wayland; then only what a Wayland client can do is checked: that it plays.
 
 #include "platform/Desktop.h"
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "control/CellInput.h"
 #include "engine/GameState.h"
 #include "engine/TextLines.h"
@@ -19,14 +19,14 @@
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "view/AboutWindow.h"
+#include "view/BestTimesWindow.h"
 #include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
-#include "view/SecondaryForm.h"
-#include "view/TForm2.h"
-#include "view/TForm3.h"
-#include "view/TForm4.h"
-#include "view/TForm6.h"
-#include "view/TForm7.h"
+#include "view/HelpWindow.h"
+#include "view/NoticeWindow.h"
+#include "view/ProgressWindow.h"
+#include "view/SecondaryWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -254,7 +254,7 @@ class GenerationWatch : public TextLines {
     explicit GenerationWatch(TextLines* shown) : Shown(shown) {}
     void Append(std::string_view line) override {
         Shown->Append(line);
-        if (++Lines % TForm2::LinesPerAttempt == 0 && OnAttempt)
+        if (++Lines % ProgressWindow::LinesPerAttempt == 0 && OnAttempt)
             OnAttempt(++Attempts);
     }
     // Called with 1 for the first attempt of a generation.
@@ -329,23 +329,24 @@ class DesktopTest : public QObject {
     }
 
     void CheckMainWindowInPlace(const QString& when) {
-        if (Agrees([this] { return Mapped(Form1) && Frame(Form1) == MainFrame; }))
+        if (Agrees([this] { return Mapped(Windows.Main) && Frame(Windows.Main) == MainFrame; }))
             return;
-        Problems << (Mapped(Form1)
-                         ? QString("main window moved to %1 %2").arg(At(SettledFrame(Form1)), when)
-                         : "main window unmapped " + when);
+        Problems << (Mapped(Windows.Main) ? QString("main window moved to %1 %2")
+                                                .arg(At(SettledFrame(Windows.Main)), when)
+                                          : "main window unmapped " + when);
     }
 
     // What the game asks for (the Motif functions) and, where the window manager follows that
     // hint, what it offers. Openbox and kwin keep their minimize button whatever the hint says.
     bool MinimizeOffered() {
-        const QStringList motif =
-            Property(Form1, "_MOTIF_WM_HINTS").section('=', 1).split(',', Qt::SkipEmptyParts);
+        const QStringList motif = Property(Windows.Main, "_MOTIF_WM_HINTS")
+                                      .section('=', 1)
+                                      .split(',', Qt::SkipEmptyParts);
         const bool asked = motif.size() >= 2 && (motif[1].trimmed().toUInt(nullptr, 16) & 8u);
         if (qEnvironmentVariable("TOLVANE_DESKTOP_WM") != "icewm")
             return asked;
         const bool offered =
-            Property(Form1, "_NET_WM_ALLOWED_ACTIONS").contains("_NET_WM_ACTION_MINIMIZE");
+            Property(Windows.Main, "_NET_WM_ALLOWED_ACTIONS").contains("_NET_WM_ACTION_MINIMIZE");
         return asked && offered;
     }
 
@@ -380,7 +381,7 @@ class DesktopTest : public QObject {
     // the title again when the menu did not open (a window manager may take a click that comes
     // while it is still handing the window the focus).
     void Do(QAction* command) {
-        QMenuBar* bar = Form1->menuBar();
+        QMenuBar* bar = Windows.Main->menuBar();
         QAction* title = nullptr;
         for (QAction* candidate : bar->actions())
             if (candidate->menu() && candidate->menu()->actions().contains(command))
@@ -389,10 +390,10 @@ class DesktopTest : public QObject {
         // After a modal window closed, the window manager hands the main window the focus back
         // in its own time, or leaves none active (kwin, now and then): the click on the title
         // does it then, as for a player.
-        static_cast<void>(QTest::qWaitFor([] { return Active(Form1); }, 2000));
+        static_cast<void>(QTest::qWaitFor([] { return Active(Windows.Main); }, 2000));
         QMenu* menu = title->menu();
         for (int click = 0; click < 3 && !MenuOpen(menu); ++click) {
-            ClickAt(Form1, bar->mapTo(Form1, bar->actionGeometry(title).center()));
+            ClickAt(Windows.Main, bar->mapTo(Windows.Main, bar->actionGeometry(title).center()));
             if (QTest::qWaitFor([menu] { return MenuOpen(menu); }, 1500))
                 break;
         }
@@ -413,12 +414,12 @@ class DesktopTest : public QObject {
     void NewGame(QAction* command, bool movePaused = false) {
         Watch->NewGeneration();
         ReturnOnBox("Start a new puzzle?");
-        Script.Add({"the notification", [] { return IsUp(Form3); },
+        Script.Add({"the notification", [] { return IsUp(Windows.Notice); },
                     [this] {
                         Expect(!MinimizeOffered(), "minimize offered while the puzzle waits");
                         CheckMainWindowInPlace("while the puzzle waits");
                     }});
-        ReturnOn(Form3, movePaused ? QPoint(60, 90) : QPoint());
+        ReturnOn(Windows.Notice, movePaused ? QPoint(60, 90) : QPoint());
         Do(command);
         Expect(Watch->Attempts > 0, "no attempt watched during the generation");
         // The window manager learns of the restored icon a moment later.
@@ -447,17 +448,17 @@ class DesktopTest : public QObject {
         // A point of the board (its first cell) covered neither by the progress window nor by
         // the shadow kwin draws around it: the shadow reaches 39 px above the window's frame,
         // whose top is 96 px below the top of the board area.
-        const QPoint board = Form1->ClientArea->mapTo(Form1, QPoint(60, 45));
-        const QPoint margin = Form1->ClientArea->mapTo(Form1, QPoint(10, 10));
+        const QPoint board = Windows.Main->ClientArea->mapTo(Windows.Main, QPoint(60, 45));
+        const QPoint margin = Windows.Main->ClientArea->mapTo(Windows.Main, QPoint(10, 10));
         const QColor face = QApplication::palette().color(QPalette::Button);
-        const QPoint menuBar(Form1->width() - 5, 5);
-        Expect(Agrees([&] { return ScreenPixel(Form1, margin) == face; }),
-               "main window margin not painted: " + ScreenPixel(Form1, margin).name());
-        Expect(Agrees([&] { return ScreenPixel(Form1, board) == face; }),
-               "board area not blank: " + ScreenPixel(Form1, board).name());
-        Expect(Agrees([&] { return ScreenPixel(Form1, menuBar) == MenuBarColour; }),
-               "menu bar not painted during generation: " + ScreenPixel(Form1, menuBar).name() +
-                   " not " + MenuBarColour.name());
+        const QPoint menuBar(Windows.Main->width() - 5, 5);
+        Expect(Agrees([&] { return ScreenPixel(Windows.Main, margin) == face; }),
+               "main window margin not painted: " + ScreenPixel(Windows.Main, margin).name());
+        Expect(Agrees([&] { return ScreenPixel(Windows.Main, board) == face; }),
+               "board area not blank: " + ScreenPixel(Windows.Main, board).name());
+        Expect(Agrees([&] { return ScreenPixel(Windows.Main, menuBar) == MenuBarColour; }),
+               "menu bar not painted during generation: " +
+                   ScreenPixel(Windows.Main, menuBar).name() + " not " + MenuBarColour.name());
     }
 
     // The window manager frames the progress window in its own time; the game, holding its
@@ -469,17 +470,17 @@ class DesktopTest : public QObject {
         if (attempt == 1) {
             // The window manager frames it in its own time: the game holds its event loop
             // meanwhile, as it does for the player.
-            if (!Agrees([] { return !FrameExtents(*Form2).isNull(); }))
+            if (!Agrees([] { return !FrameExtents(*Windows.Progress).isNull(); }))
                 return;
             ProgressFramed.start();
             if (Generations == 1)
                 return;
         } else if (!ProgressFramed.isValid() ||
-                   ProgressFramed.elapsed() < 3 * TForm2::PaintInterval) {
+                   ProgressFramed.elapsed() < 3 * ProgressWindow::PaintInterval) {
             return;
         }
         ProgressChecked = true;
-        CheckPlacement(Form2);
+        CheckPlacement(Windows.Progress);
     }
 
     // Whether the screen shows the Submit button at `onScreen` (or only the panel there). Read
@@ -493,21 +494,22 @@ class DesktopTest : public QObject {
                 .convertToFormat(QImage::Format_RGB32);
         QImage panel(screen.size(), screen.format());
         panel.fill(QApplication::palette().color(QPalette::Button));
-        return Form1->Button2->isVisible() == shown && (screen != panel) == shown;
+        return Windows.Main->SubmitButton->isVisible() == shown && (screen != panel) == shown;
     }
 
     // The last cell placed with the mouse, erased and placed again: each time the Submit button
     // reaches the screen, or leaves it, within half a second and with no further input (mutter
     // showed a change painted just after the board only once the pointer moved over it).
     void CheckSubmitOnScreen(int last) {
-        QToolButton* digit = Form1->SpeedButtons[Solution[last] - 1];
-        QToolButton* erase = Form1->SpeedButtons[9];
-        const QPoint client = Client(Form1).topLeft();
-        const QRect button = Form1->Button2->geometry().translated(
-            client + Form1->Button2->parentWidget()->mapTo(Form1, QPoint()));
-        const QPoint cell = client + Form1->ClientArea->mapTo(Form1, CellCentre(last));
+        QToolButton* digit = Windows.Main->ToolButtons[Solution[last] - 1];
+        QToolButton* erase = Windows.Main->ToolButtons[9];
+        const QPoint client = Client(Windows.Main).topLeft();
+        const QRect button = Windows.Main->SubmitButton->geometry().translated(
+            client + Windows.Main->SubmitButton->parentWidget()->mapTo(Windows.Main, QPoint()));
+        const QPoint cell =
+            client + Windows.Main->ClientArea->mapTo(Windows.Main, CellCentre(last));
         for (QToolButton* tool : {digit, erase, digit, erase, digit}) {
-            ClickAt(Form1, tool->mapTo(Form1, tool->rect().center()));
+            ClickAt(Windows.Main, tool->mapTo(Windows.Main, tool->rect().center()));
             QVERIFY(QTest::qWaitFor([tool] { return tool->isChecked(); }, 3000));
             // A player's moment between the tool and the cell: the window manager has taken in
             // everything before the click on the cell.
@@ -545,17 +547,18 @@ class DesktopTest : public QObject {
         Watch = std::make_unique<GenerationWatch>(ProgressText);
         ProgressText = Watch.get();
         WatchGeneration();
-        QVERIFY(QTest::qWaitFor([] { return Mapped(Form1) && Frame(Form1) != QRect(); }, 5000));
-        MainFrame = SettledFrame(Form1);
+        QVERIFY(QTest::qWaitFor(
+            [] { return Mapped(Windows.Main) && Frame(Windows.Main) != QRect(); }, 5000));
+        MainFrame = SettledFrame(Windows.Main);
         // XWayland's root window holds no picture of the screen: there only placement is read.
         if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
             return;
         // The colour the game paints its menu bar with, once the screen shows it (a compositing
         // window manager fades a new window in).
-        const QPoint menuBar(Form1->width() - 5, 5);
-        MenuBarColour = Form1->grab(QRect(menuBar, QSize(1, 1))).toImage().pixelColor(0, 0);
-        QVERIFY(
-            QTest::qWaitFor([&] { return ScreenPixel(Form1, menuBar) == MenuBarColour; }, 10000));
+        const QPoint menuBar(Windows.Main->width() - 5, 5);
+        MenuBarColour = Windows.Main->grab(QRect(menuBar, QSize(1, 1))).toImage().pixelColor(0, 0);
+        QVERIFY(QTest::qWaitFor([&] { return ScreenPixel(Windows.Main, menuBar) == MenuBarColour; },
+                                10000));
     }
 
     void cleanupTestCase() {
@@ -571,34 +574,37 @@ class DesktopTest : public QObject {
     }
 
     void mainWindowTitleBar() {
-        const QString allowed = Property(Form1, "_NET_WM_ALLOWED_ACTIONS");
+        const QString allowed = Property(Windows.Main, "_NET_WM_ALLOWED_ACTIONS");
         QVERIFY2(!allowed.contains("MAXIMIZE"), qPrintable(allowed));
-        const QString hints = Property(Form1, "WM_NORMAL_HINTS");
-        const QString size = QString("%1 by %2").arg(Form1->width()).arg(Form1->height());
+        const QString hints = Property(Windows.Main, "WM_NORMAL_HINTS");
+        const QString size =
+            QString("%1 by %2").arg(Windows.Main->width()).arg(Windows.Main->height());
         QVERIFY2(hints.contains("minimum size: " + size) && hints.contains("maximum size: " + size),
                  qPrintable(hints));
         // Motif functions: minimize (8) and close (32), never maximize (16).
-        const QStringList motif =
-            Property(Form1, "_MOTIF_WM_HINTS").section('=', 1).split(',', Qt::SkipEmptyParts);
+        const QStringList motif = Property(Windows.Main, "_MOTIF_WM_HINTS")
+                                      .section('=', 1)
+                                      .split(',', Qt::SkipEmptyParts);
         QVERIFY(motif.size() >= 2);
         QCOMPARE(motif[1].trimmed().toUInt(nullptr, 16) & 16u, 0u);
-        QVERIFY(HasIcon(Form1));
+        QVERIFY(HasIcon(Windows.Main));
     }
 
     // Full screen (xfwm4's Alt+F11, kwin's window menu) or maximized, as a pager or a window
     // menu asks for it: the main window keeps its size and its place.
     void mainWindowKeepsItsSize() {
-        const QSize designed = Client(Form1).size();
+        const QSize designed = Client(Windows.Main).size();
         for (const char* state : {"add,fullscreen", "add,maximized_vert,maximized_horz"}) {
-            Run("wmctrl", {"-i", "-r", Id(Form1), "-b", state});
+            Run("wmctrl", {"-i", "-r", Id(Windows.Main), "-b", state});
             // The window manager applies the state in its own time, and the game undoes it.
             QTest::qWait(1000);
             const bool kept = QTest::qWaitFor(
                 [&] {
                     return Agrees(
                         [&] {
-                            const QString now = Property(Form1, "_NET_WM_STATE");
-                            return Client(Form1).size() == designed && Frame(Form1) == MainFrame &&
+                            const QString now = Property(Windows.Main, "_NET_WM_STATE");
+                            return Client(Windows.Main).size() == designed &&
+                                   Frame(Windows.Main) == MainFrame &&
                                    !now.contains("FULLSCREEN") && !now.contains("MAXIMIZED");
                         },
                         100);
@@ -606,26 +612,26 @@ class DesktopTest : public QObject {
                 5000);
             QVERIFY2(kept, qPrintable(QString("after %1: client area %2 x %3 at %4, %5")
                                           .arg(state)
-                                          .arg(Client(Form1).width())
-                                          .arg(Client(Form1).height())
-                                          .arg(At(Frame(Form1)))
-                                          .arg(Property(Form1, "_NET_WM_STATE").trimmed())));
+                                          .arg(Client(Windows.Main).width())
+                                          .arg(Client(Windows.Main).height())
+                                          .arg(At(Frame(Windows.Main)))
+                                          .arg(Property(Windows.Main, "_NET_WM_STATE").trimmed())));
         }
     }
 
     // Twenty new games with pauses, level changes and best-times windows between them.
     void mainWindowStaysThroughTwentyGames() {
-        QAction* commands[] = {Form1->NewGame2, Form1->Easy1, Form1->NewGame2, Form1->Hard1,
-                               Form1->Medium1};
+        QAction* commands[] = {Windows.Main->NewItem, Windows.Main->EasyItem, Windows.Main->NewItem,
+                               Windows.Main->HardItem, Windows.Main->MediumItem};
         for (int game = 1; game <= 20; ++game) {
             NewGame(commands[game % 5], game == 2);
             if (game % 3 == 0) {
-                ReturnOn(Form3);
-                Do(Form1->Pause1);
+                ReturnOn(Windows.Notice);
+                Do(Windows.Main->PauseItem);
             }
             if (game % 7 == 0) {
-                ReturnOn(Form4);
-                Do(Form1->BestTimes1);
+                ReturnOn(Windows.BestTimes);
+                Do(Windows.Main->BestTimesItem);
             }
             QVERIFY2(Script.Done() && Script.Problems.isEmpty(),
                      qPrintable(Script.Pending() + Script.Problems.join('\n')));
@@ -638,10 +644,10 @@ class DesktopTest : public QObject {
     // window after a record, from the menu, and after the player has pressed "Reset scores"
     // (and said No) the time before.
     void submitShowsAndReturnPressesOk() {
-        NewGame(Form1->NewGame2);
+        NewGame(Windows.Main->NewItem);
         const int last = FirstOpenCell();
         FillAllEntriesBut(last);
-        DrawBoard(*Form1->ClientArea);
+        DrawBoard(*Windows.Main->ClientArea);
         CheckSubmitOnScreen(last);
         if (QTest::currentTestFailed())
             return;
@@ -656,34 +662,42 @@ class DesktopTest : public QObject {
                         Expect(HasIcon(ActiveModal()), "the name box carries no icon");
                         Type("Return");
                     }});
-        ReturnOn(Form4);
-        Do(Form1->Submit1);
+        ReturnOn(Windows.BestTimes);
+        Do(Windows.Main->SubmitItem);
         QVERIFY2(Script.Done() && Script.Problems.isEmpty(),
                  qPrintable(Script.Pending() + Script.Problems.join('\n')));
-        QCOMPARE(Form4->Memo2->toPlainText().section('\n', 2, 2), QString("Anonymous"));
+        QCOMPARE(Windows.BestTimes->PlayerNames->toPlainText().section('\n', 2, 2),
+                 QString("Anonymous"));
 
-        Script.Add({"best times", [] { return IsUp(Form4); },
+        Script.Add({"best times", [] { return IsUp(Windows.BestTimes); },
                     // The player clicks "Reset scores"; its question comes next.
-                    [] { ClickAt(Form4, Form4->Button2->geometry().center()); }});
+                    [] {
+                        ClickAt(Windows.BestTimes,
+                                Windows.BestTimes->ResetButton->geometry().center());
+                    }});
         Script.Add({"the reset question", [] { return IsBox("Reset the best scores?"); },
                     [] {
                         auto* box = qobject_cast<QMessageBox*>(ActiveModal());
                         box->button(QMessageBox::No)->click();
                     }});
-        Do(Form1->BestTimes1);
-        ReturnOn(Form4, QPoint(500, 40));
-        Do(Form1->BestTimes1);
-        ReturnOn(Form4);
-        Do(Form1->BestTimes1);
+        Do(Windows.Main->BestTimesItem);
+        ReturnOn(Windows.BestTimes, QPoint(500, 40));
+        Do(Windows.Main->BestTimesItem);
+        ReturnOn(Windows.BestTimes);
+        Do(Windows.Main->BestTimesItem);
         QVERIFY2(Script.Done() && Script.Problems.isEmpty(),
                  qPrintable(Script.Pending() + Script.Problems.join('\n')));
-        QCOMPARE(Form4->Memo2->toPlainText().section('\n', 2, 2), QString("Anonymous"));
+        QCOMPARE(Windows.BestTimes->PlayerNames->toPlainText().section('\n', 2, 2),
+                 QString("Anonymous"));
         QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join('\n')));
     }
 
     void helpAndAboutOpenCentredThenWhereLeft() {
-        for (QAction* command : {Form1->Howtoplay1, Form1->Rules1, Form1->About2}) {
-            QWidget* window = command == Form1->About2 ? static_cast<QWidget*>(Form7) : Form6;
+        for (QAction* command :
+             {Windows.Main->HowToPlayItem, Windows.Main->RulesItem, Windows.Main->AboutItem}) {
+            QWidget* window = command == Windows.Main->AboutItem
+                                  ? static_cast<QWidget*>(Windows.About)
+                                  : Windows.Help;
             ReturnOn(window, QPoint(40 + 30 * Expected.size(), 50));
             Do(command);
             ReturnOn(window);
@@ -701,11 +715,12 @@ class DesktopTest : public QObject {
         StartNewGame();
         QVERIFY(GameState.Playing);
         FinishGridByClick();
-        QVERIFY(Form1->Button2->isVisible());
+        QVERIFY(Windows.Main->SubmitButton->isVisible());
         AnswerInOrder({Press("OK"), Press("OK"), Press("OK")});
-        Form1->Button2->click();
+        Windows.Main->SubmitButton->click();
         QVERIFY(!GameState.Playing);
-        QCOMPARE(Form4->Memo2->toPlainText().section('\n', 2, 2), QString("Anonymous"));
+        QCOMPARE(Windows.BestTimes->PlayerNames->toPlainText().section('\n', 2, 2),
+                 QString("Anonymous"));
     }
 };
 

@@ -5,15 +5,15 @@
 // data. Every failure shows the game's error box with the file's path and the reason, never a
 // crash or a hang, and the stored best times stay exactly as they were.
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "control/BestTimesFlow.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "records/ScoreFile.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
-#include "view/TForm4.h"
+#include "view/BestTimesWindow.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -58,7 +58,7 @@ const QByteArray Stored = "Tolvane best times\r\nkept line\r\n\r\ns\r\nhigh\r\n"
 // What came up in answer to one step: the window and, for a message box, its caption and text.
 struct Shown {
     bool MessageBox = false;
-    bool BestTimesWindow = false;
+    bool BestTimes = false;
     QString Caption, Text;
 };
 
@@ -66,7 +66,7 @@ struct Shown {
 Answer Note(Shown& shown) {
     return [&shown](QWidget* window) {
         shown.MessageBox = qobject_cast<QMessageBox*>(window) != nullptr;
-        shown.BestTimesWindow = window == Form4;
+        shown.BestTimes = window == Windows.BestTimes;
         Press("OK", &shown.Caption, &shown.Text)(window);
     };
 }
@@ -86,7 +86,7 @@ void OfferEasyGameOf100Seconds() {
     GameState.ShownPerBlock = 5;
     GameState.ElapsedSeconds = 100;
     GameState.ResultPending = true;
-    RunHandler([] { ShowBestTimes(Form1->View()); });
+    RunHandler([] { ShowBestTimes(Windows.Main->View()); });
 }
 
 // A correct Easy game of 100 seconds, beating every stored time, and the name typed.
@@ -98,13 +98,13 @@ void FinishRecordGame(Shown& after, const QString& name = "Tester") {
 // Best Times from the menu.
 void OpenBestTimes(Shown& shown) {
     AnswerInOrder({Note(shown)});
-    Form1->BestTimes1->trigger();
+    Windows.Main->BestTimesItem->trigger();
 }
 
 // Closing the main window writes the sound setting.
 void CloseMainWindow(Shown& shown) {
     AnswerInOrder({Note(shown)});
-    Form1->close();
+    Windows.Main->close();
 }
 
 // The lock file of the game's saves, beside the score file.
@@ -268,9 +268,9 @@ class ScoreFileFaultsTest : public QObject {
         CloseMainWindow(close);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        QVERIFY(record.BestTimesWindow);
-        QVERIFY(menu.BestTimesWindow);
-        QCOMPARE(Form4->Memo2->toPlainText(), QString("Tester\n\nBo\n\nCy"));
+        QVERIFY(record.BestTimes);
+        QVERIFY(menu.BestTimes);
+        QCOMPARE(Windows.BestTimes->PlayerNames->toPlainText(), QString("Tester\n\nBo\n\nCy"));
         QByteArray expected = Stored;
         expected.replace("Ann\r\n300", "Tester\r\n100");
         QCOMPARE(session.Folder.Read(FileName), expected);
@@ -323,8 +323,8 @@ class ScoreFileFaultsTest : public QObject {
         QVERIFY(QFile::remove(disk + "/filler"));
         Shown again;
         FinishRecordGame(again, "Roomy");
-        QVERIFY(again.BestTimesWindow);
-        QCOMPARE(Form4->Memo2->toPlainText(), QString("Roomy\n\nBo\n\nCy"));
+        QVERIFY(again.BestTimes);
+        QCOMPARE(Windows.BestTimes->PlayerNames->toPlainText(), QString("Roomy\n\nBo\n\nCy"));
         QByteArray expected = Stored;
         expected.replace("Ann\r\n300", "Roomy\r\n100");
         QCOMPARE(ReadAll(FileName), expected);
@@ -367,7 +367,7 @@ class ScoreFileFaultsTest : public QObject {
         OfferEasyGameOf100Seconds();
         OpenBestTimes(menu);
         // The close writes a setting that the player changed.
-        Form1->Sound1->trigger();
+        Windows.Main->SoundItem->trigger();
         CloseMainWindow(close);
 
         for (const Shown* shown : {&start, &record, &menu, &close}) {
@@ -405,7 +405,7 @@ class ScoreFileFaultsTest : public QObject {
 
         Shown record;
         FinishRecordGame(record);
-        QVERIFY(record.BestTimesWindow);
+        QVERIFY(record.BestTimes);
         QVERIFY(QFileInfo(path).isSymLink());
         QByteArray expected = Stored;
         expected.replace("Ann\r\n300", "Tester\r\n100");
@@ -480,7 +480,7 @@ class ScoreFileFaultsTest : public QObject {
         session.Start();
         AnswerInOrder({Note(record)});
         OfferEasyGameOf100Seconds();
-        Form1->Sound1->trigger();
+        Windows.Main->SoundItem->trigger();
         CloseMainWindow(close);
 
         for (const Shown* shown : {&start, &record, &close})
@@ -516,12 +516,12 @@ class ScoreFileFaultsTest : public QObject {
         Shown record;
         FinishRecordGame(record);
         const qint64 recordMs = clock.restart();
-        Form1->Sound1->trigger();
-        Form1->close();
+        Windows.Main->SoundItem->trigger();
+        Windows.Main->close();
         const qint64 closeMs = clock.elapsed();
         qInfo("start %lld ms, record %lld ms, close %lld ms", startMs, recordMs, closeMs);
 
-        QVERIFY(record.BestTimesWindow);
+        QVERIFY(record.BestTimes);
         QByteArray expected = SoundOff(Stored);
         expected.replace("Ann\r\n300", "Tester\r\n100");
         QCOMPARE(ReadAll(path), expected);
@@ -548,10 +548,10 @@ class ScoreFileFaultsTest : public QObject {
         auto held = std::make_unique<OwnGamesLock>(lockFile);
         QVERIFY(held->Holding);
 
-        Form1->Sound1->trigger();
+        Windows.Main->SoundItem->trigger();
         Shown told, again;
         AnswerInOrder({ResetScores(), Note(told)});
-        Form1->BestTimes1->trigger();
+        Windows.Main->BestTimesItem->trigger();
         QVERIFY(told.MessageBox);
         QCOMPARE(told.Caption, QString("Information"));
         QVERIFY2(told.Text.startsWith("Another Tolvane game is saving the score file just now."),
@@ -559,8 +559,8 @@ class ScoreFileFaultsTest : public QObject {
         QCOMPARE(ReadAll(FileName), Stored);
         // What is kept is what the window shows.
         OpenBestTimes(again);
-        QVERIFY(again.BestTimesWindow);
-        QCOMPARE(Form4->Memo2->toPlainText(), QString("\n\n\n\n"));
+        QVERIFY(again.BestTimes);
+        QCOMPARE(Windows.BestTimes->PlayerNames->toPlainText(), QString("\n\n\n\n"));
 
         // The window's own timers keep firing and its menus open while the lock is held.
         QElapsedTimer sinceTick;
@@ -572,9 +572,9 @@ class ScoreFileFaultsTest : public QObject {
         ticks.start(10);
         QTest::qWait(1200);
         ticks.stop();
-        Form1->Help1->popup(Form1->mapToGlobal(QPoint(20, 20)));
-        QTRY_VERIFY_WITH_TIMEOUT(Form1->Help1->isVisible(), 200);
-        Form1->Help1->close();
+        Windows.Main->HelpMenu->popup(Windows.Main->mapToGlobal(QPoint(20, 20)));
+        QTRY_VERIFY_WITH_TIMEOUT(Windows.Main->HelpMenu->isVisible(), 200);
+        Windows.Main->HelpMenu->close();
         qInfo("while the lock was held the window stood still for %lld ms at most", longestGap);
         QVERIFY2(longestGap < 200, qPrintable(QString("stood still for %1 ms").arg(longestGap)));
         QCOMPARE(ReadAll(FileName), Stored);
@@ -586,15 +586,15 @@ class ScoreFileFaultsTest : public QObject {
         QVERIFY(held->Holding);
         Shown closing;
         AnswerInOrder({Note(closing)});
-        Form1->close();
+        Windows.Main->close();
         QVERIFY2(closing.Text.startsWith("Tolvane closes as soon as it has saved your changes"),
                  qPrintable(closing.Text));
-        QVERIFY(Form1->isVisible());
+        QVERIFY(Windows.Main->isVisible());
         QTest::qWait(600);
-        QVERIFY(Form1->isVisible());
+        QVERIFY(Windows.Main->isVisible());
         QCOMPARE(ReadAll(FileName), AfterReset(Stored));
         held.reset();
-        QTRY_VERIFY_WITH_TIMEOUT(!Form1->isVisible(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!Windows.Main->isVisible(), 3000);
         QCOMPARE(ReadAll(FileName), SoundOff(AfterReset(Stored)));
     }
 
@@ -618,8 +618,8 @@ class ScoreFileFaultsTest : public QObject {
         QCOMPARE(start.Text, ErrorBoxText(OpenError(session.Folder.Path(FileName), ENOENT)));
         QVERIFY(QFile::rename("away.txc", FileName));
         if (toggled)
-            Form1->Sound1->trigger();
-        Form1->close();
+            Windows.Main->SoundItem->trigger();
+        Windows.Main->close();
         QByteArray expected = players;
         if (toggled)
             expected.replace("\r\nquiet\r\n", "\r\nns\r\n");
@@ -650,12 +650,12 @@ class ScoreFileFaultsTest : public QObject {
             AnswerInOrder({Note(record)});
             OfferEasyGameOf100Seconds();
         }
-        Form1->Sound1->trigger();
-        Form1->close();
+        Windows.Main->SoundItem->trigger();
+        Windows.Main->close();
 
         QByteArray expected = SoundOff(file);
         if (recordStored) {
-            QVERIFY(record.BestTimesWindow);
+            QVERIFY(record.BestTimes);
             expected.replace("Ann\r\n300", "Tester\r\n100");
         } else {
             QCOMPARE(record.Text, ErrorBoxText("List index out of bounds (4)"));
@@ -709,7 +709,7 @@ class ScoreFileFaultsTest : public QObject {
         const qint64 startMs = clock.restart();
         OpenBestTimes(menu);
         const qint64 menuMs = clock.restart();
-        Form1->close();
+        Windows.Main->close();
         const qint64 closeMs = clock.elapsed();
         const long grownMiB = (PeakResidentKiB() - peakBefore) / 1024;
         qInfo("%s: start %lld ms, best times %lld ms, close %lld ms; peak memory grew %ld MiB",

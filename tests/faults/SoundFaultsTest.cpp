@@ -7,7 +7,7 @@
 
 #include "platform/GameError.h"
 #include "platform/MessageBoxes.h"
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 #include "sound/SampleStream.h"
 #include "sound/SoundEffects.h"
 #include "tests/sound/WavFiles.h"
@@ -67,7 +67,7 @@ class SoundFaultsTest : public QObject {
         const quint32 claimed = 1u << 30;
         WriteClaimingWav("pop.wav", claimed, 4096, true);
         QCOMPARE(QFileInfo("pop.wav").size(), 44 + qint64(claimed));
-        MediaPlayer player;
+        EffectPlayer player;
         // What the effect costs, not the media library's back end, which the first play of a
         // session loads on some Qt versions.
         PlayEffect(player, "solve.wav");
@@ -116,7 +116,7 @@ class SoundFaultsTest : public QObject {
         QFETCH(QString, change);
         TempFolder folder;
         folder.CopyGameFiles();
-        MediaPlayer player;
+        EffectPlayer player;
         PlayEffect(player, "pop.wav");
         QVERIFY(player.IsOpen());
 
@@ -162,7 +162,7 @@ class SoundFaultsTest : public QObject {
     void effectCutShortWhileOpen() {
         TempFolder folder;
         WriteSamples("pop.wav", Tone(44100), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        MediaPlayer player;
+        EffectPlayer player;
         PlayEffect(player, "pop.wav");
         SampleStream stream("pop.wav");
         QCOMPARE(Drain(stream, 4410, 4410).size(), 4410);
@@ -201,7 +201,7 @@ class SoundFaultsTest : public QObject {
         sf_close(file);
         QCOMPARE(info.frames, SF_COUNT_MAX); // the reader does not know the length
 
-        MediaPlayer player;
+        EffectPlayer player;
         PlayEffect(player, "pop.wav");
         QVERIFY(player.IsOpen());
         SampleStream stream("pop.wav");

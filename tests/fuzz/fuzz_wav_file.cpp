@@ -8,7 +8,7 @@
 // play does.
 
 #include "platform/GameError.h"
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 #include "sound/SampleStream.h"
 #include "sound/SoundEffects.h"
 #include "tests/fuzz/Reference.h"
@@ -32,7 +32,7 @@ const QString FileName = QStringLiteral("effect.wav");
 // compressed file may decode to more, and reading stops there.
 constexpr qint64 MostBytesRead = qint64{1} << 22;
 
-MediaPlayer* Player = nullptr;
+EffectPlayer* Player = nullptr;
 
 // libsndfile is not instrumented, so the fuzzer cannot see which kind of file an input reached.
 // These counters, which libFuzzer reads as coverage, tell it: one per container and encoding,
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static QTemporaryDir folder(base + "/tolvane-fuzz-wav-XXXXXX");
     Require(folder.isValid() && QDir::setCurrent(folder.path()), "no working folder");
     // One player for the whole run, as the game has; each effect closes the one before.
-    static MediaPlayer player;
+    static EffectPlayer player;
     Player = &player;
     return 0;
 }

@@ -4,15 +4,15 @@
 // and the score file left exactly as it was outside the lines the flow meant to change.
 
 #include "records/BestTimes.h"
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "control/BestTimesFlow.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "records/ScoreFile.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
-#include "view/TForm4.h"
+#include "view/BestTimesWindow.h"
 
 #include <QFile>
 #include <QInputDialog>
@@ -39,9 +39,9 @@ struct Shown {
 // Answers the best-times window with OK (or Reset scores and an answer), noting what it showed.
 Answer ReadWindow(Shown& shown, const QString& button = "OK", const QString& reset = {}) {
     return [&shown, button, reset](QWidget* window) {
-        shown.Opened = window == Form4;
-        shown.Names = Form4->Memo2->toPlainText();
-        shown.Times = Form4->Memo3->toPlainText();
+        shown.Opened = window == Windows.BestTimes;
+        shown.Names = Windows.BestTimes->PlayerNames->toPlainText();
+        shown.Times = Windows.BestTimes->Times->toPlainText();
         if (!reset.isEmpty())
             AnswerInOrder({Press(reset)});
         Press(button)(window);
@@ -52,7 +52,7 @@ void FinishGame(int shownPerBlock, int seconds) {
     GameState.ShownPerBlock = shownPerBlock;
     GameState.ElapsedSeconds = seconds;
     GameState.ResultPending = true;
-    RunHandler([] { ShowBestTimes(Form1->View()); });
+    RunHandler([] { ShowBestTimes(Windows.Main->View()); });
 }
 
 } // namespace
@@ -66,7 +66,7 @@ class BestTimesTest : public QObject {
         Session = std::make_unique<GameSession>(GameSession::Files::Supplied, false);
         Session->Folder.Write("highscores.txc", Stored);
         Session->Start();
-        Form1->show();
+        Windows.Main->show();
     }
     void cleanup() { Session.reset(); }
 
@@ -96,7 +96,7 @@ class BestTimesTest : public QObject {
         QVERIFY(shown.Opened);
         QCOMPARE(shown.Names, QString("Zoë\n\nBo\n\n"));
         QCOMPARE(shown.Times, QString(" 0:1:40\n\n 24:0:0\n\n 24:0:0"));
-        QCOMPARE(Form1->MediaPlayer1.FileName(), QString("best.wav"));
+        QCOMPARE(Windows.Main->Player.FileName(), QString("best.wav"));
         QVERIFY(!GameState.ResultPending);
         auto expected = LinesOf(Stored);
         expected[5] = "Zoë\r";
@@ -157,7 +157,7 @@ class BestTimesTest : public QObject {
         Shown shown;
         AnswerInOrder({ReadWindow(shown)});
         GameState.ElapsedSeconds = 1;
-        Form1->BestTimes1->trigger();
+        Windows.Main->BestTimesItem->trigger();
         QVERIFY(shown.Opened);
         QCOMPARE(Session->Folder.Read("highscores.txc"), Stored);
     }
@@ -165,7 +165,7 @@ class BestTimesTest : public QObject {
     void resetWithYesEmptiesEveryLevel() {
         Shown shown, after;
         AnswerInOrder({ReadWindow(shown, "Reset scores", "Yes"), ReadWindow(after)});
-        Form1->BestTimes1->trigger();
+        Windows.Main->BestTimesItem->trigger();
         QVERIFY(!ResetRequested);
         auto expected = LinesOf(Stored);
         for (int line : {5, 7, 9})
@@ -173,7 +173,7 @@ class BestTimesTest : public QObject {
         for (int line : {6, 8, 10})
             expected[line] = "86400\r";
         QCOMPARE(LinesOf(Session->Folder.Read("highscores.txc")), expected);
-        Form1->BestTimes1->trigger();
+        Windows.Main->BestTimesItem->trigger();
         QCOMPARE(after.Names, QString("\n\n\n\n"));
         QCOMPARE(after.Times, QString(" 24:0:0\n\n 24:0:0\n\n 24:0:0"));
     }
@@ -181,9 +181,9 @@ class BestTimesTest : public QObject {
     void resetWithNoChangesNothing() {
         Shown shown;
         AnswerInOrder({ReadWindow(shown, "Reset scores", "No")});
-        Form1->BestTimes1->trigger();
+        Windows.Main->BestTimesItem->trigger();
         QVERIFY(shown.Opened);
-        QVERIFY(!Form4->isVisible());
+        QVERIFY(!Windows.BestTimes->isVisible());
         QCOMPARE(Session->Folder.Read("highscores.txc"), Stored);
     }
 
@@ -231,7 +231,7 @@ class BestTimesTest : public QObject {
             WriteSoundSetting(other, false);
             ReadWindow(shown, "Reset scores", "Yes")(window);
         }});
-        Form1->BestTimes1->trigger();
+        Windows.Main->BestTimesItem->trigger();
         auto expected = LinesOf(Stored);
         expected[3] = "ns\r";
         for (int line : {5, 7, 9})
@@ -277,7 +277,7 @@ class BestTimesTest : public QObject {
         QVERIFY(!GameState.ResultPending);
         Shown shown;
         AnswerInOrder({ReadWindow(shown)});
-        Form1->BestTimes1->trigger();
+        Windows.Main->BestTimesItem->trigger();
         QVERIFY(shown.Opened);
         QCOMPARE(SeenMessages().size(), 1);
     }

@@ -14,18 +14,18 @@
 // The test's choices come from the seed it prints, and the game's generator is seeded from it as
 // well, so a failure replays with the same seed (up to where the clock happened to tick).
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "engine/GameState.h"
 #include "engine/Random.h"
 #include "records/ScoreFile.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "view/BestTimesWindow.h"
 #include "view/BoardArea.h"
-#include "view/TForm2.h"
-#include "view/TForm3.h"
-#include "view/TForm4.h"
+#include "view/NoticeWindow.h"
+#include "view/ProgressWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -141,26 +141,23 @@ long long HeapInUse() {
     return static_cast<long long>(info.uordblks + info.hblkhd);
 }
 
-int LogLineCount() {
-    return Form1->Memo1->document()->blockCount();
-}
 int ProgressLineCount() {
-    return Form2->Memo1->document()->blockCount();
+    return Windows.Progress->Text->document()->blockCount();
 }
 
 struct Sample {
     int Game = 0;
     long Rss = 0;
     long long Heap = 0;
-    int Log = 0;
     int Progress = 0;
 };
 
 // ---- mouse, sent straight to the client area as the support's ClickAt does ----
 
 void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, at, Form1->ClientArea->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(Form1->ClientArea, &event);
+    QMouseEvent event(type, at, Windows.Main->ClientArea->mapToGlobal(at), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(Windows.Main->ClientArea, &event);
 }
 
 enum class ClickStyle { Plain, Double, Right, DragOff };
@@ -375,8 +372,8 @@ void LongSessionTest::PressButton(QWidget* window, const QString& text) {
 
 void LongSessionTest::Answer(QWidget* window, qint64 shownAt) {
     // Only a new puzzle and the pause stop the clock under a modal window.
-    if (window != Form3)
-        Expect(Form1->Timer1.isActive() == GameState.Playing,
+    if (window != Windows.Notice)
+        Expect(Windows.Main->Clock.isActive() == GameState.Playing,
                "under '" + window->windowTitle() + "' the clock does not match play");
     if (auto* box = qobject_cast<QMessageBox*>(window)) {
         const QString text = box->text();
@@ -393,7 +390,7 @@ void LongSessionTest::Answer(QWidget* window, qint64 shownAt) {
             PressButton(box, Next.ResetYes ? "Yes" : "No");
         } else if (text.startsWith("Correct. Your time is ")) {
             // Play has stopped, so this is the time the best-times flow compares.
-            Expect(!Form1->Timer1.isActive() && !GameState.Playing,
+            Expect(!Windows.Main->Clock.isActive() && !GameState.Playing,
                    "the clock still runs under the result message");
             Now.CorrectSeconds = GameState.ElapsedSeconds;
             Now.CorrectTimeText = QString::fromStdString(GameState.TimeText);
@@ -424,22 +421,23 @@ void LongSessionTest::Answer(QWidget* window, qint64 shownAt) {
         ++NewRecords;
         return;
     }
-    if (window == Form3) {
-        const QStringList lines = Form3->Lines();
-        Now.Trail << Form3->windowTitle() + "|" + lines.join('/');
+    if (window == Windows.Notice) {
+        const QStringList lines = Windows.Notice->Lines();
+        Now.Trail << Windows.Notice->windowTitle() + "|" + lines.join('/');
         if (lines.value(0) == "New puzzle generated.") {
             Now.GeneratedAt = shownAt;
-            Expect(!Form1->isEnabled() && !Form1->Timer1.isActive() && !Form2->isVisible() &&
-                       !Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
+            Expect(!Windows.Main->isEnabled() && !Windows.Main->Clock.isActive() &&
+                       !Windows.Progress->isVisible() &&
+                       !Windows.Main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
                    "waiting for OK, the main window takes input or the clock runs");
         } else {
-            Expect(GameState.Playing && !Form1->Timer1.isActive(),
+            Expect(GameState.Playing && !Windows.Main->Clock.isActive(),
                    "during the pause the clock runs or play has stopped");
         }
-        Form3->Button1->click();
+        Windows.Notice->OkButton->click();
         return;
     }
-    if (window == Form4) {
+    if (window == Windows.BestTimes) {
         Now.Trail << "Best times";
         AnswerBestTimes();
         return;
@@ -456,17 +454,17 @@ void LongSessionTest::AnswerBestTimes() {
         names << record.Name;
         times << " " + TimeTextFor(record.Seconds);
     }
-    Expect(Form4->Memo2->toPlainText() == names.join("\n\n"),
-           "best-times window shows names '" + Form4->Memo2->toPlainText() + "', expected '" +
-               names.join("\n\n") + "'");
-    Expect(Form4->Memo3->toPlainText() == times.join("\n\n"),
-           "best-times window shows times '" + Form4->Memo3->toPlainText() + "', expected '" +
-               times.join("\n\n") + "'");
+    Expect(Windows.BestTimes->PlayerNames->toPlainText() == names.join("\n\n"),
+           "best-times window shows names '" + Windows.BestTimes->PlayerNames->toPlainText() +
+               "', expected '" + names.join("\n\n") + "'");
+    Expect(Windows.BestTimes->Times->toPlainText() == times.join("\n\n"),
+           "best-times window shows times '" + Windows.BestTimes->Times->toPlainText() +
+               "', expected '" + times.join("\n\n") + "'");
     if (Next.ResetScores) {
         Resets += Next.ResetYes;
-        Form4->Button2->click(); // asks, and closes on either answer
+        Windows.BestTimes->ResetButton->click(); // asks, and closes on either answer
     } else {
-        Form4->Button1->click();
+        Windows.BestTimes->OkButton->click();
     }
 }
 
@@ -535,44 +533,49 @@ void LongSessionTest::CheckState() {
     const int tool = GameState.SelectedValue;
     Expect(tool == NoTool || (tool >= 1 && tool <= 9) || tool == EraseTool,
            QString("SelectedValue %1").arg(tool));
-    QAbstractButton* down = Form1->ToolGroup->checkedButton();
+    QAbstractButton* down = Windows.Main->ToolGroup->checkedButton();
     Expect(tool == NoTool ? down == nullptr
-                          : down == Form1->SpeedButtons[tool == EraseTool ? 9 : tool - 1],
+                          : down == Windows.Main->ToolButtons[tool == EraseTool ? 9 : tool - 1],
            "the tool button that is down is not the tool");
-    Expect(Form1->CheckBox1->isChecked() == M.Guessing, "\"Just guessing\" is not as set");
+    Expect(Windows.Main->GuessingBox->isChecked() == M.Guessing, "\"Just guessing\" is not as set");
 
-    Expect(Form1->Button2->isVisible() == M.SubmitShown,
+    Expect(Windows.Main->SubmitButton->isVisible() == M.SubmitShown,
            QString("Submit button %1, expected %2")
-               .arg(Form1->Button2->isVisible() ? "shown" : "hidden",
+               .arg(Windows.Main->SubmitButton->isVisible() ? "shown" : "hidden",
                     M.SubmitShown ? "shown" : "hidden"));
-    Expect(Form1->Submit1->isEnabled() == M.SubmitShown, "menu item Submit not as the button");
+    Expect(Windows.Main->SubmitItem->isEnabled() == M.SubmitShown,
+           "menu item Submit not as the button");
 
     Expect(GameState.Playing == M.Playing, QString("Playing is %1").arg(GameState.Playing));
-    Expect(Form1->Timer1.isActive() == M.Playing, "the clock does not match the phase");
-    Expect(Form1->Pause1->isEnabled() == M.Playing && Form1->Solve1->isEnabled() == M.Playing &&
-               Form1->Clearall1->isEnabled() == M.Playing,
+    Expect(Windows.Main->Clock.isActive() == M.Playing, "the clock does not match the phase");
+    Expect(Windows.Main->PauseItem->isEnabled() == M.Playing &&
+               Windows.Main->SolveItem->isEnabled() == M.Playing &&
+               Windows.Main->ClearAllItem->isEnabled() == M.Playing,
            "Pause, Solve, Clear all not enabled as the phase");
-    Expect(Form1->Print1->isEnabled() == M.Started, "Print enabled before a game or off after");
+    Expect(Windows.Main->PrintItem->isEnabled() == M.Started,
+           "Print enabled before a game or off after");
     if (M.Finished)
         Expect(GameState.ElapsedSeconds == M.FinishedSeconds, "the clock went on after the end");
     if (M.Playing) {
         Expect(GameState.ElapsedSeconds >= M.LastSeconds, "the clock went backwards");
         if (GameState.ElapsedSeconds > 0)
-            Expect(Form1->Label1->text() == "Time: " + TimeTextFor(GameState.ElapsedSeconds),
-                   "status line '" + Form1->Label1->text() + "'");
+            Expect(Windows.Main->StatusLine->text() ==
+                       "Time: " + TimeTextFor(GameState.ElapsedSeconds),
+                   "status line '" + Windows.Main->StatusLine->text() + "'");
         M.LastSeconds = GameState.ElapsedSeconds;
     }
 
     Expect(GameState.ShownPerBlock == M.Level, "the level changed");
-    Expect(Form1->Easy1->isChecked() == (M.Level == 5) &&
-               Form1->Medium1->isChecked() == (M.Level == 4) &&
-               Form1->Hard1->isChecked() == (M.Level == 3),
+    Expect(Windows.Main->EasyItem->isChecked() == (M.Level == 5) &&
+               Windows.Main->MediumItem->isChecked() == (M.Level == 4) &&
+               Windows.Main->HardItem->isChecked() == (M.Level == 3),
            "the level's check marks");
 
-    Expect(Form1->isEnabled() && QApplication::activeModalWidget() == nullptr &&
-               !Form2->isVisible() && !Form3->isVisible() && !Form4->isVisible(),
+    Expect(Windows.Main->isEnabled() && QApplication::activeModalWidget() == nullptr &&
+               !Windows.Progress->isVisible() && !Windows.Notice->isVisible() &&
+               !Windows.BestTimes->isVisible(),
            "a window is left open or the main window is off");
-    Expect(Form1->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
+    Expect(Windows.Main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
            "the main window has no minimize icon");
     Expect(!GameState.ResultPending && !ResetRequested, "a flag of the best-times flow stays set");
     CheckScoreFile();
@@ -656,14 +659,15 @@ void LongSessionTest::Wheel(int delta) {
 
 void LongSessionTest::ToggleGuessing() {
     Begin("Just guessing");
-    Form1->CheckBox1->click();
+    Windows.Main->GuessingBox->click();
     Settle();
     M.Guessing = !M.Guessing;
     Done();
 }
 
 void LongSessionTest::StartGame(bool yes, int command) {
-    QAction* items[] = {Form1->NewGame2, Form1->Easy1, Form1->Medium1, Form1->Hard1};
+    QAction* items[] = {Windows.Main->NewItem, Windows.Main->EasyItem, Windows.Main->MediumItem,
+                        Windows.Main->HardItem};
     Begin(QString("%1, answered %2").arg(items[command]->text(), yes ? "Yes" : "No"));
     Next.NewGameYes = yes;
     const int progressBefore = ProgressLineCount();
@@ -704,7 +708,7 @@ void LongSessionTest::StartGame(bool yes, int command) {
 void LongSessionTest::Pause() {
     Begin("Pause");
     ++Pauses;
-    Form1->Pause1->trigger();
+    Windows.Main->PauseItem->trigger();
     Settle();
     Expect(Now.Trail == QStringList{"Paused|Game paused//Press OK to continue"},
            "Pause showed " + Now.Trail.join(", "));
@@ -715,7 +719,7 @@ void LongSessionTest::ClearAll(bool yes) {
     Begin(QString("Clear all, answered %1").arg(yes ? "Yes" : "No"));
     ++ClearAlls;
     Next.ClearAllYes = yes;
-    Form1->Clearall1->trigger();
+    Windows.Main->ClearAllItem->trigger();
     Settle();
     Expect(Now.Trail == QStringList{"Confirm|Clear all inserted values?"},
            "Clear all showed " + Now.Trail.join(", "));
@@ -730,7 +734,7 @@ void LongSessionTest::ClearAll(bool yes) {
 void LongSessionTest::Solve() {
     Begin("Solve");
     ++Solves;
-    Form1->Solve1->trigger();
+    Windows.Main->SolveItem->trigger();
     Settle();
     Expect(Now.Trail.isEmpty(), "Solve showed " + Now.Trail.join(", "));
     for (int i = 1; i <= 81; ++i)
@@ -738,7 +742,7 @@ void LongSessionTest::Solve() {
     M.Playing = M.SubmitShown = false;
     M.Finished = true;
     M.FinishedSeconds = GameState.ElapsedSeconds;
-    Expect(Form1->Label1->text() == "Solved by computer", "status line after Solve");
+    Expect(Windows.Main->StatusLine->text() == "Solved by computer", "status line after Solve");
     Done();
 }
 
@@ -751,9 +755,9 @@ void LongSessionTest::SubmitCorrect(bool viaMenu) {
     Next.ResetScores = Roll.Chance(0.3);
     Next.ResetYes = Roll.Chance(0.5);
     if (viaMenu)
-        Form1->Submit1->trigger();
+        Windows.Main->SubmitItem->trigger();
     else
-        Form1->Button2->click();
+        Windows.Main->SubmitButton->click();
     Settle();
     const QStringList& trail = Now.Trail;
     int at = 0;
@@ -778,7 +782,7 @@ void LongSessionTest::SubmitCorrect(bool viaMenu) {
 void LongSessionTest::SubmitWrong() {
     Begin("Submit, a wrong grid");
     ++Rejections;
-    Form1->Button2->click();
+    Windows.Main->SubmitButton->click();
     Settle();
     Expect(Now.Trail == QStringList{"Information|Puzzle solved incorrectly, press OK to continue."},
            "a wrong grid showed " + Now.Trail.join(", "));
@@ -787,7 +791,7 @@ void LongSessionTest::SubmitWrong() {
 
 void LongSessionTest::SubmitIncomplete() {
     Begin("Submit, a grid with empty cells");
-    Form1->Button2->click();
+    Windows.Main->SubmitButton->click();
     Settle();
     Expect(Now.Trail.isEmpty(), "Submit on empty cells showed " + Now.Trail.join(", "));
     Done();
@@ -797,7 +801,7 @@ void LongSessionTest::BestTimesFromMenu() {
     Begin("Best Times");
     Next.ResetScores = Roll.Chance(0.3);
     Next.ResetYes = Roll.Chance(0.5);
-    Form1->BestTimes1->trigger();
+    Windows.Main->BestTimesItem->trigger();
     Settle();
     QStringList expected{"Best times"};
     if (Next.ResetScores)
@@ -825,13 +829,13 @@ QPoint LongSessionTest::RandomCellPoint(int cell) {
 }
 
 QPoint LongSessionTest::RandomMarginPoint() {
-    const QSize area = Form1->ClientArea->size();
+    const QSize area = Windows.Main->ClientArea->size();
     for (int attempt = 0; attempt < 50; ++attempt) {
         const QPoint at(Roll.Between(0, area.width() - 1), Roll.Between(0, area.height() - 1));
         const bool onBoard = at.x() >= BoardFirst && at.x() <= BoardLast && at.y() >= BoardFirst &&
                              at.y() <= BoardLast;
         // Only the client area itself: the tool panel and the other children take their own.
-        if (!onBoard && Form1->ClientArea->childAt(at) == nullptr)
+        if (!onBoard && Windows.Main->ClientArea->childAt(at) == nullptr)
             return at;
     }
     return {Roll.Between(0, BoardFirst - 1), Roll.Between(0, BoardLast)};
@@ -1016,7 +1020,7 @@ void LongSessionTest::PlayGame() {
 
 void LongSessionTest::TakeSample(int game) {
     Settle();
-    Samples.push_back({game, RssKiB(), HeapInUse(), LogLineCount(), ProgressLineCount()});
+    Samples.push_back({game, RssKiB(), HeapInUse(), ProgressLineCount()});
 }
 
 void LongSessionTest::initTestCase() {
@@ -1070,8 +1074,8 @@ void LongSessionTest::manyGamesInOneProcess() {
             if (Game % every == 0 || Game == games) {
                 const Sample& s = Samples.back();
                 std::printf("  game %4d: %7ld events, %6.1f s, RSS %6ld KiB, heap %7lld KiB, "
-                            "log %6d lines, progress %6d lines\n",
-                            Game, Events, double(run.elapsed()) / 1000, s.Rss, s.Heap / 1024, s.Log,
+                            "progress %6d lines\n",
+                            Game, Events, double(run.elapsed()) / 1000, s.Rss, s.Heap / 1024,
                             s.Progress);
                 std::fflush(stdout);
             }
@@ -1090,11 +1094,9 @@ void LongSessionTest::manyGamesInOneProcess() {
     Settle();
     const Sample end = Samples.back();
     const long long heapWithLogs = HeapInUse();
-    Form1->Memo1->clear();
-    Form2->Memo1->clear();
+    Windows.Progress->Text->clear();
     Settle();
-    const double bytesPerLine =
-        double(heapWithLogs - HeapInUse()) / std::max(1, end.Log + end.Progress);
+    const double bytesPerLine = double(heapWithLogs - HeapInUse()) / std::max(1, end.Progress);
 
     // NewGame over the first and the last ten games, also per attempt of the generator, whose
     // count varies from puzzle to puzzle.
@@ -1117,8 +1119,7 @@ void LongSessionTest::manyGamesInOneProcess() {
     const Sample& base = Samples[std::size_t(baseGame)];
     const Sample& one = Samples[1];
     const Sample& middle = Samples[std::size_t(games / 2)];
-    const double logGrowthKiB =
-        bytesPerLine * double(end.Log + end.Progress - base.Log - base.Progress) / 1024;
+    const double logGrowthKiB = bytesPerLine * double(end.Progress - base.Progress) / 1024;
     const double rssBeyondKiB = double(end.Rss - base.Rss) - logGrowthKiB;
     const double heapBeyondKiB = double(end.Heap - base.Heap) / 1024 - logGrowthKiB;
 
@@ -1136,10 +1137,9 @@ void LongSessionTest::manyGamesInOneProcess() {
     std::printf("  NewGame (Yes to the notification): first %zu games %.1f ms (%.2f ms an "
                 "attempt), last %zu games %.1f ms (%.2f ms an attempt)\n",
                 tail, firstMs, firstPerAttempt, tail, lastMs, lastPerAttempt);
-    std::printf("  logs: diagnostic %d lines, progress %d lines, %.0f bytes of heap a line, "
+    std::printf("  logs: progress %d lines, %.0f bytes of heap a line, "
                 "%.0f KiB in all\n",
-                end.Log, end.Progress, bytesPerLine,
-                bytesPerLine * (end.Log + end.Progress) / 1024);
+                end.Progress, bytesPerLine, bytesPerLine * end.Progress / 1024);
     std::printf("  growth from game %d to %d: RSS %ld KiB, heap %lld KiB, the logs' share %.0f "
                 "KiB; beyond the logs RSS %.1f KiB a game, heap %.1f KiB a game\n",
                 baseGame, games, end.Rss - base.Rss, (end.Heap - base.Heap) / 1024, logGrowthKiB,

@@ -6,7 +6,7 @@
 #include "control/SoundCommand.h"
 #include "engine/GameState.h"
 #include "platform/GameError.h"
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 #include "tests/sound/WavFiles.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TempFolder.h"
@@ -29,11 +29,11 @@ const QStringList Effects = {"pop.wav",  "erase.wav", "notify.wav", "clap.wav", 
 
 // The menu item as the main window makes it: checkable, and checked and enabled at first.
 struct SoundItem {
-    QAction Sound1{"Sound"};
+    QAction Action{"Sound"};
     SoundItem(bool checked) {
-        Sound1.setCheckable(true);
-        Sound1.setChecked(checked);
-        Sound1.setEnabled(true);
+        Action.setCheckable(true);
+        Action.setChecked(checked);
+        Action.setEnabled(true);
     }
 };
 
@@ -78,12 +78,12 @@ class SoundEffectsTest : public QObject {
         QVERIFY(QFile::remove(Effects[missing]));
         GameState.SoundOn = true;
         SoundItem item(true);
-        MediaPlayer player;
+        EffectPlayer player;
         const qsizetype boxesBefore = SeenMessages().size();
         QString caption, text;
         AnswerMessageBox("OK", &caption, &text);
 
-        ProbeSoundFiles(player, item.Sound1);
+        ProbeSoundFiles(player, item.Action);
 
         QCOMPARE(caption, "Error");
         QCOMPARE(text, "Some sound files may be missing");
@@ -92,8 +92,8 @@ class SoundEffectsTest : public QObject {
         QCOMPARE(player.FileName(), Effects[missing]);
         QVERIFY(!player.IsOpen());
         QVERIFY(!GameState.SoundOn);
-        QVERIFY(!item.Sound1.isChecked());
-        QVERIFY(!item.Sound1.isEnabled());
+        QVERIFY(!item.Action.isChecked());
+        QVERIFY(!item.Action.isEnabled());
     }
 
     void probeFailsOnADamagedFile_data() {
@@ -118,17 +118,17 @@ class SoundEffectsTest : public QObject {
         // Sound was off in the score file: the check runs all the same.
         GameState.SoundOn = false;
         SoundItem item(false);
-        MediaPlayer player;
+        EffectPlayer player;
         QString text;
         AnswerMessageBox("OK", nullptr, &text);
 
-        ProbeSoundFiles(player, item.Sound1);
+        ProbeSoundFiles(player, item.Action);
 
         QCOMPARE(text, "Some sound files may be missing");
         QCOMPARE(player.FileName(), damaged);
         QVERIFY(!GameState.SoundOn);
-        QVERIFY(!item.Sound1.isChecked());
-        QVERIFY(!item.Sound1.isEnabled());
+        QVERIFY(!item.Action.isChecked());
+        QVERIFY(!item.Action.isEnabled());
 
         // Played later, the same file fails with the reader's own words.
         const QString expected = ReaderErrorFor(damaged);
@@ -154,15 +154,15 @@ class SoundEffectsTest : public QObject {
             QVERIFY2(QFile::exists(name), qPrintable(name + " is not among the game's files"));
         GameState.SoundOn = soundOn;
         SoundItem item(soundOn);
-        MediaPlayer player;
+        EffectPlayer player;
         UnexpectedBoxGuard guard;
 
-        ProbeSoundFiles(player, item.Sound1);
+        ProbeSoundFiles(player, item.Action);
 
         QVERIFY(!guard.Seen);
         QCOMPARE(GameState.SoundOn, soundOn);
-        QCOMPARE(item.Sound1.isChecked(), soundOn);
-        QVERIFY(item.Sound1.isEnabled());
+        QCOMPARE(item.Action.isChecked(), soundOn);
+        QVERIFY(item.Action.isEnabled());
         QCOMPARE(player.FileName(), "solve.wav");
         QVERIFY(player.IsOpen());
     }
@@ -181,13 +181,13 @@ class SoundEffectsTest : public QObject {
         GameState.SoundOn = startOn;
         SoundItem item(startOn);
 
-        ToggleSound(item.Sound1);
-        QCOMPARE(item.Sound1.isChecked(), !startOn);
+        ToggleSound(item.Action);
+        QCOMPARE(item.Action.isChecked(), !startOn);
         QCOMPARE(GameState.SoundOn, !startOn);
-        ToggleSound(item.Sound1);
-        QCOMPARE(item.Sound1.isChecked(), startOn);
+        ToggleSound(item.Action);
+        QCOMPARE(item.Action.isChecked(), startOn);
         QCOMPARE(GameState.SoundOn, startOn);
-        QVERIFY(item.Sound1.isEnabled());
+        QVERIFY(item.Action.isEnabled());
 
         // The setting is saved when the game closes, not now.
         QCOMPARE(QDir(folder.Path()).entryList(QDir::Files, QDir::Name), filesBefore);
@@ -199,15 +199,15 @@ class SoundEffectsTest : public QObject {
         // first click unchecks it.
         GameState.SoundOn = false;
         SoundItem item(true);
-        ToggleSound(item.Sound1);
-        QVERIFY(!item.Sound1.isChecked());
+        ToggleSound(item.Action);
+        QVERIFY(!item.Action.isChecked());
         QVERIFY(!GameState.SoundOn);
     }
 
     void playEffectOfAMissingFileThrowsTheReadersText() {
         TempFolder folder;
         folder.CopyGameFiles();
-        MediaPlayer player;
+        EffectPlayer player;
         PlayEffect(player, "solve.wav");
         QVERIFY(QFile::remove("pop.wav"));
         try {
@@ -224,7 +224,7 @@ class SoundEffectsTest : public QObject {
     void playEffectReplacesTheOpenFileAndReturnsAtOnce() {
         TempFolder folder;
         folder.CopyGameFiles();
-        MediaPlayer player;
+        EffectPlayer player;
         QElapsedTimer clock;
         clock.start();
         for (const QString& name : Effects) {

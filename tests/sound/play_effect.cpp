@@ -10,7 +10,7 @@
 // opened (its error text is printed), or 64 for bad arguments.
 
 #include "platform/GameError.h"
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 #include "sound/SoundEffects.h"
 
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ void Say(const QString& line) {
 }
 
 // Plays one effect as the game does and tells how it went; false when the file did not open.
-bool PlayAndTell(MediaPlayer& player, const QString& file, qint64 atMs) {
+bool PlayAndTell(EffectPlayer& player, const QString& file, qint64 atMs) {
     QElapsedTimer clock;
     clock.start();
     try {
@@ -49,7 +49,7 @@ bool PlayAndTell(MediaPlayer& player, const QString& file, qint64 atMs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    MediaPlayer::QuietenMediaLibrary();
+    EffectPlayer::QuietenMediaLibrary();
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     int gapMs = 100;
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         return 64;
     }
 
-    MediaPlayer player;
+    EffectPlayer player;
     QElapsedTimer warming;
     warming.start();
     player.StartAudioService();

@@ -3,8 +3,8 @@
 #include "tests/support/GamePlay.h"
 #include "view/BoardArea.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "engine/GameState.h"
 #include "tests/support/ModalHelper.h"
 
@@ -17,13 +17,14 @@
 
 void StartNewGame(QAction* item) {
     AnswerInOrder({Press("Yes"), Press("OK")});
-    (item ? item : Form1->NewGame2)->trigger();
+    (item ? item : Windows.Main->NewItem)->trigger();
 }
 
 namespace {
 void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, at, Form1->ClientArea->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(Form1->ClientArea, &event);
+    QMouseEvent event(type, at, Windows.Main->ClientArea->mapToGlobal(at), button, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(Windows.Main->ClientArea, &event);
 }
 } // namespace
 
@@ -42,14 +43,14 @@ QPoint CellCentre(int index) {
 }
 
 void ChooseTool(int button) {
-    Form1->SpeedButtons[button - 1]->click();
+    Windows.Main->ToolButtons[button - 1]->click();
 }
 
 void TurnWheel(int delta) {
     const QPointF at(200, 200);
-    QWheelEvent wheel(at, Form1->ClientArea->mapToGlobal(at), QPoint(), QPoint(0, delta),
+    QWheelEvent wheel(at, Windows.Main->ClientArea->mapToGlobal(at), QPoint(), QPoint(0, delta),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Form1->ClientArea, &wheel);
+    QApplication::sendEvent(Windows.Main->ClientArea, &wheel);
 }
 
 void FillAllEntriesBut(int keep) {

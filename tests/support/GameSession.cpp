@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/GameSession.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "engine/GameState.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
@@ -24,17 +24,17 @@ GameSession::~GameSession() {
     // The session ends with its test: no answer queued in it may outlive it.
     FinishAnswers();
     if (Started)
-        DestroyForms();
+        DestroyWindows();
 }
 
 void GameSession::Start() {
-    CreateForms();
+    CreateWindows();
     Started = true;
 }
 
 void GameSession::ShowMainWindow() {
-    Form1->show();
-    if (!QTest::qWaitForWindowExposed(Form1))
+    Windows.Main->show();
+    if (!QTest::qWaitForWindowExposed(Windows.Main))
         qFatal("The main window did not come up");
 }
 

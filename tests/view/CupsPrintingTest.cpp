@@ -3,8 +3,8 @@
 // Printing through CUPS: the Print command with its confirmation and the print dialog, a PDF
 // print queue on a print server of the test's own, and the finished page checked.
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "engine/GameState.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
@@ -48,10 +48,10 @@ class CupsPrintingTest : public QObject {
 
     void printCommandSendsTheBoardToThePrinter() {
         GameSession session;
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Windows.Main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Windows.Main));
         StartNewGame();
-        QVERIFY(Form1->Print1->isEnabled());
+        QVERIFY(Windows.Main->PrintItem->isEnabled());
         const int open = FirstOpenCell();
         GameState.Entries[open] = 5;
         const auto entries = GameState.Entries;
@@ -67,13 +67,13 @@ class CupsPrintingTest : public QObject {
                            dialog->printer()->setPrinterName("PDF");
                            dialog->accept();
                        }});
-        Form1->Print1->trigger();
+        Windows.Main->PrintItem->trigger();
         QVERIFY(noPrintToFile && noRange && noSelection);
         // Printing changes nothing of the game and leaves the clock running.
-        QVERIFY(Form1->Timer1.isActive());
+        QVERIFY(Windows.Main->Clock.isActive());
         QVERIFY(GameState.Entries == entries);
-        QVERIFY(Form1->Panel1->isVisible());
-        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+        QVERIFY(Windows.Main->ToolPanel->isVisible());
+        QCOMPARE(Windows.Main->ClientArea->size(), QSize(409, 463));
 
         // The queue turns the job into a PDF file in its own time.
         QElapsedTimer clock;

@@ -4,16 +4,16 @@
 // designed face, height and weight: none may wrap or be cut. This is what decides the stand-in
 // faces; a face wider than the designed one (DejaVu Sans) fails here.
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "platform/Fonts.h"
 #include "tests/support/GameSession.h"
+#include "view/AboutWindow.h"
+#include "view/BestTimesWindow.h"
 #include "view/HelpTexts.h"
-#include "view/TForm2.h"
-#include "view/TForm3.h"
-#include "view/TForm4.h"
-#include "view/TForm6.h"
-#include "view/TForm7.h"
+#include "view/HelpWindow.h"
+#include "view/NoticeWindow.h"
+#include "view/ProgressWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -118,9 +118,10 @@ class DesignedTextsTest : public QObject {
         Session = std::make_unique<GameSession>();
         Session->ShowMainWindow();
         // Text boxes take their final width only when shown.
-        Form6->ScrollBox1->show();
-        for (QWidget* form : std::initializer_list<QWidget*>{Form2, Form3, Form4, Form6, Form7})
-            form->show();
+        Windows.Help->RulesView->show();
+        for (QWidget* dialog : std::initializer_list<QWidget*>{
+                 Windows.Progress, Windows.Notice, Windows.BestTimes, Windows.Help, Windows.About})
+            dialog->show();
     }
     void cleanupTestCase() { Session.reset(); }
 
@@ -131,40 +132,48 @@ class DesignedTextsTest : public QObject {
         QTest::addColumn<bool>("paragraphs");
 
         for (int n = 1; n <= 9; ++n)
-            Row("main", "tool", Form1->SpeedButtons[n - 1], {23, 22}, QString::number(n));
-        Row("main", "tool", Form1->SpeedButtons[9], {49, 22}, "Erase");
-        Row("main", "CheckBox1", Form1->CheckBox1, {97, 17}, "Just guessing");
-        Row("main", "Label1", Form1->Label1, {115, 13}, "Click 'Game' to start");
+            Row("main", "ToolButtons", Windows.Main->ToolButtons[n - 1], {23, 22},
+                QString::number(n));
+        Row("main", "ToolButtons", Windows.Main->ToolButtons[9], {49, 22}, "Erase");
+        Row("main", "GuessingBox", Windows.Main->GuessingBox, {97, 17}, "Just guessing");
+        Row("main", "StatusLine", Windows.Main->StatusLine, {115, 13}, "Click 'Game' to start");
         // The status line grows to its right, up to the Submit button.
-        Row("main", "Label1", Form1->Label1, {150, 13}, "Solved by computer");
-        Row("main", "Label1", Form1->Label1, {150, 13}, "Time: 99:59:59");
-        Row("main", "Button2", Form1->Button2, {81, 19}, "Submit");
+        Row("main", "StatusLine", Windows.Main->StatusLine, {150, 13}, "Solved by computer");
+        Row("main", "StatusLine", Windows.Main->StatusLine, {150, 13}, "Time: 99:59:59");
+        Row("main", "SubmitButton", Windows.Main->SubmitButton, {81, 19}, "Submit");
 
-        Row("progress", "Memo1", Form2->Memo1, {201, 105}, Attempt("          PLEASE  "));
-        Row("progress", "Memo1", Form2->Memo1, {201, 105}, Attempt("           WAIT   "));
+        Row("progress", "Text", Windows.Progress->Text, {201, 105}, Attempt("          PLEASE  "));
+        Row("progress", "Text", Windows.Progress->Text, {201, 105}, Attempt("           WAIT   "));
 
-        Row("notification", "Memo1", Form3->Memo1, {201, 73},
+        Row("notification", "Text", Windows.Notice->Text, {201, 73},
             "New puzzle generated.\n\nClick OK to start.");
-        Row("notification", "Memo1", Form3->Memo1, {201, 73},
+        Row("notification", "Text", Windows.Notice->Text, {201, 73},
             "Game paused\n\nPress OK to continue");
-        Row("notification", "Button1", Form3->Button1, {75, 25}, "OK");
+        Row("notification", "OkButton", Windows.Notice->OkButton, {75, 25}, "OK");
 
-        Row("best times", "Label1", Form4->Label1, {105, 24}, "Time"); // above the times
-        Row("best times", "Memo1", Form4->Memo1, {73, 129}, "Easy\n\nMedium\n\nHard");
-        Row("best times", "Memo2", Form4->Memo2, {169, 121},
+        Row("best times", "TimeHeading", Windows.BestTimes->TimeHeading, {105, 24},
+            "Time"); // above the times
+        Row("best times", "LevelNames", Windows.BestTimes->LevelNames, {73, 129},
+            "Easy\n\nMedium\n\nHard");
+        Row("best times", "PlayerNames", Windows.BestTimes->PlayerNames, {169, 121},
             "MMMMMMMMMMMMMMM\n\nAnonymous\n\nMMMMMMMMMMMMMMM");
-        Row("best times", "Memo3", Form4->Memo3, {105, 129}, " 24:0:0\n\n 23:59:59\n\n 0:0:1");
-        Row("best times", "Button2", Form4->Button2, {81, 25}, "Reset scores");
-        Row("best times", "Button1", Form4->Button1, {81, 25}, "OK");
+        Row("best times", "Times", Windows.BestTimes->Times, {105, 129},
+            " 24:0:0\n\n 23:59:59\n\n 0:0:1");
+        Row("best times", "ResetButton", Windows.BestTimes->ResetButton, {81, 25}, "Reset scores");
+        Row("best times", "OkButton", Windows.BestTimes->OkButton, {81, 25}, "OK");
 
-        Row("help", "Memo2", Form6->Memo2, {393, 213}, RulesIntroductionText(), true);
-        Row("help", "Memo3", Form6->Memo3, {393, 93}, RowsAndColumnsText(), true);
-        Row("help", "Memo4", Form6->Memo4, {393, 214}, ConsequencesText(), true);
-        Row("help", "Memo5", Form6->Memo5, {393, 335}, WorkingText(), true);
-        Row("help", "Button1", Form6->Button1, {75, 25}, "Ok");
+        Row("help", "IntroductionBox", Windows.Help->IntroductionBox, {393, 213},
+            RulesIntroductionText(), true);
+        Row("help", "RowsAndColumnsBox", Windows.Help->RowsAndColumnsBox, {393, 93},
+            RowsAndColumnsText(), true);
+        Row("help", "ConsequencesBox", Windows.Help->ConsequencesBox, {393, 214},
+            ConsequencesText(), true);
+        Row("help", "WorkingBox", Windows.Help->WorkingBox, {393, 335}, WorkingText(), true);
+        Row("help", "OkButton", Windows.Help->OkButton, {75, 25}, "Ok");
 
-        Row("about", "Label1", Form7->Label1, {200, 160}, "Tolvane"); // up to the right edge
-        Row("about", "Button1", Form7->Button1, {75, 25}, "Ok");
+        Row("about", "GameName", Windows.About->GameName, {200, 160},
+            "Tolvane"); // up to the right edge
+        Row("about", "OkButton", Windows.About->OkButton, {75, 25}, "Ok");
     }
 
     void fitsItsBox() {
@@ -187,8 +196,8 @@ class DesignedTextsTest : public QObject {
     // No face fits fifteen W in the names box. Such a name is cut at the box's edge rather than
     // wrapped onto the next line, which would move the names below it beside the wrong levels.
     void overlongNameStaysOnItsLine() {
-        Form4->Memo2->setPlainText("WWWWWWWWWWWWWWW\n\nAnonymous\n\nAnonymous");
-        const QTextDocument& document = *Form4->Memo2->document();
+        Windows.BestTimes->PlayerNames->setPlainText("WWWWWWWWWWWWWWW\n\nAnonymous\n\nAnonymous");
+        const QTextDocument& document = *Windows.BestTimes->PlayerNames->document();
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
             document.documentLayout()->blockBoundingRect(block);
             QCOMPARE(block.layout()->lineCount(), 1);

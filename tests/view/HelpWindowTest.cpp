@@ -3,13 +3,13 @@
 // The help window: its two views, of which "How to play" and "Rules" show exactly one, the
 // scroll positions they keep between showings, and the texts with their headings.
 
+#include "view/HelpWindow.h"
 #include "control/HelpCommands.h"
 #include "platform/Fonts.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/view/WindowChecks.h"
 #include "view/HelpTexts.h"
 #include "view/Pictures.h"
-#include "view/TForm6.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -27,20 +27,21 @@ struct Views {
     bool operator==(const Views&) const = default;
 };
 
-Views VisibleViews(const TForm6& form) {
-    return {form.Memo1->isVisible(), form.ScrollBox1->isVisible()};
+Views VisibleViews(const HelpWindow& dialog) {
+    return {dialog.HowToPlayBox->isVisible(), dialog.RulesView->isVisible()};
 }
 
 // Runs one of the menu commands; `whileOpen` runs on the open window, which is then closed.
-Views Open(TForm6& form, void (*command)(TForm6&), const std::function<void()>& whileOpen = {}) {
+Views Open(HelpWindow& dialog, void (*command)(HelpWindow&),
+           const std::function<void()>& whileOpen = {}) {
     Views seen;
     WhenModal([&](QWidget*) {
-        seen = VisibleViews(form);
+        seen = VisibleViews(dialog);
         if (whileOpen)
             whileOpen();
-        form.Button1->click();
+        dialog.OkButton->click();
     });
-    command(form);
+    command(dialog);
     return seen;
 }
 
@@ -74,120 +75,123 @@ class HelpWindowTest : public QObject {
 
     void layout() {
         TestMainWindow main;
-        TForm6 form(&main);
-        QCOMPARE(form.windowTitle(), QString("Help"));
-        const Qt::WindowFlags flags = form.windowFlags();
+        HelpWindow dialog(&main);
+        QCOMPARE(dialog.windowTitle(), QString("Help"));
+        const Qt::WindowFlags flags = dialog.windowFlags();
         QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(form.size(), QSize(433, 455));
-        QVERIFY2(FormProblems(&form).isEmpty(), qPrintable(FormProblems(&form)));
+        QCOMPARE(dialog.size(), QSize(433, 455));
+        QVERIFY2(WindowProblems(&dialog).isEmpty(), qPrintable(WindowProblems(&dialog)));
 
-        QCOMPARE(form.Memo1->geometry(), QRect(8, 8, 417, 385));
-        QVERIFY(IsSansSerif(form.Memo1->font(), 13, false));
-        QVERIFY2(TextBoxProblems(form.Memo1, true).isEmpty(),
-                 qPrintable(TextBoxProblems(form.Memo1, true)));
-        QCOMPARE(form.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(form.ScrollBox1->geometry(), QRect(8, 8, 417, 385));
-        QVERIFY(form.ScrollBox1->frameShape() != QFrame::NoFrame);
-        QCOMPARE(form.ScrollBox1->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(form.ScrollBox1->widget(), form.RulesContent);
-        QCOMPARE(form.RulesContent->height(), 1345);
-        QCOMPARE(form.Button1->geometry(), QRect(160, 416, 75, 25));
-        QCOMPARE(form.findChildren<QPushButton*>().size(), 1);
-        QCOMPARE(form.Button1->text(), QString("Ok"));
+        QCOMPARE(dialog.HowToPlayBox->geometry(), QRect(8, 8, 417, 385));
+        QVERIFY(IsSansSerif(dialog.HowToPlayBox->font(), 13, false));
+        QVERIFY2(TextBoxProblems(dialog.HowToPlayBox, true).isEmpty(),
+                 qPrintable(TextBoxProblems(dialog.HowToPlayBox, true)));
+        QCOMPARE(dialog.HowToPlayBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(dialog.RulesView->geometry(), QRect(8, 8, 417, 385));
+        QVERIFY(dialog.RulesView->frameShape() != QFrame::NoFrame);
+        QCOMPARE(dialog.RulesView->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(dialog.RulesView->widget(), dialog.RulesContent);
+        QCOMPARE(dialog.RulesContent->height(), 1345);
+        QCOMPARE(dialog.OkButton->geometry(), QRect(160, 416, 75, 25));
+        QCOMPARE(dialog.findChildren<QPushButton*>().size(), 1);
+        QCOMPARE(dialog.OkButton->text(), QString("Ok"));
 
-        const std::pair<QPlainTextEdit*, QRect> texts[] = {{form.Memo2, {0, 4, 393, 213}},
-                                                           {form.Memo3, {0, 340, 393, 93}},
-                                                           {form.Memo4, {0, 708, 393, 214}},
-                                                           {form.Memo5, {0, 1010, 393, 335}}};
+        const std::pair<QPlainTextEdit*, QRect> texts[] = {
+            {dialog.IntroductionBox, {0, 4, 393, 213}},
+            {dialog.RowsAndColumnsBox, {0, 340, 393, 93}},
+            {dialog.ConsequencesBox, {0, 708, 393, 214}},
+            {dialog.WorkingBox, {0, 1010, 393, 335}}};
         for (const auto& [text, geometry] : texts) {
-            QCOMPARE(text->parentWidget(), form.RulesContent);
+            QCOMPARE(text->parentWidget(), dialog.RulesContent);
             QCOMPARE(text->geometry(), geometry);
             QVERIFY(IsSansSerif(text->font(), 13, false));
             QVERIFY2(TextBoxProblems(text).isEmpty(), qPrintable(TextBoxProblems(text)));
         }
-        const std::pair<PictureBox*, QRect> pictures[] = {{form.Image1, {136, 208, 129, 129}},
-                                                          {form.Image2, {48, 428, 41, 269}},
-                                                          {form.Image3, {112, 532, 265, 49}},
-                                                          {form.Image4, {56, 928, 273, 69}}};
+        const std::pair<PictureBox*, QRect> pictures[] = {
+            {dialog.BlockPicture, {136, 208, 129, 129}},
+            {dialog.ColumnPicture, {48, 428, 41, 269}},
+            {dialog.RowPicture, {112, 532, 265, 49}},
+            {dialog.TwoRowsPicture, {56, 928, 273, 69}}};
         for (const auto& [picture, geometry] : pictures) {
-            QCOMPARE(picture->parentWidget(), form.RulesContent);
+            QCOMPARE(picture->parentWidget(), dialog.RulesContent);
             QCOMPARE(picture->geometry(), geometry);
             QVERIFY(!picture->Picture().isNull());
         }
         // Both views start hidden.
-        QVERIFY(form.Memo1->isHidden());
-        QVERIFY(form.ScrollBox1->isHidden());
+        QVERIFY(dialog.HowToPlayBox->isHidden());
+        QVERIFY(dialog.RulesView->isHidden());
     }
 
     void eachCommandShowsItsViewAlone() {
         TestMainWindow main;
-        TForm6 form(&main);
+        HelpWindow dialog(&main);
         const Views howToPlay{true, false};
         const Views rules{false, true};
         const Views none{false, false};
 
-        QCOMPARE(Open(form, ShowHowToPlay), howToPlay);
-        QCOMPARE(VisibleViews(form), none);
-        QVERIFY(form.Memo1->isHidden() && form.ScrollBox1->isHidden());
-        QCOMPARE(Open(form, ShowRules), rules);
-        QVERIFY(form.Memo1->isHidden() && form.ScrollBox1->isHidden());
-        QCOMPARE(Open(form, ShowRules), rules);
-        QCOMPARE(Open(form, ShowHowToPlay), howToPlay);
-        QCOMPARE(Open(form, ShowHowToPlay), howToPlay);
+        QCOMPARE(Open(dialog, ShowHowToPlay), howToPlay);
+        QCOMPARE(VisibleViews(dialog), none);
+        QVERIFY(dialog.HowToPlayBox->isHidden() && dialog.RulesView->isHidden());
+        QCOMPARE(Open(dialog, ShowRules), rules);
+        QVERIFY(dialog.HowToPlayBox->isHidden() && dialog.RulesView->isHidden());
+        QCOMPARE(Open(dialog, ShowRules), rules);
+        QCOMPARE(Open(dialog, ShowHowToPlay), howToPlay);
+        QCOMPARE(Open(dialog, ShowHowToPlay), howToPlay);
 
         // Whatever was left visible before, each command shows its own view only.
-        form.ScrollBox1->show();
-        QCOMPARE(Open(form, ShowHowToPlay), howToPlay);
-        form.Memo1->show();
-        QCOMPARE(Open(form, ShowRules), rules);
-        form.Memo1->show();
-        form.ScrollBox1->show();
-        QCOMPARE(Open(form, ShowHowToPlay), howToPlay);
-        QVERIFY(form.Memo1->isHidden() && form.ScrollBox1->isHidden());
+        dialog.RulesView->show();
+        QCOMPARE(Open(dialog, ShowHowToPlay), howToPlay);
+        dialog.HowToPlayBox->show();
+        QCOMPARE(Open(dialog, ShowRules), rules);
+        dialog.HowToPlayBox->show();
+        dialog.RulesView->show();
+        QCOMPARE(Open(dialog, ShowHowToPlay), howToPlay);
+        QVERIFY(dialog.HowToPlayBox->isHidden() && dialog.RulesView->isHidden());
     }
 
     void scrollPositionsAreKept() {
         TestMainWindow main;
-        TForm6 form(&main);
-        QScrollBar* rules = form.ScrollBox1->verticalScrollBar();
-        QScrollBar* howToPlay = form.Memo1->verticalScrollBar();
+        HelpWindow dialog(&main);
+        QScrollBar* rules = dialog.RulesView->verticalScrollBar();
+        QScrollBar* howToPlay = dialog.HowToPlayBox->verticalScrollBar();
         int first = -1, contentTop = 0, again = -1, kept = -1;
 
-        Open(form, ShowRules, [&] {
+        Open(dialog, ShowRules, [&] {
             first = rules->value();
-            contentTop = form.RulesContent->y();
+            contentTop = dialog.RulesContent->y();
             QVERIFY(rules->maximum() >= 1345 - 385);
             rules->setValue(500);
         });
         QCOMPARE(first, 8);
         QCOMPARE(contentTop, -8);
 
-        Open(form, ShowHowToPlay, [&] {
+        Open(dialog, ShowHowToPlay, [&] {
             QVERIFY(howToPlay->maximum() > 3);
             howToPlay->setValue(3);
             kept = howToPlay->value(); // in lines; it may snap to a whole line of a paragraph
         });
-        Open(form, ShowRules, [&] { again = rules->value(); });
+        Open(dialog, ShowRules, [&] { again = rules->value(); });
         QCOMPARE(again, 500);
-        Open(form, ShowHowToPlay, [&] { again = howToPlay->value(); });
+        Open(dialog, ShowHowToPlay, [&] { again = howToPlay->value(); });
         QVERIFY(kept > 0);
         QCOMPARE(again, kept);
 
         // The first-showing offset is not applied again after the user scrolled to the top.
-        Open(form, ShowRules, [&] { rules->setValue(0); });
-        Open(form, ShowRules, [&] { again = rules->value(); });
+        Open(dialog, ShowRules, [&] { rules->setValue(0); });
+        Open(dialog, ShowRules, [&] { again = rules->value(); });
         QCOMPARE(again, 0);
     }
 
     void rulesTextsFitBetweenThePictures() {
         TestMainWindow main;
-        TForm6 form(&main);
+        HelpWindow dialog(&main);
         QList<int> scrollRanges;
         QList<int> bottoms;
-        Open(form, ShowRules, [&] {
-            for (QPlainTextEdit* text : {form.Memo2, form.Memo3, form.Memo4, form.Memo5}) {
+        Open(dialog, ShowRules, [&] {
+            for (QPlainTextEdit* text : {dialog.IntroductionBox, dialog.RowsAndColumnsBox,
+                                         dialog.ConsequencesBox, dialog.WorkingBox}) {
                 scrollRanges << text->verticalScrollBar()->maximum();
                 bottoms << TextBottom(text);
             }
@@ -195,9 +199,9 @@ class HelpWindowTest : public QObject {
         // Each text is shown whole (no hidden scrolling)...
         QCOMPARE(scrollRanges, QList<int>({0, 0, 0, 0}));
         // ...and ends above the picture that follows it.
-        QVERIFY2(bottoms[0] <= form.Image1->y(), qPrintable(QString::number(bottoms[0])));
-        QVERIFY2(bottoms[1] <= form.Image2->y(), qPrintable(QString::number(bottoms[1])));
-        QVERIFY2(bottoms[2] <= form.Image4->y(), qPrintable(QString::number(bottoms[2])));
+        QVERIFY2(bottoms[0] <= dialog.BlockPicture->y(), qPrintable(QString::number(bottoms[0])));
+        QVERIFY2(bottoms[1] <= dialog.ColumnPicture->y(), qPrintable(QString::number(bottoms[1])));
+        QVERIFY2(bottoms[2] <= dialog.TwoRowsPicture->y(), qPrintable(QString::number(bottoms[2])));
         QVERIFY2(bottoms[3] <= 1345, qPrintable(QString::number(bottoms[3])));
     }
 
@@ -250,37 +254,37 @@ class HelpWindowTest : public QObject {
 
     void theWindowShowsTheTexts() {
         TestMainWindow main;
-        TForm6 form(&main);
-        QCOMPARE(form.Memo1->toPlainText(), HowToPlayText());
-        QCOMPARE(form.Memo2->toPlainText(), RulesIntroductionText());
-        QCOMPARE(form.Memo3->toPlainText(), RowsAndColumnsText());
-        QCOMPARE(form.Memo4->toPlainText(), ConsequencesText());
-        QCOMPARE(form.Memo5->toPlainText(), WorkingText());
-        QVERIFY(!form.Memo1->toPlainText().isEmpty());
+        HelpWindow dialog(&main);
+        QCOMPARE(dialog.HowToPlayBox->toPlainText(), HowToPlayText());
+        QCOMPARE(dialog.IntroductionBox->toPlainText(), RulesIntroductionText());
+        QCOMPARE(dialog.RowsAndColumnsBox->toPlainText(), RowsAndColumnsText());
+        QCOMPARE(dialog.ConsequencesBox->toPlainText(), ConsequencesText());
+        QCOMPARE(dialog.WorkingBox->toPlainText(), WorkingText());
+        QVERIFY(!dialog.HowToPlayBox->toPlainText().isEmpty());
     }
 
     void escapeDoesNothingAndTheCloseBoxCloses() {
         TestMainWindow main;
-        TForm6 form(&main);
+        HelpWindow dialog(&main);
         bool visibleAfterEscape = false;
         QWidget* focus = nullptr;
         QPoint position;
         WhenModal([&](QWidget*) {
             // A window manager activates a new window; the offscreen test platform is asked.
-            form.activateWindow();
-            if (!QTest::qWaitFor([&] { return form.isActiveWindow(); }))
+            dialog.activateWindow();
+            if (!QTest::qWaitFor([&] { return dialog.isActiveWindow(); }))
                 qWarning("The help window did not become active");
             focus = QApplication::focusWidget();
-            position = form.pos();
+            position = dialog.pos();
             QTest::keyClick(focus, Qt::Key_Escape);
-            visibleAfterEscape = form.isVisible();
-            form.close();
+            visibleAfterEscape = dialog.isVisible();
+            dialog.close();
         });
-        ShowRules(form);
-        QCOMPARE(focus, form.Button1);
+        ShowRules(dialog);
+        QCOMPARE(focus, dialog.OkButton);
         QVERIFY(visibleAfterEscape);
-        QVERIFY(!form.isVisible());
-        QCOMPARE(position, CentredOver(main.frameGeometry(), form.frameGeometry().size()));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(position, CentredOver(main.frameGeometry(), dialog.frameGeometry().size()));
     }
 };
 

@@ -8,10 +8,10 @@
 #include "platform/Fonts.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/view/WindowChecks.h"
+#include "view/AboutWindow.h"
+#include "view/BestTimesWindow.h"
+#include "view/NoticeWindow.h"
 #include "view/Pictures.h"
-#include "view/TForm3.h"
-#include "view/TForm4.h"
-#include "view/TForm7.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,39 +30,39 @@ struct Seen {
 };
 
 // A window manager activates a new window; the offscreen test platform has to be asked.
-void ActivateNow(QWidget& form) {
-    form.activateWindow();
-    if (!QTest::qWaitFor([&] { return form.isActiveWindow(); }))
+void ActivateNow(QWidget& dialog) {
+    dialog.activateWindow();
+    if (!QTest::qWaitFor([&] { return dialog.isActiveWindow(); }))
         qWarning("The window did not become active");
 }
 
 // Shows the window modally; once it is up, records what it looks like, presses Escape, then
 // runs `finish`, which must close it.
-Seen ShowModally(SecondaryForm& form, const std::function<void()>& finish) {
+Seen ShowModally(SecondaryWindow& dialog, const std::function<void()>& finish) {
     Seen seen;
     WhenModal([&](QWidget* modal) {
-        ActivateNow(form);
-        seen.Visible = modal == &form && form.isVisible();
-        seen.Position = form.pos();
+        ActivateNow(dialog);
+        seen.Visible = modal == &dialog && dialog.isVisible();
+        seen.Position = dialog.pos();
         seen.Focus = QApplication::focusWidget();
-        QTest::keyClick(seen.Focus ? seen.Focus : &form, Qt::Key_Escape);
-        seen.VisibleAfterEscape = form.isVisible();
+        QTest::keyClick(seen.Focus ? seen.Focus : &dialog, Qt::Key_Escape);
+        seen.VisibleAfterEscape = dialog.isVisible();
         finish();
     });
-    form.ShowModal();
+    dialog.ShowModal();
     return seen;
 }
 
-bool IsToolWithCloseBoxOnly(const QWidget& form, Qt::WindowType kind) {
-    const Qt::WindowFlags flags = form.windowFlags();
+bool IsToolWithCloseBoxOnly(const QWidget& dialog, Qt::WindowType kind) {
+    const Qt::WindowFlags flags = dialog.windowFlags();
     return (flags & Qt::WindowType_Mask) == kind && (flags & Qt::WindowCloseButtonHint) &&
            !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                       Qt::WindowContextHelpButtonHint));
 }
 
-QStringList ButtonTexts(const QWidget& form) {
+QStringList ButtonTexts(const QWidget& dialog) {
     QStringList texts;
-    for (const QPushButton* button : form.findChildren<QPushButton*>())
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>())
         texts << button->text();
     texts.sort();
     return texts;
@@ -75,32 +75,32 @@ class ModalWindowTest : public QObject {
 
   private:
     // The behaviour every modal window shares, checked on one of them with its OK button.
-    void CheckShowing(SecondaryForm& form, QPushButton* ok, TestMainWindow& main) {
+    void CheckShowing(SecondaryWindow& dialog, QPushButton* ok, TestMainWindow& main) {
         // First showing: centred over the main window, OK focused, Escape ignored; the close
         // box closes. Meanwhile the user moves the window.
         const QPoint moved = main.pos() + QPoint(31, -17);
-        Seen first = ShowModally(form, [&] {
-            form.move(moved);
-            form.close();
+        Seen first = ShowModally(dialog, [&] {
+            dialog.move(moved);
+            dialog.close();
         });
         QVERIFY(first.Visible);
-        QCOMPARE(first.Position, CentredOver(main.frameGeometry(), form.frameGeometry().size()));
+        QCOMPARE(first.Position, CentredOver(main.frameGeometry(), dialog.frameGeometry().size()));
         QCOMPARE(first.Focus, ok);
         QVERIFY(first.VisibleAfterEscape);
-        QVERIFY(!form.isVisible());
+        QVERIFY(!dialog.isVisible());
 
         // Next showing: where it was left, even after the main window has moved; Enter presses
         // OK.
         main.move(main.pos() + QPoint(40, 40));
-        Seen second = ShowModally(form, [&] { QTest::keyClick(ok, Qt::Key_Return); });
+        Seen second = ShowModally(dialog, [&] { QTest::keyClick(ok, Qt::Key_Return); });
         QCOMPARE(second.Position, moved);
         QVERIFY(second.VisibleAfterEscape);
-        QVERIFY(!form.isVisible());
+        QVERIFY(!dialog.isVisible());
 
         // And again; Space presses OK.
-        Seen third = ShowModally(form, [&] { QTest::keyClick(ok, Qt::Key_Space); });
+        Seen third = ShowModally(dialog, [&] { QTest::keyClick(ok, Qt::Key_Space); });
         QCOMPARE(third.Position, moved);
-        QVERIFY(!form.isVisible());
+        QVERIFY(!dialog.isVisible());
     }
 
   private slots:
@@ -115,163 +115,163 @@ class ModalWindowTest : public QObject {
 
     void notificationLayout() {
         TestMainWindow main;
-        TForm3 form(&main);
-        QCOMPARE(form.windowTitle(), QString("Paused"));
-        QVERIFY(IsToolWithCloseBoxOnly(form, Qt::Tool));
-        QCOMPARE(form.size(), QSize(462, 155));
-        QVERIFY2(FormProblems(&form).isEmpty(), qPrintable(FormProblems(&form)));
-        QVERIFY(!form.isVisible());
+        NoticeWindow dialog(&main);
+        QCOMPARE(dialog.windowTitle(), QString("Paused"));
+        QVERIFY(IsToolWithCloseBoxOnly(dialog, Qt::Tool));
+        QCOMPARE(dialog.size(), QSize(462, 155));
+        QVERIFY2(WindowProblems(&dialog).isEmpty(), qPrintable(WindowProblems(&dialog)));
+        QVERIFY(!dialog.isVisible());
 
-        QCOMPARE(form.Memo1->geometry(), QRect(128, 24, 201, 73));
-        QVERIFY(IsSansSerif(form.Memo1->font(), 13, true));
-        QVERIFY2(TextBoxProblems(form.Memo1).isEmpty(), qPrintable(TextBoxProblems(form.Memo1)));
-        QCOMPARE(form.Lines(), QStringList({"New puzzle generated.", "", "Click OK to start."}));
-        QCOMPARE(form.Button1->geometry(), QRect(184, 112, 75, 25));
-        QCOMPARE(ButtonTexts(form), QStringList({"OK"}));
-        QVERIFY(!form.Button1->isDefault());
+        QCOMPARE(dialog.Text->geometry(), QRect(128, 24, 201, 73));
+        QVERIFY(IsSansSerif(dialog.Text->font(), 13, true));
+        QVERIFY2(TextBoxProblems(dialog.Text).isEmpty(), qPrintable(TextBoxProblems(dialog.Text)));
+        QCOMPARE(dialog.Lines(), QStringList({"New puzzle generated.", "", "Click OK to start."}));
+        QCOMPARE(dialog.OkButton->geometry(), QRect(184, 112, 75, 25));
+        QCOMPARE(ButtonTexts(dialog), QStringList({"OK"}));
+        QVERIFY(!dialog.OkButton->isDefault());
     }
 
     void notificationShowsTheCallersLines() {
         TestMainWindow main;
-        TForm3 form(&main);
+        NoticeWindow dialog(&main);
         // The main window may still be disabled from the generation; the window stays usable.
         main.setEnabled(false);
-        form.SetLines({"Game paused.", "", "Click OK to resume."});
-        QStringList shown;
-        ShowModally(form, [&] {
-            shown = form.Memo1->toPlainText().split('\n');
-            form.Button1->click();
+        dialog.SetLines({"Game paused.", "", "Click OK to resume."});
+        QStringList lines;
+        ShowModally(dialog, [&] {
+            lines = dialog.Text->toPlainText().split('\n');
+            dialog.OkButton->click();
         });
-        QCOMPARE(shown, QStringList({"Game paused.", "", "Click OK to resume."}));
-        QVERIFY(form.isEnabled() && form.Button1->isEnabled());
-        QCOMPARE(form.windowTitle(), QString("Paused"));
-        QVERIFY(!form.isVisible());
+        QCOMPARE(lines, QStringList({"Game paused.", "", "Click OK to resume."}));
+        QVERIFY(dialog.isEnabled() && dialog.OkButton->isEnabled());
+        QCOMPARE(dialog.windowTitle(), QString("Paused"));
+        QVERIFY(!dialog.isVisible());
     }
 
     void notificationShowing() {
         TestMainWindow main;
-        TForm3 form(&main);
-        CheckShowing(form, form.Button1, main);
+        NoticeWindow dialog(&main);
+        CheckShowing(dialog, dialog.OkButton, main);
     }
 
     void bestTimesLayout() {
         TestMainWindow main;
-        TForm4 form(&main);
-        QCOMPARE(form.windowTitle(), QString("Best times"));
-        QVERIFY(IsToolWithCloseBoxOnly(form, Qt::Tool));
-        QCOMPARE(form.size(), QSize(374, 263));
-        QVERIFY2(FormProblems(&form).isEmpty(), qPrintable(FormProblems(&form)));
+        BestTimesWindow dialog(&main);
+        QCOMPARE(dialog.windowTitle(), QString("Best times"));
+        QVERIFY(IsToolWithCloseBoxOnly(dialog, Qt::Tool));
+        QCOMPARE(dialog.size(), QSize(374, 263));
+        QVERIFY2(WindowProblems(&dialog).isEmpty(), qPrintable(WindowProblems(&dialog)));
 
-        QCOMPARE(form.Image1->geometry(), QRect(144, 0, 81, 97));
-        QVERIFY(form.Image1->Transparent());
-        QCOMPARE(form.Image1->Picture().size(), QSize(162, 187));
-        QCOMPARE(form.Label1->text(), QString("Time"));
-        QCOMPARE(form.Label1->pos(), QPoint(264, 72));
-        QVERIFY(IsSansSerif(form.Label1->font(), 13, true));
-        const std::pair<QPlainTextEdit*, QRect> texts[] = {{form.Memo1, {8, 96, 73, 129}},
-                                                           {form.Memo2, {88, 96, 169, 121}},
-                                                           {form.Memo3, {264, 96, 105, 129}}};
+        QCOMPARE(dialog.Picture->geometry(), QRect(144, 0, 81, 97));
+        QVERIFY(dialog.Picture->Transparent());
+        QCOMPARE(dialog.Picture->Picture().size(), QSize(162, 187));
+        QCOMPARE(dialog.TimeHeading->text(), QString("Time"));
+        QCOMPARE(dialog.TimeHeading->pos(), QPoint(264, 72));
+        QVERIFY(IsSansSerif(dialog.TimeHeading->font(), 13, true));
+        const std::pair<QPlainTextEdit*, QRect> texts[] = {{dialog.LevelNames, {8, 96, 73, 129}},
+                                                           {dialog.PlayerNames, {88, 96, 169, 121}},
+                                                           {dialog.Times, {264, 96, 105, 129}}};
         for (const auto& [text, geometry] : texts) {
             QCOMPARE(text->geometry(), geometry);
             QVERIFY(IsSansSerif(text->font(), 13, true));
             QVERIFY2(TextBoxProblems(text).isEmpty(), qPrintable(TextBoxProblems(text)));
         }
-        QCOMPARE(form.Memo1->toPlainText(), QString("Easy\n\nMedium\n\nHard"));
-        QCOMPARE(form.Button2->geometry(), QRect(48, 232, 81, 25));
-        QCOMPARE(form.Button1->geometry(), QRect(240, 232, 81, 25));
-        QCOMPARE(ButtonTexts(form), QStringList({"OK", "Reset scores"}));
+        QCOMPARE(dialog.LevelNames->toPlainText(), QString("Easy\n\nMedium\n\nHard"));
+        QCOMPARE(dialog.ResetButton->geometry(), QRect(48, 232, 81, 25));
+        QCOMPARE(dialog.OkButton->geometry(), QRect(240, 232, 81, 25));
+        QCOMPARE(ButtonTexts(dialog), QStringList({"OK", "Reset scores"}));
     }
 
     void bestTimesTabOrderSkipsTheTexts() {
         TestMainWindow main;
-        TForm4 form(&main);
+        BestTimesWindow dialog(&main);
         QList<QWidget*> order;
-        ShowModally(form, [&] {
+        ShowModally(dialog, [&] {
             for (int i = 0; i < 3; ++i) {
                 order << QApplication::focusWidget();
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
-            form.close();
+            dialog.close();
         });
-        QCOMPARE(order, QList<QWidget*>({form.Button1, form.Button2, form.Button1}));
+        QCOMPARE(order, QList<QWidget*>({dialog.OkButton, dialog.ResetButton, dialog.OkButton}));
     }
 
     void bestTimesShowing() {
         TestMainWindow main;
-        TForm4 form(&main);
-        CheckShowing(form, form.Button1, main);
+        BestTimesWindow dialog(&main);
+        CheckShowing(dialog, dialog.OkButton, main);
     }
 
     void resetScoresYesAsksAndRequestsTheReset() {
         TestMainWindow main;
-        TForm4 form(&main);
+        BestTimesWindow dialog(&main);
         ResetRequested = false;
         QString caption, text;
-        ShowModally(form, [&] {
+        ShowModally(dialog, [&] {
             AnswerMessageBox("Yes", &caption, &text);
-            form.Button2->click();
+            dialog.ResetButton->click();
         });
         QCOMPARE(caption, QString("Confirm"));
         QCOMPARE(text, QString("Reset the best scores?"));
         QVERIFY(ResetRequested);
-        QVERIFY(!form.isVisible());
+        QVERIFY(!dialog.isVisible());
         ResetRequested = false;
     }
 
     void resetScoresNoLeavesTheScoresAndCloses() {
         TestMainWindow main;
-        TForm4 form(&main);
+        BestTimesWindow dialog(&main);
         ResetRequested = false;
         QString text;
-        ShowModally(form, [&] {
+        ShowModally(dialog, [&] {
             AnswerMessageBox("No", nullptr, &text);
-            form.Button2->click();
+            dialog.ResetButton->click();
         });
         QCOMPARE(text, QString("Reset the best scores?"));
         QVERIFY(!ResetRequested);
-        QVERIFY(!form.isVisible());
+        QVERIFY(!dialog.isVisible());
     }
 
     void closingTheBestTimesNeverRequestsAReset() {
         TestMainWindow main;
-        TForm4 form(&main);
+        BestTimesWindow dialog(&main);
         ResetRequested = false;
-        ShowModally(form, [&] { form.close(); });
-        ShowModally(form, [&] { form.Button1->click(); });
+        ShowModally(dialog, [&] { dialog.close(); });
+        ShowModally(dialog, [&] { dialog.OkButton->click(); });
         QVERIFY(!ResetRequested);
     }
 
     void aboutLayout() {
         TestMainWindow main;
-        TForm7 form(&main);
-        QCOMPARE(form.windowTitle(), QString("About"));
-        QVERIFY(IsToolWithCloseBoxOnly(form, Qt::Dialog));
-        QCOMPARE(form.size(), QSize(424, 220));
-        QVERIFY2(FormProblems(&form).isEmpty(), qPrintable(FormProblems(&form)));
-        QCOMPARE(form.Image1->geometry(), QRect(8, 16, 185, 153));
-        QVERIFY(form.Image1->Transparent());
-        QCOMPARE(form.Image1->DrawnRect(), QRect(0, 0, 158, 128)); // fits: its own size
-        QCOMPARE(form.Label1->text(), QString("Tolvane"));
-        QCOMPARE(form.Label1->pos(), QPoint(224, 24));
-        QVERIFY(IsSansSerif(form.Label1->font(), 19, true));
-        QCOMPARE(form.Button1->geometry(), QRect(160, 184, 75, 25));
-        QCOMPARE(ButtonTexts(form), QStringList({"Ok"}));
+        AboutWindow dialog(&main);
+        QCOMPARE(dialog.windowTitle(), QString("About"));
+        QVERIFY(IsToolWithCloseBoxOnly(dialog, Qt::Dialog));
+        QCOMPARE(dialog.size(), QSize(424, 220));
+        QVERIFY2(WindowProblems(&dialog).isEmpty(), qPrintable(WindowProblems(&dialog)));
+        QCOMPARE(dialog.Logo->geometry(), QRect(8, 16, 185, 153));
+        QVERIFY(dialog.Logo->Transparent());
+        QCOMPARE(dialog.Logo->DrawnRect(), QRect(0, 0, 158, 128)); // fits: its own size
+        QCOMPARE(dialog.GameName->text(), QString("Tolvane"));
+        QCOMPARE(dialog.GameName->pos(), QPoint(224, 24));
+        QVERIFY(IsSansSerif(dialog.GameName->font(), 19, true));
+        QCOMPARE(dialog.OkButton->geometry(), QRect(160, 184, 75, 25));
+        QCOMPARE(ButtonTexts(dialog), QStringList({"Ok"}));
     }
 
     void aboutShowing() {
         TestMainWindow main;
-        TForm7 form(&main);
-        CheckShowing(form, form.Button1, main);
+        AboutWindow dialog(&main);
+        CheckShowing(dialog, dialog.OkButton, main);
     }
 
     void aLargerWindowIsCentredToo() {
         // A main window smaller than the notification window: the window reaches out on both
         // sides, by halves of odd differences truncated toward zero.
         TestMainWindow main({300, 300, 201, 100});
-        TForm3 form(&main);
-        Seen seen = ShowModally(form, [&] { form.close(); });
+        NoticeWindow dialog(&main);
+        Seen seen = ShowModally(dialog, [&] { dialog.close(); });
         const QRect outer = main.frameGeometry();
-        const QSize own = form.frameGeometry().size();
+        const QSize own = dialog.frameGeometry().size();
         QVERIFY((own.width() - outer.width()) % 2 == 1);
         QVERIFY((own.height() - outer.height()) % 2 == 1);
         QCOMPARE(seen.Position, QPoint(outer.left() - (own.width() - outer.width()) / 2,

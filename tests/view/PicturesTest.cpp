@@ -6,8 +6,8 @@
 #include "view/Pictures.h"
 #include "platform/Fonts.h"
 #include "tests/view/WindowChecks.h"
-#include "view/TForm4.h"
-#include "view/TForm6.h"
+#include "view/BestTimesWindow.h"
+#include "view/HelpWindow.h"
 
 #include <QTest>
 
@@ -16,13 +16,13 @@ namespace {
 const QColor Marker(0, 200, 0); // a window background no picture uses
 
 // The window drawn on a background of the marker colour.
-QImage DrawnOnMarker(QWidget& form) {
-    QPalette colours = form.palette();
+QImage DrawnOnMarker(QWidget& dialog) {
+    QPalette colours = dialog.palette();
     colours.setColor(QPalette::Window, Marker);
     colours.setColor(QPalette::Button, Marker);
     colours.setColor(QPalette::Base, Marker);
-    form.setPalette(colours);
-    return form.grab().toImage();
+    dialog.setPalette(colours);
+    return dialog.grab().toImage();
 }
 
 bool IsMarker(const QImage& image, QPoint at) {
@@ -97,14 +97,14 @@ class PicturesTest : public QObject {
 
     void trophyFillsTheTopOfItsAreaAndShowsTheWindowThrough() {
         TestMainWindow main;
-        TForm4 form(&main);
-        QCOMPARE(form.Image1->DrawnRect(), QRect(0, 0, 81, 93));
-        const QImage trophy = form.Image1->Picture();
+        BestTimesWindow dialog(&main);
+        QCOMPARE(dialog.Picture->DrawnRect(), QRect(0, 0, 81, 93));
+        const QImage trophy = dialog.Picture->Picture();
         const QRgb background = trophy.pixel(0, trophy.height() - 1);
         QCOMPARE(trophy.pixel(0, 0), background); // the corners are background
 
-        const QImage drawn = DrawnOnMarker(form);
-        const QPoint area = form.Image1->pos();
+        const QImage drawn = DrawnOnMarker(dialog);
+        const QPoint area = dialog.Picture->pos();
         // Where the picture had its background colour the window shows through...
         QVERIFY(IsMarker(drawn, area + QPoint(0, 0)));
         QVERIFY(IsMarker(drawn, area + QPoint(80, 0)));
@@ -124,13 +124,13 @@ class PicturesTest : public QObject {
 
     void columnExampleIsScaledIntoItsArea() {
         TestMainWindow main;
-        TForm6 form(&main);
-        PictureBox* column = form.Image2;
+        HelpWindow dialog(&main);
+        PictureBox* column = dialog.ColumnPicture;
         QVERIFY(!column->Transparent());
         QCOMPARE(column->DrawnRect(), QRect(0, 0, 37, 269));
-        QCOMPARE(form.Image3->DrawnRect(), QRect(0, 0, 265, 40));
-        QCOMPARE(form.Image4->DrawnRect(), QRect(0, 0, 273, 67));
-        QCOMPARE(form.Image1->DrawnRect(), QRect(0, 0, 120, 123));
+        QCOMPARE(dialog.RowPicture->DrawnRect(), QRect(0, 0, 265, 40));
+        QCOMPARE(dialog.TwoRowsPicture->DrawnRect(), QRect(0, 0, 273, 67));
+        QCOMPARE(dialog.BlockPicture->DrawnRect(), QRect(0, 0, 120, 123));
 
         QPalette colours = column->palette();
         colours.setColor(QPalette::Window, Marker);

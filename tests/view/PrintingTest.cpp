@@ -4,8 +4,8 @@
 // pdftoppm), the window restored afterwards, and the errors without a printer.
 
 #include "view/Printing.h"
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "control/PrintCommand.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
@@ -74,8 +74,8 @@ class PrintingTest : public QObject {
         if (dark)
             QApplication::setPalette(DarkPalette());
         GameSession session;
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Windows.Main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Windows.Main));
         Given[1] = true;
         Solution[1] = 8;
         GameState.Entries[2] = 8;
@@ -84,19 +84,19 @@ class PrintingTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(session.Folder.Path("board.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
-        RunHandler([&] { PrintBoard(Form1->View(), printer); });
+        RunHandler([&] { PrintBoard(Windows.Main->View(), printer); });
 
         // The panels are back on screen.
-        QVERIFY(Form1->Panel1->isVisible());
-        QVERIFY(Form1->Panel2->isHidden());
-        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+        QVERIFY(Windows.Main->ToolPanel->isVisible());
+        QVERIFY(Windows.Main->PrintStrip->isHidden());
+        QCOMPARE(Windows.Main->ClientArea->size(), QSize(409, 463));
         // The screen keeps the desktop's colours, and follows the next change of them.
         QApplication::processEvents();
-        QCOMPARE(Form1->ClientArea->grab().toImage().pixelColor(10, 10),
+        QCOMPARE(Windows.Main->ClientArea->grab().toImage().pixelColor(10, 10),
                  QApplication::palette().color(QPalette::Button));
         QApplication::setPalette(light);
         QApplication::processEvents();
-        QCOMPARE(Form1->ClientArea->grab().toImage().pixelColor(10, 10),
+        QCOMPARE(Windows.Main->ClientArea->grab().toImage().pixelColor(10, 10),
                  light.color(QPalette::Button));
 
         // At 72 dpi an A4 page is 595 wide; the printable area starts at the page's margin.
@@ -136,17 +136,17 @@ class PrintingTest : public QObject {
 
     void failedPrintRestoresTheWindowAndReports() {
         GameSession session;
-        Form1->show();
+        Windows.Main->show();
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(session.Folder.Path("no/such/folder/board.pdf"));
         QString text;
         AnswerInOrder({Press("OK", nullptr, &text)});
-        RunHandler([&] { PrintBoard(Form1->View(), printer); });
+        RunHandler([&] { PrintBoard(Windows.Main->View(), printer); });
         QCOMPARE(text, QString("The printer could not start the document."));
-        QVERIFY(Form1->Panel1->isVisible());
-        QVERIFY(Form1->Panel2->isHidden());
-        QCOMPARE(Form1->ClientArea->size(), QSize(409, 463));
+        QVERIFY(Windows.Main->ToolPanel->isVisible());
+        QVERIFY(Windows.Main->PrintStrip->isHidden());
+        QCOMPARE(Windows.Main->ClientArea->size(), QSize(409, 463));
     }
 
     void printDialogOffersNoPageRange() {
@@ -173,10 +173,10 @@ class PrintingTest : public QObject {
 
     void printAnsweredNoDoesNothing() {
         GameSession session;
-        Form1->show();
+        Windows.Main->show();
         SeenMessages().clear();
         AnswerInOrder({Press("No")});
-        RunHandler([] { Form1->Print1Click(); });
+        RunHandler([] { Windows.Main->Print(); });
         QCOMPARE(SeenMessages(),
                  QStringList({"Confirm|Do you want to print the current puzzle ?"}));
     }
@@ -185,14 +185,14 @@ class PrintingTest : public QObject {
         if (!QPrinterInfo::availablePrinters().isEmpty())
             QSKIP("a printer queue is installed on this machine");
         GameSession session;
-        Form1->show();
+        Windows.Main->show();
         SeenMessages().clear();
         AnswerInOrder({Press("Yes"), Press("OK")});
-        RunHandler([] { Form1->Print1Click(); });
+        RunHandler([] { Windows.Main->Print(); });
         QCOMPARE(SeenMessages(),
                  QStringList({"Confirm|Do you want to print the current puzzle ?",
                               "Tolvane|There is no default printer currently selected."}));
-        QVERIFY(Form1->Panel1->isVisible());
+        QVERIFY(Windows.Main->ToolPanel->isVisible());
     }
 };
 

@@ -3,10 +3,10 @@
 // The progress window: no way to close it, and the generator's lines, appended while the event
 // loop is held, painted as each attempt ends with the newest at the bottom of the text box.
 
+#include "view/ProgressWindow.h"
 #include "engine/TextLines.h"
 #include "platform/Fonts.h"
 #include "tests/view/WindowChecks.h"
-#include "view/TForm2.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -49,52 +49,52 @@ class ProgressWindowTest : public QObject {
 
     void layoutAndNoWayToClose() {
         TestMainWindow main;
-        TForm2 form(&main);
-        QCOMPARE(form.windowTitle(), QString("Generating"));
-        const Qt::WindowFlags flags = form.windowFlags();
+        ProgressWindow dialog(&main);
+        QCOMPARE(dialog.windowTitle(), QString("Generating"));
+        const Qt::WindowFlags flags = dialog.windowFlags();
         QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
         QVERIFY(flags & Qt::CustomizeWindowHint);
         QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint)));
-        QCOMPARE(form.size(), QSize(358, 170));
-        QVERIFY2(FormProblems(&form).isEmpty(), qPrintable(FormProblems(&form)));
-        QCOMPARE(form.Memo1->geometry(), QRect(80, 24, 201, 105));
-        QVERIFY(IsSansSerif(form.Memo1->font(), 13, true));
-        QVERIFY2(TextBoxProblems(form.Memo1).isEmpty(), qPrintable(TextBoxProblems(form.Memo1)));
-        QCOMPARE(form.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(form.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QVERIFY(form.Memo1->toPlainText().isEmpty());
-        QVERIFY(form.findChildren<QPushButton*>().isEmpty());
+        QCOMPARE(dialog.size(), QSize(358, 170));
+        QVERIFY2(WindowProblems(&dialog).isEmpty(), qPrintable(WindowProblems(&dialog)));
+        QCOMPARE(dialog.Text->geometry(), QRect(80, 24, 201, 105));
+        QVERIFY(IsSansSerif(dialog.Text->font(), 13, true));
+        QVERIFY2(TextBoxProblems(dialog.Text).isEmpty(), qPrintable(TextBoxProblems(dialog.Text)));
+        QCOMPARE(dialog.Text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(dialog.Text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QVERIFY(dialog.Text->toPlainText().isEmpty());
+        QVERIFY(dialog.findChildren<QPushButton*>().isEmpty());
 
-        form.Show();
-        QVERIFY(form.isVisible());
-        QVERIFY(!form.isModal());
-        QCOMPARE(form.pos(), CentredOver(main.frameGeometry(), form.frameGeometry().size()));
+        dialog.Show();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.isModal());
+        QCOMPARE(dialog.pos(), CentredOver(main.frameGeometry(), dialog.frameGeometry().size()));
         // Neither the close request of the window manager nor Escape closes it...
-        QVERIFY(!form.close());
-        QTest::keyClick(&form, Qt::Key_Escape);
-        QVERIFY(form.isVisible());
+        QVERIFY(!dialog.close());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
         // ...only the game does.
-        form.Hide();
-        QVERIFY(!form.isVisible());
+        dialog.Hide();
+        QVERIFY(!dialog.isVisible());
     }
 
     void newestLinesShowAtTheBottomAtOnce() {
         TestMainWindow main;
-        TForm2 form(&main);
-        ProgressLines progress(form);
+        ProgressWindow dialog(&main);
+        ProgressLines progress(dialog);
         TextLines& lines = progress;
         // As New does: the main window is disabled while the puzzle is generated.
         main.setEnabled(false);
-        form.Show();
-        QVERIFY(form.isEnabled());
-        QVERIFY(form.Memo1->isEnabled()); // drawn in the normal text colour, not greyed out
-        PaintCounter paints(form.Memo1->viewport());
+        dialog.Show();
+        QVERIFY(dialog.isEnabled());
+        QVERIFY(dialog.Text->isEnabled()); // drawn in the normal text colour, not greyed out
+        PaintCounter paints(dialog.Text->viewport());
 
         // No event is handled from here on, as while the generator runs.
         for (int attempt = 1; attempt <= 8; ++attempt) {
             // An attempt takes its time; the window paints at most every PaintInterval ms.
-            QThread::msleep(TForm2::PaintInterval + 5);
+            QThread::msleep(ProgressWindow::PaintInterval + 5);
             // Every attempt writes five lines; a frame that ends inside one would show the
             // player a lone "PLEASE" or "WAIT" at the bottom.
             const int before = paints.Paints;
@@ -106,7 +106,7 @@ class ProgressWindowTest : public QObject {
             lines.Append("Attempt " + std::to_string(attempt));
             QVERIFY2(paints.Paints > before, "a finished attempt was not painted at once");
 
-            QPlainTextEdit* text = form.Memo1;
+            QPlainTextEdit* text = dialog.Text;
             const int last = text->document()->blockCount() - 1;
             QCOMPARE(text->document()->findBlockByNumber(last).text(),
                      QString::fromStdString("Attempt " + std::to_string(attempt)));
@@ -130,41 +130,41 @@ class ProgressWindowTest : public QObject {
                                         .arg(bottom)));
         }
         // Forty lines do not fit: the first ones have scrolled out of view.
-        QVERIFY(form.Memo1->verticalScrollBar()->value() > 0);
+        QVERIFY(dialog.Text->verticalScrollBar()->value() > 0);
         main.setEnabled(true);
-        QVERIFY(form.isEnabled());
-        QVERIFY(form.Memo1->cursorRect(QTextCursor(form.Memo1->document())).bottom() < 0);
-        form.Hide();
+        QVERIFY(dialog.isEnabled());
+        QVERIFY(dialog.Text->cursorRect(QTextCursor(dialog.Text->document())).bottom() < 0);
+        dialog.Hide();
     }
 
     void theEndComesIntoViewWhereverTheTextWas() {
         TestMainWindow main;
-        TForm2 form(&main);
-        ProgressLines progress(form);
+        ProgressWindow dialog(&main);
+        ProgressLines progress(dialog);
         for (int i = 1; i <= 20; ++i)
             progress.Append("Hidden " + std::to_string(i));
-        form.Show();
+        dialog.Show();
         // Scrolled back to the top (a mouse wheel can do it while the window is up).
-        form.Memo1->verticalScrollBar()->setValue(0);
+        dialog.Text->verticalScrollBar()->setValue(0);
         progress.Append("Shown");
-        const QRect end = EndOfText(form.Memo1);
-        const int bottom = form.Memo1->viewport()->height();
+        const QRect end = EndOfText(dialog.Text);
+        const int bottom = dialog.Text->viewport()->height();
         QVERIFY(end.top() >= 0 && end.bottom() < bottom);
         QVERIFY(bottom - 1 - end.bottom() <= end.height());
-        form.Hide();
+        dialog.Hide();
     }
 
     void textIsKeptBetweenGenerations() {
         TestMainWindow main;
-        TForm2 form(&main);
-        ProgressLines progress(form);
-        form.Show();
+        ProgressWindow dialog(&main);
+        ProgressLines progress(dialog);
+        dialog.Show();
         progress.Append("PLEASE");
-        form.Hide();
-        form.Show();
+        dialog.Hide();
+        dialog.Show();
         progress.Append("WAIT");
-        QCOMPARE(form.Memo1->toPlainText(), QString("PLEASE\nWAIT"));
-        form.Hide();
+        QCOMPARE(dialog.Text->toPlainText(), QString("PLEASE\nWAIT"));
+        dialog.Hide();
     }
 };
 

@@ -8,11 +8,11 @@
 #include "control/HelpCommands.h"
 #include "engine/TextLines.h"
 #include "platform/Fonts.h"
-#include "view/TForm2.h"
-#include "view/TForm3.h"
-#include "view/TForm4.h"
-#include "view/TForm6.h"
-#include "view/TForm7.h"
+#include "view/AboutWindow.h"
+#include "view/BestTimesWindow.h"
+#include "view/HelpWindow.h"
+#include "view/NoticeWindow.h"
+#include "view/ProgressWindow.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -38,11 +38,11 @@ int main(int argc, char** argv) {
     main.move(150, 100);
     main.show();
 
-    TForm2 progress(&main);
-    TForm3 notification(&main);
-    TForm4 bestTimes(&main);
-    TForm6 help(&main);
-    TForm7 about(&main);
+    ProgressWindow progress(&main);
+    NoticeWindow notification(&main);
+    BestTimesWindow bestTimes(&main);
+    HelpWindow help(&main);
+    AboutWindow about(&main);
     ProgressLines progressLines(progress);
 
     QTimer::singleShot(500, [&] {
@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
             } else if (which == "notification") {
                 notification.ShowModal();
             } else if (which == "best-times") {
-                bestTimes.Memo2->setPlainText("Anonymous\n\nMarieke\n\nJohannes Vermeer");
-                bestTimes.Memo3->setPlainText(" 0:4:12\n\n 0:9:57\n\n 24:0:0");
+                bestTimes.PlayerNames->setPlainText("Anonymous\n\nMarieke\n\nJohannes Vermeer");
+                bestTimes.Times->setPlainText(" 0:4:12\n\n 0:9:57\n\n 24:0:0");
                 bestTimes.ShowModal();
             } else if (which == "how-to-play") {
                 ShowHowToPlay(help);

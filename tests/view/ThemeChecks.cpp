@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/view/ThemeChecks.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "engine/GameState.h"
 #include "platform/Colours.h"
 #include "tests/support/GamePlay.h"
@@ -126,9 +126,9 @@ Digits PlayWithEveryKindOfDigit() {
     Digits digits{FirstGiven(), FirstOpenCell(), NextOpenCell(FirstOpenCell())};
     ChooseTool(8);
     ClickCell(digits.EntryCell);
-    Form1->CheckBox1->click();
+    Windows.Main->GuessingBox->click();
     ClickCell(digits.GuessCell);
-    Form1->CheckBox1->click();
+    Windows.Main->GuessingBox->click();
     return digits;
 }
 

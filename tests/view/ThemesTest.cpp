@@ -4,8 +4,8 @@
 // tool panel, the notice and every secondary window are read from their pixels during a game;
 // and the desktop switched between light and dark while a game runs.
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
+#include "app/GameWindows.h"
+#include "app/MainWindow.h"
 #include "engine/GameState.h"
 #include "platform/Colours.h"
 #include "tests/support/GamePlay.h"
@@ -13,9 +13,9 @@
 #include "tests/support/ModalHelper.h"
 #include "tests/view/ThemeChecks.h"
 #include "view/BoardArea.h"
-#include "view/TForm2.h"
-#include "view/TForm3.h"
-#include "view/TForm6.h"
+#include "view/HelpWindow.h"
+#include "view/NoticeWindow.h"
+#include "view/ProgressWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +33,7 @@ QColor Face(QWidget* button) {
 
 QImage Board() {
     QApplication::processEvents();
-    return Form1->ClientArea->grab().toImage();
+    return Windows.Main->ClientArea->grab().toImage();
 }
 
 // Opens a window through the main window's menu and reads its texts while it is up.
@@ -90,19 +90,19 @@ class ThemesTest : public QObject {
         QCOMPARE(board.pixelColor(10, 10), palette.color(QPalette::Button));
         QCOMPARE(BoardProblems(board, digits), QString());
         // The tool panel with tool 8 pressed and the others not, the clock, "Just guessing".
-        QVERIFY(Form1->SpeedButtons[7]->isChecked());
-        QCOMPARE(UnreadableTexts(*Form1), QString());
+        QVERIFY(Windows.Main->ToolButtons[7]->isChecked());
+        QCOMPARE(UnreadableTexts(*Windows.Main), QString());
         // On a dark face the pressed tool stands out from the others as a line would.
         if (!IsLight(palette))
-            QVERIFY(Contrast(Face(Form1->SpeedButtons[7]), Face(Form1->SpeedButtons[6])) >=
-                    LineContrast);
+            QVERIFY(Contrast(Face(Windows.Main->ToolButtons[7]),
+                             Face(Windows.Main->ToolButtons[6])) >= LineContrast);
 
-        QCOMPARE(UnreadableTexts(*Form2), QString());
-        QCOMPARE(TextsOfModal(Form1->Pause1, "OK"), QString());
-        QCOMPARE(TextsOfModal(Form1->BestTimes1, "OK"), QString());
-        QCOMPARE(TextsOfModal(Form1->Howtoplay1, "Ok"), QString());
-        QCOMPARE(TextsOfModal(Form1->Rules1, "Ok"), QString());
-        QCOMPARE(TextsOfModal(Form1->About2, "Ok"), QString());
+        QCOMPARE(UnreadableTexts(*Windows.Progress), QString());
+        QCOMPARE(TextsOfModal(Windows.Main->PauseItem, "OK"), QString());
+        QCOMPARE(TextsOfModal(Windows.Main->BestTimesItem, "OK"), QString());
+        QCOMPARE(TextsOfModal(Windows.Main->HowToPlayItem, "Ok"), QString());
+        QCOMPARE(TextsOfModal(Windows.Main->RulesItem, "Ok"), QString());
+        QCOMPARE(TextsOfModal(Windows.Main->AboutItem, "Ok"), QString());
     }
 
     void switchingTheThemeDuringAGameRedrawsEveryWindow() {
@@ -121,11 +121,12 @@ class ThemesTest : public QObject {
             QApplication::processEvents();
             const QImage help = window->grab().toImage();
             helpFace = help.pixelColor(4, 4);
-            helpBackground = Form6->Memo1->viewport()->grab().toImage().pixelColor(2, 2);
+            helpBackground =
+                Windows.Help->HowToPlayBox->viewport()->grab().toImage().pixelColor(2, 2);
             helpProblems = UnreadableTexts(*window);
             Press("Ok")(window);
         }});
-        Form1->Howtoplay1->trigger();
+        Windows.Main->HowToPlayItem->trigger();
         QCOMPARE(helpFace, QColor(50, 50, 50));
         QCOMPARE(helpBackground, QColor(50, 50, 50));
         QCOMPARE(helpProblems, QString());
@@ -133,13 +134,13 @@ class ThemesTest : public QObject {
         QCOMPARE(dark.pixelColor(10, 10), QColor(50, 50, 50));
         QCOMPARE(BoardProblems(dark, digits), QString());
         // The notification, made before the change, is on the dark face too.
-        QCOMPARE(TextsOfModal(Form1->Pause1, "OK"), QString());
+        QCOMPARE(TextsOfModal(Windows.Main->PauseItem, "OK"), QString());
 
         // The game goes on untouched.
         QVERIFY(GameState.Entries == entries);
         QVERIFY(GameState.Guesses == guesses);
-        QVERIFY(Form1->Timer1.isActive());
-        QVERIFY(Form1->SpeedButtons[7]->isChecked());
+        QVERIFY(Windows.Main->Clock.isActive());
+        QVERIFY(Windows.Main->ToolButtons[7]->isChecked());
 
         // And back to the light board as designed.
         QApplication::setPalette(Light);
@@ -148,7 +149,7 @@ class ThemesTest : public QObject {
         QCOMPARE(Strongest(again, CellInside(digits.EntryCell), light), QColor(128, 0, 128));
         QCOMPARE(Strongest(again, CellInside(digits.GivenCell), light), QColor(0, 0, 0));
         QCOMPARE(again.pixelColor(69, 52), QColor(0, 0, 255));
-        QCOMPARE(Form3->Memo1->viewport()->grab().toImage().pixelColor(2, 2), light);
+        QCOMPARE(Windows.Notice->Text->viewport()->grab().toImage().pixelColor(2, 2), light);
     }
 
   private:

@@ -29,15 +29,15 @@ QString TextBoxProblems(const QPlainTextEdit* text, bool bordered) {
     return problems.join(", ");
 }
 
-QString FormProblems(const QWidget* form) {
+QString WindowProblems(const QWidget* dialog) {
     QStringList problems;
-    const QPalette& colours = form->palette();
+    const QPalette& colours = dialog->palette();
     if (colours.color(QPalette::Window) != colours.color(QPalette::Button) ||
-        !form->autoFillBackground())
+        !dialog->autoFillBackground())
         problems << "background is not the button face";
-    if (!IsSansSerif(form->font(), 11, false))
+    if (!IsSansSerif(dialog->font(), 11, false))
         problems << "font is not 11-pixel MS Sans Serif";
-    if (form->minimumSize() != form->maximumSize())
+    if (dialog->minimumSize() != dialog->maximumSize())
         problems << "size is not fixed";
     return problems.join(", ");
 }

@@ -20,7 +20,7 @@ class TestMainWindow : public QMainWindow {
 QString TextBoxProblems(const QPlainTextEdit* text, bool bordered = false);
 
 // What is wrong with a window's background and default font; empty when nothing is.
-QString FormProblems(const QWidget* form);
+QString WindowProblems(const QWidget* dialog);
 
 // Whether the font is "MS Sans Serif" at this pixel height and weight.
 bool IsSansSerif(const QFont& font, int pixelHeight, bool bold);

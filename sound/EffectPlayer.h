@@ -13,12 +13,12 @@
 class QAudioSink;
 class SampleStream;
 
-class MediaPlayer : public QObject {
+class EffectPlayer : public QObject {
     Q_OBJECT
 
   public:
-    explicit MediaPlayer(QObject* parent = nullptr);
-    ~MediaPlayer() override;
+    explicit EffectPlayer(QObject* parent = nullptr);
+    ~EffectPlayer() override;
 
     // Closes the open file, then reads the header of the named one (looked up in the working
     // directory). A file that cannot be read, is no regular file or has a format the audio

@@ -9,7 +9,7 @@
 #include "control/PrintCommand.h"
 #include "control/ScoreSaves.h"
 #include "records/LineFile.h"
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -23,106 +23,102 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPainter;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class BoardArea;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm6;
-class TForm7;
+class ProgressWindow;
+class NoticeWindow;
+class BestTimesWindow;
+class HelpWindow;
+class AboutWindow;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // Builds the window as designed and runs FormCreate.
-    TForm1();
-    ~TForm1() override;
+    // Builds the window as designed and runs Start.
+    MainWindow();
+    ~MainWindow() override;
 
     // The client area: the board is painted on it and the panels are its children.
     BoardArea* ClientArea;
 
-    // Hidden text box that keeps the generator's diagnostic log; never shown.
-    QPlainTextEdit* Memo1;
-
     // The tool panel and what it holds.
-    QFrame* Panel1;
-    std::array<QToolButton*, 10> SpeedButtons; // SpeedButton1 ... SpeedButton10 (Erase)
+    QFrame* ToolPanel;
+    std::array<QToolButton*, 10> ToolButtons; // the digits 1 to 9, then Erase
     QButtonGroup* ToolGroup;
-    QCheckBox* CheckBox1;
-    QFrame* Bevel1;
-    QLabel* Label1;
-    QPushButton* Button2;
+    QCheckBox* GuessingBox;
+    QFrame* Divider;
+    QLabel* StatusLine;
+    QPushButton* SubmitButton;
 
     // The empty strip shown in place of the tool panel while the window is printed.
-    QFrame* Panel2;
+    QFrame* PrintStrip;
     // Invisible spacer that keeps the auto-sized client area starting at the top edge.
-    QWidget* Bevel2;
+    QWidget* Spacer;
 
     // The hidden list of the score file's lines, the sound player and the game clock.
     ScoreLineList ScoreLines;
-    MediaPlayer MediaPlayer1;
-    QTimer Timer1;
+    EffectPlayer Player;
+    QTimer Clock;
     // The print dialog and its printer, made at the first Print.
     PrintSetup Printing;
     // The saves of the score file, kept while another game holds it.
     ScoreSaves Saves{ScoreLines, *this};
 
     // The secondary windows, made after this one and handed to it.
-    TForm2* ProgressWindow = nullptr;
-    TForm3* NotificationWindow = nullptr;
-    TForm4* BestTimesWindow = nullptr;
-    TForm6* HelpWindow = nullptr;
-    TForm7* AboutWindow = nullptr;
+    ProgressWindow* Progress = nullptr;
+    NoticeWindow* Notice = nullptr;
+    BestTimesWindow* BestTimes = nullptr;
+    HelpWindow* Help = nullptr;
+    AboutWindow* About = nullptr;
 
     // The menus.
-    QMenu* NewGame1;
-    QAction* NewGame2;
-    QAction* Easy1;
-    QAction* Medium1;
-    QAction* Hard1;
-    QAction* Sound1;
-    QAction* BestTimes1;
-    QAction* Print1;
-    QAction* Exit1;
-    QMenu* Options1;
-    QAction* Clearall1;
-    QAction* Solve1;
-    QAction* Submit1;
-    QAction* Pause1;
-    QMenu* Help1;
-    QAction* Howtoplay1;
-    QAction* Rules1;
-    QAction* About2;
+    QMenu* GameMenu;
+    QAction* NewItem;
+    QAction* EasyItem;
+    QAction* MediumItem;
+    QAction* HardItem;
+    QAction* SoundItem;
+    QAction* BestTimesItem;
+    QAction* PrintItem;
+    QAction* ExitItem;
+    QMenu* OptionsMenu;
+    QAction* ClearAllItem;
+    QAction* SolveItem;
+    QAction* SubmitItem;
+    QAction* PauseItem;
+    QMenu* HelpMenu;
+    QAction* HowToPlayItem;
+    QAction* RulesItem;
+    QAction* AboutItem;
 
     // Start-up and close.
-    void FormCreate();
-    void FormClose();
+    void Start();
+    void SaveOnClose();
 
     // The handlers of the menus, the tool panel, the board and the clock.
-    void Button1Click();
-    void Easy1Click();
-    void Sound1Click();
-    void Medium1Click();
-    void Hard1Click();
-    void Print1Click();
-    void Exit1Click();
-    void BestTimes1Click();
-    void Clearall1Click();
-    void Solve1Click();
-    void Pause1Click();
-    void Button2Click();
-    void Howtoplay1Click();
-    void Rules1Click();
-    void About2Click();
-    void SpeedButton1Click();
-    void FormPaint(QPainter& canvas);
-    void FormMouseMove(int X, int Y);
-    void FormClick();
-    void FormMouseWheelDown();
-    void FormMouseWheelUp();
-    void Timer1Timer();
+    void AskNewGame();
+    void ChooseEasy();
+    void SwitchSound();
+    void ChooseMedium();
+    void ChooseHard();
+    void Print();
+    void Exit();
+    void OpenBestTimes();
+    void ClearEntries();
+    void Solve();
+    void Pause();
+    void Submit();
+    void OpenHowToPlay();
+    void OpenRules();
+    void OpenAbout();
+    void ChooseTool();
+    void PaintBoardArea(QPainter& canvas);
+    void TrackPointer(int X, int Y);
+    void ClickBoard();
+    void WheelDown();
+    void WheelUp();
+    void Tick();
 
     // The components and windows that the game's routines work on.
     GameWindow View();

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "view/TForm2.h"
+#include "view/ProgressWindow.h"
 
 #include "platform/Fonts.h"
 
@@ -8,32 +8,32 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-TForm2::TForm2(QWidget* mainWindow)
-    : SecondaryForm(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
-                    ClientSize, "Generating") {
-    Memo1 = AddText({80, 24, 201, 105}, SansSerif(13, true));
+ProgressWindow::ProgressWindow(QWidget* mainWindow)
+    : SecondaryWindow(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
+                      ClientSize, "Generating") {
+    Text = AddText({80, 24, 201, 105}, SansSerif(13, true));
     // The progress text is kept for the whole run: no undo step for every line appended.
-    Memo1->setUndoRedoEnabled(false);
+    Text->setUndoRedoEnabled(false);
 }
 
-void TForm2::Show() {
+void ProgressWindow::Show() {
     show();
     raise();
     PaintNow();
 }
 
-void TForm2::Hide() {
+void ProgressWindow::Hide() {
     hide();
 }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void ProgressWindow::closeEvent(QCloseEvent* event) {
     // Only New closes this window, through Hide.
     event->ignore();
 }
 
-void TForm2::AppendLine(const QString& line) {
-    Memo1->appendPlainText(line);
-    QScrollBar* bar = Memo1->verticalScrollBar();
+void ProgressWindow::AppendLine(const QString& line) {
+    Text->appendPlainText(line);
+    QScrollBar* bar = Text->verticalScrollBar();
     bar->setValue(bar->maximum());
     // Painted only between attempts, so the bottom of every frame is a whole attempt.
     ++LinesAppended;
@@ -42,7 +42,7 @@ void TForm2::AppendLine(const QString& line) {
         PaintNow();
 }
 
-void TForm2::PaintNow() {
+void ProgressWindow::PaintNow() {
     if (!isVisible())
         return;
     // The generator keeps the event loop from delivering this window's first expose, and Qt
@@ -56,5 +56,5 @@ void TForm2::PaintNow() {
 }
 
 void ProgressLines::Append(std::string_view line) {
-    Form.AppendLine(QString::fromUtf8(line.data(), qsizetype(line.size())));
+    Window.AppendLine(QString::fromUtf8(line.data(), qsizetype(line.size())));
 }

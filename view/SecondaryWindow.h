@@ -23,12 +23,12 @@ class QPushButton;
 // halves truncated toward zero.
 QPoint CentredOver(const QRect& main, QSize outer);
 
-class SecondaryForm : public QDialog {
+class SecondaryWindow : public QDialog {
     Q_OBJECT
   public:
     // Caption buttons: only a close box, unless `flags` asks otherwise.
-    SecondaryForm(QWidget* mainWindow, Qt::WindowFlags flags, QSize clientSize,
-                  const QString& caption);
+    SecondaryWindow(QWidget* mainWindow, Qt::WindowFlags flags, QSize clientSize,
+                    const QString& caption);
 
     // Shows the window modally, in a nested event loop, until it is closed.
     int ShowModal();

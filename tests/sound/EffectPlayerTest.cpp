@@ -3,7 +3,7 @@
 // The media player and the sample stream under it: what opens, what fails with which text, what
 // the sink is fed, and that a long or damaged file costs neither time nor memory.
 
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 #include "platform/GameError.h"
 #include "sound/SampleStream.h"
 #include "tests/sound/WavFiles.h"
@@ -44,7 +44,7 @@ std::vector<short> Drain(SampleStream& stream, qint64 chunk) {
     return samples;
 }
 
-QString OpenError(MediaPlayer& player, const QString& name) {
+QString OpenError(EffectPlayer& player, const QString& name) {
     try {
         player.Open(name);
     } catch (const GameError& error) {
@@ -185,7 +185,7 @@ class MediaPlayerTest : public QObject {
         TempFolder folder;
         WriteSamples("a.wav", Pattern(1000), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
         WriteSamples("b.wav", Pattern(2000), 1, 22050, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        MediaPlayer player;
+        EffectPlayer player;
         QVERIFY(!player.IsOpen());
         QCOMPARE(player.FileName(), QString());
 
@@ -208,7 +208,7 @@ class MediaPlayerTest : public QObject {
     void failedOpenLeavesNothingOpen() {
         TempFolder folder;
         WriteSamples("a.wav", Pattern(1000), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        MediaPlayer player;
+        EffectPlayer player;
         player.Open("a.wav");
         QVERIFY(!OpenError(player, "gone.wav").isEmpty());
         QVERIFY(!player.IsOpen());
@@ -245,7 +245,7 @@ class MediaPlayerTest : public QObject {
         const QString expected = ReaderErrorFor("bad.wav");
         QVERIFY2(!expected.isEmpty(), "the reader accepts this file");
 
-        MediaPlayer player;
+        EffectPlayer player;
         QCOMPARE(OpenError(player, "bad.wav"), expected);
         QVERIFY(!player.IsOpen());
     }
@@ -266,7 +266,7 @@ class MediaPlayerTest : public QObject {
             QCOMPARE(::mkfifo("bad.wav", 0600), 0);
         else
             QVERIFY(QFile::link("/dev/zero", "bad.wav"));
-        MediaPlayer player;
+        EffectPlayer player;
         QCOMPARE(OpenError(player, "bad.wav"), QString("bad.wav is not a regular file."));
         QVERIFY(!player.IsOpen());
     }
@@ -291,7 +291,7 @@ class MediaPlayerTest : public QObject {
         TempFolder folder;
         WriteSamples("odd.wav", Pattern(channels * 100), channels, rate,
                      SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        MediaPlayer player;
+        EffectPlayer player;
         const QString refusal =
             QString("odd.wav: the audio output cannot play this format (%1 Hz, channels: %2).")
                 .arg(rate)
@@ -310,7 +310,7 @@ class MediaPlayerTest : public QObject {
         TempFolder folder;
         const quint32 claimed = 1u << 30; // a gigabyte: about three hours
         WriteClaimingWav("huge.wav", claimed, 4096, sparse);
-        MediaPlayer player;
+        EffectPlayer player;
         // What the file costs, not the media library's back end, which the first play of a
         // session loads on some Qt versions.
         WriteSamples("first.wav", Pattern(4410), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
@@ -343,7 +343,7 @@ class MediaPlayerTest : public QObject {
     void playWithoutASoundServerIsSilentAndQuick() {
         TempFolder folder;
         WriteSamples("a.wav", Pattern(44100), 1, 44100, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        MediaPlayer player;
+        EffectPlayer player;
         player.Open("a.wav");
         QElapsedTimer clock;
         clock.start();
@@ -360,4 +360,4 @@ class MediaPlayerTest : public QObject {
 };
 
 QTEST_MAIN(MediaPlayerTest)
-#include "MediaPlayerTest.moc"
+#include "EffectPlayerTest.moc"

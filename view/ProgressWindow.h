@@ -6,20 +6,20 @@
 // it. Generation holds the event loop, so every appended line is painted at once.
 
 #include "engine/TextLines.h"
-#include "view/SecondaryForm.h"
+#include "view/SecondaryWindow.h"
 
 #include <QElapsedTimer>
 
 class QPlainTextEdit;
 
-class TForm2 : public SecondaryForm {
+class ProgressWindow : public SecondaryWindow {
     Q_OBJECT
   public:
     // Outer size 364 x 192: a small tool caption of 16 pixels and borders of 3 pixels leave a
     // client area of 358 x 170.
     static constexpr QSize ClientSize{358, 170};
 
-    explicit TForm2(QWidget* mainWindow);
+    explicit ProgressWindow(QWidget* mainWindow);
 
     void Show();
     void Hide();
@@ -33,7 +33,7 @@ class TForm2 : public SecondaryForm {
     // Every attempt of the generator writes this many lines.
     static constexpr int LinesPerAttempt = 5;
 
-    QPlainTextEdit* Memo1;
+    QPlainTextEdit* Text;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,9 +47,9 @@ class TForm2 : public SecondaryForm {
 // The progress text the generator writes to (`ProgressText`), shown in the progress window.
 class ProgressLines : public TextLines {
   public:
-    explicit ProgressLines(TForm2& form) : Form(form) {}
+    explicit ProgressLines(ProgressWindow& window) : Window(window) {}
     void Append(std::string_view line) override;
 
   private:
-    TForm2& Form;
+    ProgressWindow& Window;
 };

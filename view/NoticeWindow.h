@@ -4,26 +4,26 @@
 // The notification window: waits for OK after a puzzle has been generated and during a pause.
 // Its caption reads "Paused" for both uses; the callers set the three lines before showing it.
 
-#include "view/SecondaryForm.h"
+#include "view/SecondaryWindow.h"
 
 #include <QStringList>
 
 class QPlainTextEdit;
 class QPushButton;
 
-class TForm3 : public SecondaryForm {
+class NoticeWindow : public SecondaryWindow {
     Q_OBJECT
   public:
     static constexpr QSize ClientSize{462, 155};
 
-    explicit TForm3(QWidget* mainWindow);
+    explicit NoticeWindow(QWidget* mainWindow);
 
     void SetLines(const QStringList& lines);
     QStringList Lines() const;
 
-    QPlainTextEdit* Memo1;
-    QPushButton* Button1;
+    QPlainTextEdit* Text;
+    QPushButton* OkButton;
 
   public slots:
-    void Button1Click();
+    void Ok();
 };

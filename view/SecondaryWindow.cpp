@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "view/SecondaryForm.h"
+#include "view/SecondaryWindow.h"
 
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
@@ -24,8 +24,8 @@ Qt::WindowFlags CloseBoxOnly(Qt::WindowType kind) {
     return kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
-SecondaryForm::SecondaryForm(QWidget* mainWindow, Qt::WindowFlags flags, QSize clientSize,
-                             const QString& caption)
+SecondaryWindow::SecondaryWindow(QWidget* mainWindow, Qt::WindowFlags flags, QSize clientSize,
+                                 const QString& caption)
     : QDialog(mainWindow, flags), MainWindow(mainWindow) {
     setWindowTitle(caption);
     setFixedSize(clientSize);
@@ -35,11 +35,11 @@ SecondaryForm::SecondaryForm(QWidget* mainWindow, Qt::WindowFlags flags, QSize c
     setFont(SansSerif(11));
 }
 
-int SecondaryForm::ShowModal() {
+int SecondaryWindow::ShowModal() {
     return exec();
 }
 
-void SecondaryForm::setVisible(bool visible) {
+void SecondaryWindow::setVisible(bool visible) {
     const bool opening = visible && !isVisible();
     if (opening)
         PlaceBeforeShowing();
@@ -52,14 +52,14 @@ void SecondaryForm::setVisible(bool visible) {
         OkButton->setFocus(Qt::OtherFocusReason);
 }
 
-void SecondaryForm::SetOkButton(QPushButton* button) {
+void SecondaryWindow::SetOkButton(QPushButton* button) {
     OkButton = button;
     button->setFocus();
 }
 
 // Places the window by its outer frame. The native window is made first, so that the frame the
 // window manager gave it at an earlier showing is known.
-void SecondaryForm::PlaceBeforeShowing() {
+void SecondaryWindow::PlaceBeforeShowing() {
     create();
     const QMargins frame = ExpectedFrameExtents();
     if (!ShownBefore) {
@@ -71,7 +71,7 @@ void SecondaryForm::PlaceBeforeShowing() {
     MoveFrameTo(*this, LastPosition, frame);
 }
 
-void SecondaryForm::PlaceByOwnFrame() {
+void SecondaryWindow::PlaceByOwnFrame() {
     const QMargins frame = GuessedFrame ? FrameExtents(*this) : QMargins();
     if (frame.isNull())
         return;
@@ -86,13 +86,13 @@ void SecondaryForm::PlaceByOwnFrame() {
 // Some window managers put a dialog over the middle of its owner by their own reckoning when it
 // opens. By the time they hand it the focus they have placed it, and it goes back where it
 // belongs; later moves are the player's.
-void SecondaryForm::ReturnToItsPlace() {
+void SecondaryWindow::ReturnToItsPlace() {
     const QMargins frame = FrameExtents(*this);
     if (!frame.isNull() && FrameOnScreen(*this).topLeft() != LastPosition)
         MoveFrameTo(*this, LastPosition, frame);
 }
 
-QRect SecondaryForm::MainFrame() const {
+QRect SecondaryWindow::MainFrame() const {
     if (MainWindow)
         return FrameOnScreen(*MainWindow->window());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -102,14 +102,14 @@ QRect SecondaryForm::MainFrame() const {
 
 // Until this window has been framed once, the main window's frame, drawn by the same window
 // manager, is the best guess of its own.
-QMargins SecondaryForm::ExpectedFrameExtents() const {
+QMargins SecondaryWindow::ExpectedFrameExtents() const {
     const QMargins own = FrameExtents(*this);
     if (!own.isNull() || !MainWindow)
         return own;
     return FrameExtents(*MainWindow->window());
 }
 
-void SecondaryForm::keyPressEvent(QKeyEvent* event) {
+void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
     // No cancel button: Escape must not close the window as QDialog would.
     if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
         event->accept();
@@ -125,7 +125,7 @@ void SecondaryForm::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void SecondaryForm::changeEvent(QEvent* event) {
+void SecondaryWindow::changeEvent(QEvent* event) {
     KeepDesignedSize(*this, *event);
     // A window of its own: New disables the main window while it generates, and Qt would grey
     // out the main window's child windows with it.
@@ -140,14 +140,14 @@ void SecondaryForm::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void SecondaryForm::closeEvent(QCloseEvent* event) {
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
     // The close box acts like OK. Accepting the close would also destroy the native window, and a
     // new one would come back where the window manager puts it, not where the player left it.
     event->ignore();
     hide();
 }
 
-QPlainTextEdit* SecondaryForm::AddText(QRect geometry, const QFont& font, QWidget* parent) {
+QPlainTextEdit* SecondaryWindow::AddText(QRect geometry, const QFont& font, QWidget* parent) {
     auto* text = new QPlainTextEdit(parent ? parent : this);
     text->setGeometry(geometry);
     text->setFont(font);
@@ -163,7 +163,7 @@ QPlainTextEdit* SecondaryForm::AddText(QRect geometry, const QFont& font, QWidge
     return text;
 }
 
-QLabel* SecondaryForm::AddLabel(QPoint position, const QString& text, const QFont& font) {
+QLabel* SecondaryWindow::AddLabel(QPoint position, const QString& text, const QFont& font) {
     auto* label = new QLabel(text, this);
     label->setFont(font);
     label->adjustSize();
@@ -171,7 +171,7 @@ QLabel* SecondaryForm::AddLabel(QPoint position, const QString& text, const QFon
     return label;
 }
 
-QPushButton* SecondaryForm::AddButton(QRect geometry, const QString& text) {
+QPushButton* SecondaryWindow::AddButton(QRect geometry, const QString& text) {
     auto* button = new QPushButton(text, this);
     button->setGeometry(geometry);
     // Not a default button: Enter belongs to the button with the focus (keyPressEvent).

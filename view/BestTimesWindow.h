@@ -4,30 +4,30 @@
 // The best-times window: the best time of each level with the player's name. The best-times flow
 // fills the names and times and reads `ResetRequested` after the window has closed.
 
-#include "view/SecondaryForm.h"
+#include "view/SecondaryWindow.h"
 
 class PictureBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-class TForm4 : public SecondaryForm {
+class BestTimesWindow : public SecondaryWindow {
     Q_OBJECT
   public:
     static constexpr QSize ClientSize{374, 263};
 
-    explicit TForm4(QWidget* mainWindow);
+    explicit BestTimesWindow(QWidget* mainWindow);
 
-    PictureBox* Image1;
-    QLabel* Label1;
-    QPlainTextEdit* Memo1; // level names
-    QPlainTextEdit* Memo2; // player names
-    QPlainTextEdit* Memo3; // times
-    QPushButton* Button2;  // "Reset scores"
-    QPushButton* Button1;  // "OK"
+    PictureBox* Picture;
+    QLabel* TimeHeading;
+    QPlainTextEdit* LevelNames;  // level names
+    QPlainTextEdit* PlayerNames; // player names
+    QPlainTextEdit* Times;       // times
+    QPushButton* ResetButton;    // "Reset scores"
+    QPushButton* OkButton;       // "OK"
 
   public slots:
-    void Button1Click();
+    void Ok();
     // Asks whether to reset; Yes sets `ResetRequested`. Closes the window on either answer.
-    void Button2Click();
+    void AskReset();
 };

@@ -3,23 +3,23 @@
 #pragma once
 // The about window: the game's logo and name.
 
-#include "view/SecondaryForm.h"
+#include "view/SecondaryWindow.h"
 
 class PictureBox;
 class QLabel;
 class QPushButton;
 
-class TForm7 : public SecondaryForm {
+class AboutWindow : public SecondaryWindow {
     Q_OBJECT
   public:
     static constexpr QSize ClientSize{424, 220};
 
-    explicit TForm7(QWidget* mainWindow);
+    explicit AboutWindow(QWidget* mainWindow);
 
-    PictureBox* Image1;
-    QLabel* Label1;
-    QPushButton* Button1;
+    PictureBox* Logo;
+    QLabel* GameName;
+    QPushButton* OkButton;
 
   public slots:
-    void Button1Click();
+    void Ok();
 };

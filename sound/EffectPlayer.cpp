@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sound/MediaPlayer.h"
+#include "sound/EffectPlayer.h"
 
 #include "sound/SampleStream.h"
 
@@ -33,19 +33,19 @@ QString SinkErrorText(QAudio::Error error) {
 
 } // namespace
 
-MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {}
+EffectPlayer::EffectPlayer(QObject* parent) : QObject(parent) {}
 
-MediaPlayer::~MediaPlayer() {
+EffectPlayer::~EffectPlayer() {
     Close();
 }
 
-void MediaPlayer::Open(const QString& fileName) {
+void EffectPlayer::Open(const QString& fileName) {
     Close();
     Name = fileName;
     Stream = std::make_unique<SampleStream>(fileName);
 }
 
-void MediaPlayer::Play() {
+void EffectPlayer::Play() {
     LastPlayError.clear();
     if (!Stream) {
         LastPlayError = "No sound file is open";
@@ -67,14 +67,14 @@ void MediaPlayer::Play() {
     TellOnceWhySilent();
 }
 
-void MediaPlayer::TellOnceWhySilent() {
+void EffectPlayer::TellOnceWhySilent() {
     if (LastPlayError.isEmpty() || ToldWhySilent)
         return;
     ToldWhySilent = true;
     qWarning("Tolvane plays no sound: %s.", qPrintable(LastPlayError));
 }
 
-void MediaPlayer::StartAudioService() {
+void EffectPlayer::StartAudioService() {
     // Asking for the output device loads the back end and connects it to the sound server.
     if (QMediaDevices::defaultAudioOutput().isNull()) {
         LastPlayError = "There is no audio output device";
@@ -96,7 +96,7 @@ void PassAllButMediaNotes(QtMsgType type, const QMessageLogContext& context, con
 
 } // namespace
 
-void MediaPlayer::QuietenMediaLibrary() {
+void EffectPlayer::QuietenMediaLibrary() {
     // The game plays sound only: its back end need not look for video hardware, whose library
     // (VDPAU) complains on the terminal when it finds none. "," names no device type at all.
     for (const char* variable :
@@ -108,7 +108,7 @@ void MediaPlayer::QuietenMediaLibrary() {
         HandlerBefore = qInstallMessageHandler(PassAllButMediaNotes);
 }
 
-void MediaPlayer::ReleaseSink() {
+void EffectPlayer::ReleaseSink() {
     if (!Sink)
         return;
     Sink->stop();
@@ -118,7 +118,7 @@ void MediaPlayer::ReleaseSink() {
     Sink = nullptr;
 }
 
-void MediaPlayer::Shutdown() {
+void EffectPlayer::Shutdown() {
     const bool played = Sink != nullptr;
     Close();
     // The sinks released earlier go now, not after the audio engine.
@@ -127,7 +127,7 @@ void MediaPlayer::Shutdown() {
         QThread::msleep(ServerSettleMs);
 }
 
-void MediaPlayer::Close() {
+void EffectPlayer::Close() {
     ReleaseSink();
     Stream.reset();
 }

@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/AboutWindow.h"
+
+#include "platform/Fonts.h"
+#include "view/Pictures.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+AboutWindow::AboutWindow(QWidget* mainWindow)
+    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Dialog), ClientSize, "About") {
+    Logo = new PictureBox(this);
+    Logo->setGeometry(8, 16, 185, 153);
+    Logo->SetPicture(GamePicture("logo.png"));
+    Logo->SetTransparent(true);
+    GameName = AddLabel({224, 24}, "Tolvane", SansSerif(19, true));
+    OkButton = AddButton({160, 184, 75, 25}, "Ok");
+    SetOkButton(OkButton);
+    connect(OkButton, &QPushButton::clicked, this, &AboutWindow::Ok);
+}
+
+void AboutWindow::Ok() {
+    hide();
+}
