@@ -6,16 +6,24 @@
 #include "control/CellInput.h"
 #include "control/GameClock.h"
 #include "control/GameFlow.h"
-#include "control/HelpCommands.h"
 #include "control/SoundCommand.h"
 #include "control/StartUp.h"
+#include "engine/TimeText.h"
 #include "platform/AutoSize.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
+#include "platform/MinimizeIcon.h"
 #include "platform/WindowFrame.h"
+#include "sound/SoundEffects.h"
+#include "view/AboutWindow.h"
+#include "view/BestTimesWindow.h"
 #include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
+#include "view/HelpWindow.h"
+#include "view/NameBox.h"
+#include "view/NoticeWindow.h"
+#include "view/ProgressWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,10 +31,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <chrono>
 
 namespace {
 
@@ -68,7 +79,7 @@ MainWindow::MainWindow() {
     KeepOnButtonFace(*this);
     setFont(SansSerif(11));
 
-    ClientArea = new BoardArea(this);
+    ClientArea = new BoardArea(CurrentGame, this);
     setCentralWidget(ClientArea);
     // The window takes the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -91,7 +102,7 @@ void MainWindow::CreateMenus() {
     MediumItem = AddCheckItem(GameMenu, "Medium", true);
     HardItem = AddCheckItem(GameMenu, "Hard", false);
     GameMenu->addSeparator();
-    SoundItem = AddCheckItem(GameMenu, "Sound", true);
+    SoundItem = AddCheckItem(GameMenu, "Sound", CurrentGame.SoundOn);
     BestTimesItem = AddItem(GameMenu, "Best Times");
     PrintItem = AddItem(GameMenu, "Print", false);
     GameMenu->addSeparator();
@@ -164,151 +175,213 @@ void MainWindow::CreateHiddenComponents() {
     Clock.setInterval(1000);
 }
 
-// Every handler runs guarded: a failure ends it and shows the standard error box.
-void MainWindow::ConnectHandlers() {
-    const auto bind = [this](QAction* item, void (MainWindow::*handler)()) {
-        connect(item, &QAction::triggered, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
-    };
-    bind(NewItem, &MainWindow::AskNewGame);
-    bind(EasyItem, &MainWindow::ChooseEasy);
-    bind(MediumItem, &MainWindow::ChooseMedium);
-    bind(HardItem, &MainWindow::ChooseHard);
-    bind(BestTimesItem, &MainWindow::OpenBestTimes);
-    bind(PrintItem, &MainWindow::Print);
-    bind(ExitItem, &MainWindow::Exit);
-    bind(ClearAllItem, &MainWindow::ClearEntries);
-    bind(SolveItem, &MainWindow::Solve);
-    bind(SubmitItem, &MainWindow::Submit);
-    bind(PauseItem, &MainWindow::Pause);
-    bind(HowToPlayItem, &MainWindow::OpenHowToPlay);
-    bind(RulesItem, &MainWindow::OpenRules);
-    bind(AboutItem, &MainWindow::OpenAbout);
-    connect(SoundItem, &QAction::triggered, this, [this] {
-        // The menu has already toggled the mark; the handler decides it.
-        SoundItem->setChecked(!SoundItem->isChecked());
-        RunHandler([this] { SwitchSound(); });
-    });
-    connect(SubmitButton, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Submit(); }); });
-    connect(ToolGroup, &QButtonGroup::buttonClicked, this,
-            [this] { RunHandler([this] { ChooseTool(); }); });
-    connect(&Clock, &QTimer::timeout, this, [this] { RunHandler([this] { Tick(); }); });
-    connect(ClientArea, &BoardArea::Painting, this,
-            [this](QPainter& canvas) { RunHandler([&] { PaintBoardArea(canvas); }); });
-    connect(ClientArea, &BoardArea::MouseMoved, this,
-            [this](int X, int Y) { RunHandler([&] { TrackPointer(X, Y); }); });
-    connect(ClientArea, &BoardArea::Clicked, this,
-            [this] { RunHandler([this] { ClickBoard(); }); });
-    connect(ClientArea, &BoardArea::WheelUp, this, [this] { RunHandler([this] { WheelUp(); }); });
-    connect(ClientArea, &BoardArea::WheelDown, this,
-            [this] { RunHandler([this] { WheelDown(); }); });
+void MainWindow::Play(void (*routine)(Game&, GameWindow&)) {
+    RunHandler([this, routine] { routine(CurrentGame, *this); });
 }
 
-GameWindow MainWindow::View() {
-    return {.Window = this,
-            .ClientArea = ClientArea,
-            .ToolPanel = ToolPanel,
-            .PrintStrip = PrintStrip,
-            .ToolButtons = ToolButtons,
-            .GuessingBox = GuessingBox,
-            .StatusLine = StatusLine,
-            .SubmitButton = SubmitButton,
-            .EasyItem = EasyItem,
-            .MediumItem = MediumItem,
-            .HardItem = HardItem,
-            .SoundItem = SoundItem,
-            .PrintItem = PrintItem,
-            .ClearAllItem = ClearAllItem,
-            .SolveItem = SolveItem,
-            .SubmitItem = SubmitItem,
-            .PauseItem = PauseItem,
-            .Clock = &Clock,
-            .Player = &Player,
-            .ScoreLines = &ScoreLines,
-            .Saves = &Saves,
-            .Printing = &Printing,
-            .Progress = Progress,
-            .Notice = Notice,
-            .BestTimes = BestTimes,
-            .Help = Help,
-            .About = About};
+// Every handler runs guarded: a failure ends it and shows the standard error box.
+void MainWindow::ConnectHandlers() {
+    const auto bind = [this](QAction* item, void (*routine)(Game&, GameWindow&)) {
+        connect(item, &QAction::triggered, this, [this, routine] { Play(routine); });
+    };
+    bind(NewItem, ConfirmNewGame);
+    bind(ClearAllItem, ClearAll);
+    bind(SolveItem, SolvePuzzle);
+    bind(SubmitItem, SubmitSolution);
+    bind(PauseItem, PauseGame);
+    bind(BestTimesItem, ShowBestTimes);
+    const auto level = [this](QAction* item, Level chosen) {
+        connect(item, &QAction::triggered, this, [this, chosen] {
+            RunHandler([this, chosen] { ChooseLevel(CurrentGame, *this, chosen); });
+        });
+    };
+    level(EasyItem, Easy);
+    level(MediumItem, Medium);
+    level(HardItem, Hard);
+    connect(SoundItem, &QAction::triggered, this, [this] {
+        // The menu has already turned the mark over; the game's setting decides it.
+        SoundItem->setChecked(CurrentGame.SoundOn);
+        Play(ToggleSound);
+    });
+    connect(PrintItem, &QAction::triggered, this,
+            [this] { RunHandler([this] { PrintCommand(*this); }); });
+    connect(ExitItem, &QAction::triggered, this, [this] { RunHandler([this] { close(); }); });
+    connect(HowToPlayItem, &QAction::triggered, this,
+            [this] { RunHandler([this] { ShowHowToPlay(Help()); }); });
+    connect(RulesItem, &QAction::triggered, this,
+            [this] { RunHandler([this] { ShowRules(Help()); }); });
+    connect(AboutItem, &QAction::triggered, this,
+            [this] { RunHandler([this] { About().ShowModal(); }); });
+    connect(SubmitButton, &QPushButton::clicked, this, [this] { Play(SubmitSolution); });
+    connect(ToolGroup, &QButtonGroup::buttonClicked, this,
+            [this] { RunHandler([this] { ChooseTool(CurrentGame, ToolGroup->checkedId()); }); });
+    connect(GuessingBox, &QCheckBox::toggled, this,
+            [this](bool checked) { CurrentGame.Guessing = checked; });
+    connect(&Clock, &QTimer::timeout, this, [this] { Play(TickClock); });
+    connect(ClientArea, &BoardArea::Clicked, this, [this](int x, int y) {
+        RunHandler([this, x, y] { ClickBoard(CurrentGame, *this, x, y); });
+    });
+    connect(ClientArea, &BoardArea::WheelUp, this, [this] { Play(PreviousTool); });
+    connect(ClientArea, &BoardArea::WheelDown, this, [this] { Play(NextTool); });
 }
 
 void MainWindow::Start() {
     ClientArea->setCursor(PencilCursor());
-    StartUp(View());
+    PrepareGame(CurrentGame, static_cast<std::uint64_t>(
+                                 std::chrono::steady_clock::now().time_since_epoch().count()));
+    // The tool panel below the board, and the strip that stands in for it on a printout.
+    ToolPanel->move(0, CurrentGame.CellSize * 11);
+    PrintStrip->move(0, CurrentGame.CellSize * 11);
+    AutoSize(*ClientArea);
+    LoadSoundSetting(CurrentGame, *this);
 }
 
-void MainWindow::SaveOnClose() {
-    SaveSoundSetting(View());
+ProgressWindow& MainWindow::Progress() {
+    if (!ProgressShown) {
+        ProgressShown = new ProgressWindow(this);
+        ProgressOutput = std::make_unique<ProgressLines>(*ProgressShown);
+    }
+    return *ProgressShown;
 }
 
-void MainWindow::AskNewGame() {
-    ConfirmNewGame(View());
+NoticeWindow& MainWindow::Notice() {
+    if (!NoticeShown) {
+        NoticeShown = new NoticeWindow(this);
+        ClientArea->Notification = NoticeShown;
+    }
+    return *NoticeShown;
 }
-void MainWindow::ChooseEasy() {
-    ChooseLevel(View(), Easy);
+
+BestTimesWindow& MainWindow::BestTimes() {
+    if (!BestTimesShown)
+        BestTimesShown = new BestTimesWindow(this);
+    return *BestTimesShown;
 }
-void MainWindow::ChooseMedium() {
-    ChooseLevel(View(), Medium);
+
+HelpWindow& MainWindow::Help() {
+    if (!HelpShown)
+        HelpShown = new HelpWindow(this);
+    return *HelpShown;
 }
-void MainWindow::ChooseHard() {
-    ChooseLevel(View(), Hard);
+
+AboutWindow& MainWindow::About() {
+    if (!AboutShown)
+        AboutShown = new AboutWindow(this);
+    return *AboutShown;
 }
-void MainWindow::SwitchSound() {
-    ToggleSound(*SoundItem);
+
+void MainWindow::ShowBoard() {
+    DrawBoard(*ClientArea);
 }
-void MainWindow::Print() {
-    PrintCommand(View());
+
+void MainWindow::BlankBoard() {
+    ClearBoard(*ClientArea);
 }
-void MainWindow::Exit() {
-    close();
+
+void MainWindow::ShowStatus(const QString& text) {
+    StatusLine->setText(text);
+    StatusLine->adjustSize();
 }
-void MainWindow::OpenBestTimes() {
-    ShowBestTimes(View());
+
+void MainWindow::ShowSubmit(bool shown) {
+    SubmitButton->setVisible(shown);
+    SubmitItem->setEnabled(shown);
 }
-void MainWindow::ClearEntries() {
-    ClearAll(View());
+
+void MainWindow::EnablePlayCommands(bool enabled) {
+    PauseItem->setEnabled(enabled);
+    SolveItem->setEnabled(enabled);
+    ClearAllItem->setEnabled(enabled);
 }
-void MainWindow::Solve() {
-    SolvePuzzle(View());
+
+void MainWindow::EnablePrint() {
+    PrintItem->setEnabled(true);
 }
-void MainWindow::Pause() {
-    PauseGame(View());
+
+void MainWindow::ShowLevel(Level level) {
+    EasyItem->setChecked(level == Easy);
+    MediumItem->setChecked(level == Medium);
+    HardItem->setChecked(level == Hard);
 }
-void MainWindow::Submit() {
-    SubmitSolution(View());
+
+void MainWindow::ShowTool(int tool) {
+    // Setting the button down from here does not count as a click on it.
+    ToolButtons[tool == EraseTool ? 9 : tool - 1]->setChecked(true);
 }
-void MainWindow::OpenHowToPlay() {
-    ShowHowToPlay(*Help);
+
+void MainWindow::ShowGuessing(bool guessing) {
+    GuessingBox->setChecked(guessing);
 }
-void MainWindow::OpenRules() {
-    ShowRules(*Help);
+
+void MainWindow::ShowSound(bool on, bool available) {
+    SoundItem->setEnabled(available);
+    SoundItem->setChecked(on);
 }
-void MainWindow::OpenAbout() {
-    ShowAbout(*About);
+
+void MainWindow::RunClock(bool running) {
+    if (running)
+        Clock.start();
+    else
+        Clock.stop();
 }
-void MainWindow::ChooseTool() {
-    TakeToolOfButtons(View());
+
+void MainWindow::PlayEffect(const char* fileName) {
+    ::PlayEffect(Player, fileName);
 }
-void MainWindow::PaintBoardArea(QPainter& canvas) {
-    PaintBoard(*ClientArea, canvas);
+
+bool MainWindow::SoundFilesOpen() {
+    return ProbeSoundFiles(Player);
 }
-void MainWindow::TrackPointer(int X, int Y) {
-    TrackMouse(X, Y);
+
+void MainWindow::HoldInput(bool held) {
+    setEnabled(!held);
+    SetMinimizeIcon(*this, !held);
 }
-void MainWindow::ClickBoard() {
-    ClickCell(View());
+
+void MainWindow::ShowProgress(bool shown) {
+    if (shown)
+        Progress().Show();
+    else if (ProgressShown)
+        ProgressShown->Hide();
 }
-void MainWindow::WheelDown() {
-    NextTool(View());
+
+TextLines& MainWindow::ProgressText() {
+    Progress();
+    return *ProgressOutput;
 }
-void MainWindow::WheelUp() {
-    PreviousTool(View());
+
+TextLines& MainWindow::GeneratorLog() {
+    return Log;
 }
-void MainWindow::Tick() {
-    TickClock(View());
+
+bool MainWindow::Confirm(const QString& question) {
+    return ::Confirm(this, question);
+}
+
+void MainWindow::Inform(const QString& text) {
+    ::Inform(this, text);
+}
+
+void MainWindow::ShowNotice(const QStringList& lines) {
+    NoticeWindow& notice = Notice();
+    notice.SetLines(lines);
+    notice.ShowModal();
+}
+
+QString MainWindow::AskName() {
+    return ::AskName(this);
+}
+
+bool MainWindow::ShowRecords(const std::array<BestTimeRecord, 3>& records) {
+    const auto time = [](std::int32_t seconds) {
+        return " " + QString::fromStdString(TimeTextOf(seconds));
+    };
+    BestTimesWindow& window = BestTimes();
+    window.PlayerNames->setPlainText(records[0].Name + "\n\n" + records[1].Name + "\n\n" +
+                                     records[2].Name);
+    window.Times->setPlainText(time(records[0].Seconds) + "\n\n" + time(records[1].Seconds) +
+                               "\n\n" + time(records[2].Seconds));
+    return window.ShowAskingReset();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -320,9 +393,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A failed write is shown, and the program still ends: there is nothing the player could do
     // from a window that refuses to close. Only a change that waits for another game's save
     // keeps it open, until it is saved or the player lets it go.
-    RunHandler([this] { SaveOnClose(); });
+    RunHandler([this] { SaveSoundSetting(CurrentGame, *this); });
     bool mayClose = true;
-    RunHandler([this, &mayClose] { mayClose = MayCloseWindow(View()); });
+    RunHandler([this, &mayClose] { mayClose = MayCloseWindow(*this); });
     event->setAccepted(mayClose);
 }
 

@@ -1,20 +1,23 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window: the board (painted straight on the client area), the tool panel, the menus,
-// and the hidden components that serve the rest of the game. Each handler hands the event to a
-// routine of control/, together with the view of this window that the routines work on.
+// The main window: the board, the tool panel, the menus, the clock and the sound player, and the
+// one game of the run. Each handler hands the event to a routine of control/, together with the
+// game and this window as the routines see it; the secondary windows are made when first shown.
 
+#include "app/DiagnosticLog.h"
+#include "app/PrintCommand.h"
 #include "control/GameWindow.h"
-#include "control/PrintCommand.h"
 #include "control/ScoreSaves.h"
-#include "records/LineFile.h"
+#include "engine/Game.h"
+#include "records/ScoreFile.h"
 #include "sound/EffectPlayer.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QButtonGroup;
@@ -22,24 +25,27 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
-class QPainter;
 class QPushButton;
 class QToolButton;
-class BoardArea;
-class ProgressWindow;
-class NoticeWindow;
-class BestTimesWindow;
-class HelpWindow;
 class AboutWindow;
+class BestTimesWindow;
+class BoardArea;
+class HelpWindow;
+class NoticeWindow;
+class ProgressLines;
+class ProgressWindow;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public GameWindow {
     Q_OBJECT
   public:
-    // Builds the window as designed and runs Start.
+    // Builds the window as designed and starts the game: the board constants, the sound setting.
     MainWindow();
     ~MainWindow() override;
 
-    // The client area: the board is painted on it and the panels are its children.
+    // The game of this run.
+    Game CurrentGame;
+
+    // The client area: the board draws itself on it and the panels are its children.
     BoardArea* ClientArea;
 
     // The tool panel and what it holds.
@@ -56,21 +62,21 @@ class MainWindow : public QMainWindow {
     // Invisible spacer that keeps the auto-sized client area starting at the top edge.
     QWidget* Spacer;
 
-    // The hidden list of the score file's lines, the sound player and the game clock.
-    ScoreLineList ScoreLines;
+    // The score file's lines, the sound player and the game clock.
+    ScoreLineList ScoreFileLines;
     EffectPlayer Player;
     QTimer Clock;
     // The print dialog and its printer, made at the first Print.
     PrintSetup Printing;
     // The saves of the score file, kept while another game holds it.
-    ScoreSaves Saves{ScoreLines, *this};
+    ScoreSaves ScoreFileSaves{ScoreFileLines, *this};
 
-    // The secondary windows, made after this one and handed to it.
-    ProgressWindow* Progress = nullptr;
-    NoticeWindow* Notice = nullptr;
-    BestTimesWindow* BestTimes = nullptr;
-    HelpWindow* Help = nullptr;
-    AboutWindow* About = nullptr;
+    // The secondary windows, each made the first time it is needed.
+    ProgressWindow& Progress();
+    NoticeWindow& Notice();
+    BestTimesWindow& BestTimes();
+    HelpWindow& Help();
+    AboutWindow& About();
 
     // The menus.
     QMenu* GameMenu;
@@ -92,36 +98,31 @@ class MainWindow : public QMainWindow {
     QAction* RulesItem;
     QAction* AboutItem;
 
-    // Start-up and close.
-    void Start();
-    void SaveOnClose();
-
-    // The handlers of the menus, the tool panel, the board and the clock.
-    void AskNewGame();
-    void ChooseEasy();
-    void SwitchSound();
-    void ChooseMedium();
-    void ChooseHard();
-    void Print();
-    void Exit();
-    void OpenBestTimes();
-    void ClearEntries();
-    void Solve();
-    void Pause();
-    void Submit();
-    void OpenHowToPlay();
-    void OpenRules();
-    void OpenAbout();
-    void ChooseTool();
-    void PaintBoardArea(QPainter& canvas);
-    void TrackPointer(int X, int Y);
-    void ClickBoard();
-    void WheelDown();
-    void WheelUp();
-    void Tick();
-
-    // The components and windows that the game's routines work on.
-    GameWindow View();
+    // What the game asks of the window.
+    void ShowBoard() override;
+    void BlankBoard() override;
+    void ShowStatus(const QString& text) override;
+    void ShowSubmit(bool shown) override;
+    void EnablePlayCommands(bool enabled) override;
+    void EnablePrint() override;
+    void ShowLevel(Level level) override;
+    void ShowTool(int tool) override;
+    void ShowGuessing(bool guessing) override;
+    void ShowSound(bool on, bool available) override;
+    void RunClock(bool running) override;
+    void PlayEffect(const char* fileName) override;
+    bool SoundFilesOpen() override;
+    void HoldInput(bool held) override;
+    void ShowProgress(bool shown) override;
+    TextLines& ProgressText() override;
+    TextLines& GeneratorLog() override;
+    bool Confirm(const QString& question) override;
+    void Inform(const QString& text) override;
+    void ShowNotice(const QStringList& lines) override;
+    QString AskName() override;
+    bool ShowRecords(const std::array<BestTimeRecord, 3>& records) override;
+    ScoreLineList& ScoreLines() override { return ScoreFileLines; }
+    ScoreSaves& Saves() override { return ScoreFileSaves; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -133,5 +134,17 @@ class MainWindow : public QMainWindow {
     void CreateToolPanel();
     void CreateHiddenComponents();
     void ConnectHandlers();
+    void Start();
+    // Runs a routine of control/ on the game and this window, guarded: a failure ends it and
+    // shows the standard error box.
+    void Play(void (*routine)(Game&, GameWindow&));
+
+    DiagnosticLines Log;
+    ProgressWindow* ProgressShown = nullptr;
+    std::unique_ptr<ProgressLines> ProgressOutput;
+    NoticeWindow* NoticeShown = nullptr;
+    BestTimesWindow* BestTimesShown = nullptr;
+    HelpWindow* HelpShown = nullptr;
+    AboutWindow* AboutShown = nullptr;
     bool CentredOnce = false;
 };

@@ -4,11 +4,11 @@
 // event loop until the main window closes. The game reads its score file and sounds from the
 // working directory.
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
 #include "sound/EffectPlayer.h"
+#include "view/Pictures.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -29,12 +29,11 @@ int main(int argc, char** argv) {
     // The id names the installed desktop entry and the icon; the build defines it.
     PresentToDesktop(QStringLiteral(TOLVANE_APP_ID));
     InstallFontSubstitutes();
-    CreateWindows();
-    Windows.Main->show();
-    QTimer::singleShot(AudioServiceStartMs, &Windows.Main->Player,
-                       &EffectPlayer::StartAudioService);
+    LoadGameResources();
+    MainWindow window;
+    window.show();
+    QTimer::singleShot(AudioServiceStartMs, &window.Player, &EffectPlayer::StartAudioService);
     const int result = QApplication::exec();
-    Windows.Main->Player.Shutdown();
-    DestroyWindows();
+    window.Player.Shutdown();
     return result;
 }

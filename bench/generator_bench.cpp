@@ -10,7 +10,7 @@
 // the medians over the repeats, so that one noisy moment on a shared machine does not decide.
 
 #include "bench/ReferenceGenerator.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "engine/GridGenerator.h"
 #include "engine/Random.h"
 #include "engine/TextLines.h"
@@ -108,11 +108,12 @@ struct Generation {
     long long AcceptedTests;
 };
 
-Generation GenerateOne() {
+Generation GenerateOne(Game& game) {
     AttemptCounter counter;
-    DiagnosticLog = &counter;
+    DroppedLines progress;
+    GridGenerator generator(game, counter, progress);
     const auto start = Clock::now();
-    GeneratePuzzle();
+    generator.GeneratePuzzle();
     const auto stop = Clock::now();
     counter.Counts.pop_back(); // the repeat after the block dump
     Generation result;
@@ -165,11 +166,11 @@ struct Round {
     double Speedup() const { return ReferenceNs > 0 ? ReferenceNs / NsPerTest : 0.0; }
 };
 
-Round MeasureRound(const Options& options, std::uint64_t seed) {
+Round MeasureRound(Game& game, const Options& options, std::uint64_t seed) {
     Round round;
     const double cpuStart = CpuSeconds();
     for (int n = 0; n < options.Puzzles; ++n) {
-        const Generation g = GenerateOne();
+        const Generation g = GenerateOne(game);
         round.Ms.push_back(g.Ms);
         round.Attempts += g.Attempts;
         round.Tests += g.Tests;
@@ -184,12 +185,12 @@ Round MeasureRound(const Options& options, std::uint64_t seed) {
     return round;
 }
 
-void Dump(int puzzles) {
+void Dump(Game& game, int puzzles) {
     for (int n = 0; n < puzzles; ++n) {
-        const Generation g = GenerateOne();
+        const Generation g = GenerateOne(game);
         std::string digits;
         for (int i = 1; i <= 81; ++i)
-            digits += static_cast<char>('0' + Solution[i]);
+            digits += static_cast<char>('0' + game.Solution[i]);
         std::printf("%s %d %lld\n", digits.c_str(), g.Attempts, g.AcceptedTests);
     }
 }
@@ -201,14 +202,13 @@ int main(int argc, char** argv) {
     const std::uint64_t seed =
         options.SeedGiven ? options.Seed
                           : static_cast<std::uint64_t>(Clock::now().time_since_epoch().count());
-    SeedRandom(seed);
-    SetBoardConstants();
-    GameState.ShownPerBlock = options.ShownPerBlock;
-    static DroppedLines progress;
-    ProgressText = &progress;
+    Game game;
+    game.Draws.Seed(seed);
+    SetBoardConstants(game);
+    game.ShownPerBlock = options.ShownPerBlock;
 
     if (options.Dump > 0) {
-        Dump(options.Dump);
+        Dump(game, options.Dump);
         return 0;
     }
     if (options.Puzzles < 1)
@@ -218,7 +218,7 @@ int main(int argc, char** argv) {
 
     std::vector<Round> rounds;
     for (int r = 1; r <= options.Repeat; ++r) {
-        rounds.push_back(MeasureRound(options, seed));
+        rounds.push_back(MeasureRound(game, options, seed));
         if (options.Repeat > 1)
             std::printf("repeat %d: ns_per_test=%.2f cpu_ns_per_test=%.2f "
                         "reference_ns_per_test=%.2f speedup=%.1f\n",

@@ -5,66 +5,40 @@
 #include "control/GameWindow.h"
 #include "control/ScoreSaves.h"
 #include "control/SoundCommand.h"
-#include "engine/GameState.h"
-#include "engine/TimeText.h"
 #include "records/BestTimes.h"
 #include "records/ScoreFile.h"
-#include "view/BestTimesWindow.h"
-#include "view/NameBox.h"
 
-#include <QPlainTextEdit>
-
-namespace {
-
-QString TimeTextFor(std::int32_t seconds) {
-    return QString::fromStdString(TimeTextOf(seconds));
-}
-
-void FillBestTimesWindow(BestTimesWindow& bestTimes, const std::array<BestTimeRecord, 3>& records) {
-    bestTimes.PlayerNames->setPlainText(records[0].Name + "\n\n" + records[1].Name + "\n\n" +
-                                        records[2].Name);
-    bestTimes.Times->setPlainText(" " + TimeTextFor(records[0].Seconds) + "\n\n " +
-                                  TimeTextFor(records[1].Seconds) + "\n\n " +
-                                  TimeTextFor(records[2].Seconds));
-}
-
-} // namespace
-
-void ShowBestTimes(const GameWindow& window) {
+void ShowBestTimes(Game& game, GameWindow& window) {
     // However the flow ends, a finished game's time is offered once: a flow stopped by a failure
     // must not leave it for a later Best Times from the menu to record.
     struct ResultOffered {
-        ~ResultOffered() { GameState.ResultPending = false; }
-    } resultOffered;
-    ScoreLineList& lines = *window.ScoreLines;
-    ScoreSaves& saves = *window.Saves;
-    ResetRequested = false;
+        Game& Offered;
+        ~ResultOffered() { Offered.ResultPending = false; }
+    } resultOffered{game};
+    ScoreLineList& lines = window.ScoreLines();
+    ScoreSaves& saves = window.Saves();
     lines.LoadFromFile(ScoreFileName);
     saves.ShowKept(lines);
     const int k = LocateMarker(lines);
     std::array<BestTimeRecord, 3> records = ReadBestTimes(lines, k);
 
-    if (GameState.ResultPending) {
-        const Level level = LevelOf(GameState.ShownPerBlock);
-        if (GameState.ElapsedSeconds < records[level].Seconds) {
-            PlayIfSoundOn(window, "best.wav");
-            const QString name = NameForRecord(AskName(window.Window));
+    if (game.ResultPending) {
+        const Level level = LevelOf(game.ShownPerBlock);
+        if (game.ElapsedSeconds < records[level].Seconds) {
+            PlayIfSoundOn(game, window, "best.wav");
+            const QString name = NameForRecord(window.AskName());
             // Another game may have stored a better time while the name was asked for; it stays.
-            saves.Save(BestTimeChange(level, name, GameState.ElapsedSeconds));
+            saves.Save(BestTimeChange(level, name, game.ElapsedSeconds));
         }
-        GameState.ResultPending = false;
+        game.ResultPending = false;
         // Show what is stored, or kept for storing: read the block again at the same place.
         lines.LoadFromFile(ScoreFileName);
         saves.ShowKept(lines);
         records = ReadBestTimes(lines, k);
     }
 
-    FillBestTimesWindow(*window.BestTimes, records);
-    window.BestTimes->ShowModal();
-
-    if (ResetRequested) {
+    if (window.ShowRecords(records)) {
         // On the file as it is now: what another game saved while the window was open stays.
         saves.Save(ResetChange());
-        ResetRequested = false;
     }
 }

@@ -4,6 +4,8 @@
 // The best times: a finished game's time offered as a record, then the best-times window, and the
 // reset asked for there.
 
-struct GameWindow;
+#include "engine/Game.h"
 
-void ShowBestTimes(const GameWindow& window);
+class GameWindow;
+
+void ShowBestTimes(Game& game, GameWindow& window);

@@ -4,104 +4,86 @@
 
 #include "control/GameWindow.h"
 #include "control/SoundCommand.h"
-#include "engine/GameState.h"
 #include "engine/SolutionEvaluation.h"
-#include "view/BoardArea.h"
-#include "view/BoardRenderer.h"
-
-#include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QPushButton>
-#include <QToolButton>
 
 #include <cmath>
 
 namespace {
 
-// The tool value of the tool buttons 1 to 10 (the tenth is Erase).
-int ToolValue(int button) {
-    return button == 10 ? EraseTool : button;
-}
-
 // Column or row of a board coordinate: the nearest whole cell, a line between two cells going to
 // the even one of the two (the rounding of halves to even).
-int CellAt(int coordinate) {
-    const double size = GameState.CellSize;
+int CellAt(const Game& game, int coordinate) {
+    const double size = game.CellSize;
     return static_cast<int>(std::nearbyint((coordinate - size / 2) / size));
+}
+
+void PlaceTool(Game& game, int index) {
+    const int tool = game.SelectedValue;
+    if (game.Given[index])
+        return;
+    if (!game.Guessing && game.Entries[index] == 0)
+        game.Entries[index] = tool;
+    if (game.Guessing && game.Guesses[index] == 0)
+        game.Guesses[index] = tool;
+    if (tool == EraseTool) {
+        game.Entries[index] = 0;
+        game.Guesses[index] = 0;
+    }
 }
 
 } // namespace
 
-void TakeToolOfButtons(const GameWindow& window) {
-    GameState.SelectedValue = NoTool;
-    for (int n = 1; n <= 10; ++n)
-        if (window.ToolButtons[n - 1]->isChecked())
-            GameState.SelectedValue = ToolValue(n);
+void ChooseTool(Game& game, int button) {
+    if (button >= 1 && button <= 9)
+        game.SelectedValue = button;
+    else if (button == 10)
+        game.SelectedValue = EraseTool;
+    else
+        game.SelectedValue = NoTool;
 }
 
-void TrackMouse(int X, int Y) {
-    GameState.MouseX = X;
-    GameState.MouseY = Y;
-}
-
-void ClickCell(const GameWindow& window) {
-    if (!GameState.Playing)
+void ClickBoard(Game& game, GameWindow& window, int x, int y) {
+    if (!game.Playing)
         return;
-    const int size = GameState.CellSize, x = GameState.MouseX, y = GameState.MouseY;
-    const int far = GameState.BoardSize + size;
+    const int size = game.CellSize;
+    const int far = game.BoardSize + size;
     if (x >= size && y >= size && x <= far && y <= far) {
-        const int column = CellAt(x), row = CellAt(y);
+        const int column = CellAt(game, x), row = CellAt(game, y);
         // A click exactly on the board's outer edge gives 0 or 10: outside the board.
         if (column >= 1 && column <= 9 && row >= 1 && row <= 9) {
-            const int index = CellIndex(row, column);
-            const int tool = GameState.SelectedValue;
-            if (!Given[index]) {
-                if (!window.GuessingBox->isChecked() && GameState.Entries[index] == 0)
-                    GameState.Entries[index] = tool;
-                if (window.GuessingBox->isChecked() && GameState.Guesses[index] == 0)
-                    GameState.Guesses[index] = tool;
-                if (tool == EraseTool) {
-                    GameState.Entries[index] = 0;
-                    GameState.Guesses[index] = 0;
-                }
-            }
-            DrawBoard(*window.ClientArea);
+            PlaceTool(game, CellIndex(row, column));
+            window.ShowBoard();
+            const int tool = game.SelectedValue;
             if (tool >= 1 && tool <= 9)
-                PlayIfSoundOn(window, "pop.wav");
+                PlayIfSoundOn(game, window, "pop.wav");
             else if (tool == EraseTool)
-                PlayIfSoundOn(window, "erase.wav");
+                PlayIfSoundOn(game, window, "erase.wav");
         }
     }
-    UpdateSubmit(window);
+    UpdateSubmit(game, window);
 }
 
-void UpdateSubmit(const GameWindow& window) {
-    if (EntriesComplete()) {
-        window.SubmitButton->show();
-        window.SubmitItem->setEnabled(true);
-        PlayIfSoundOn(window, "notify.wav");
-    } else {
-        window.SubmitButton->hide();
-        window.SubmitItem->setEnabled(false);
-    }
+void UpdateSubmit(Game& game, GameWindow& window) {
+    const bool complete = EntriesComplete(game);
+    window.ShowSubmit(complete);
+    if (complete)
+        PlayIfSoundOn(game, window, "notify.wav");
 }
 
-void NextTool(const GameWindow& window) {
-    if (GameState.SelectedValue >= 9)
-        GameState.SelectedValue = 1;
+void NextTool(Game& game, GameWindow& window) {
+    if (game.SelectedValue >= 9)
+        game.SelectedValue = 1;
     else
-        GameState.SelectedValue = GameState.SelectedValue + 1;
-    // Setting the button down from here does not count as a click on it.
-    window.ToolButtons[GameState.SelectedValue - 1]->setChecked(true);
+        game.SelectedValue = game.SelectedValue + 1;
+    window.ShowTool(game.SelectedValue);
 }
 
-void PreviousTool(const GameWindow& window) {
-    if (GameState.SelectedValue == EraseTool)
-        GameState.SelectedValue = 10;
-    if (GameState.SelectedValue <= 1)
-        GameState.SelectedValue = 9;
+void PreviousTool(Game& game, GameWindow& window) {
+    if (game.SelectedValue == EraseTool)
+        game.SelectedValue = 10;
+    if (game.SelectedValue <= 1)
+        game.SelectedValue = 9;
     else
-        GameState.SelectedValue = GameState.SelectedValue - 1;
-    window.ToolButtons[GameState.SelectedValue - 1]->setChecked(true);
+        game.SelectedValue = game.SelectedValue - 1;
+    window.ShowTool(game.SelectedValue);
 }

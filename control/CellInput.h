@@ -1,17 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The player's mouse on the board: choosing a tool with the tool buttons or the wheel, and
-// placing or erasing a value with a click.
+// The player's input on the board: choosing a tool with the tool panel or the wheel, and placing
+// or erasing a value with a click.
 
-struct GameWindow;
+#include "engine/Game.h"
 
-// The tool of the button that is down.
-void TakeToolOfButtons(const GameWindow& window);
-void TrackMouse(int X, int Y);
-// Places or erases at the cell under the mouse.
-void ClickCell(const GameWindow& window);
-void NextTool(const GameWindow& window);
-void PreviousTool(const GameWindow& window);
+class GameWindow;
+
+// The tool of the tool panel's button that is down: 1 to 10 (Erase), or none.
+void ChooseTool(Game& game, int button);
+// Places or erases at the cell under the board point (x, y) where the player clicked.
+void ClickBoard(Game& game, GameWindow& window, int x, int y);
+// The wheel: one tool on, or one back, for each notch.
+void NextTool(Game& game, GameWindow& window);
+void PreviousTool(Game& game, GameWindow& window);
 // Shows Submit once every cell holds an entry, hides it otherwise.
-void UpdateSubmit(const GameWindow& window);
+void UpdateSubmit(Game& game, GameWindow& window);

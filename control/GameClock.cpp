@@ -3,14 +3,10 @@
 #include "control/GameClock.h"
 
 #include "control/GameWindow.h"
-#include "engine/GameState.h"
 #include "engine/TimeText.h"
 
-#include <QLabel>
-
-void TickClock(const GameWindow& window) {
-    ++GameState.ElapsedSeconds;
-    GameState.TimeText = TimeTextOf(GameState.ElapsedSeconds);
-    window.StatusLine->setText("Time: " + QString::fromStdString(GameState.TimeText));
-    window.StatusLine->adjustSize();
+void TickClock(Game& game, GameWindow& window) {
+    ++game.ElapsedSeconds;
+    game.TimeText = TimeTextOf(game.ElapsedSeconds);
+    window.ShowStatus("Time: " + QString::fromStdString(game.TimeText));
 }

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game clock: one tick a second while play runs, shown in the status line.
+// The game clock: one second of play a tick, shown in the status line.
 
-struct GameWindow;
+#include "engine/Game.h"
 
-void TickClock(const GameWindow& window);
+class GameWindow;
+
+void TickClock(Game& game, GameWindow& window);

@@ -4,19 +4,19 @@
 // The course of a game: a new puzzle at a level, clearing, solving, pausing, submitting, with the
 // main window's commands enabled as each phase allows.
 
-#include "engine/GameState.h"
+#include "engine/Game.h"
 
-struct GameWindow;
+class GameWindow;
 
-void StartPlay(const GameWindow& window);
-void StopPlay(const GameWindow& window);
+void StartPlay(Game& game, GameWindow& window);
+void StopPlay(Game& game, GameWindow& window);
 // Generates a puzzle at the chosen level and starts play once the player has seen it is ready.
-void NewGame(const GameWindow& window);
+void NewGame(Game& game, GameWindow& window);
 // New game after the player confirms it.
-void ConfirmNewGame(const GameWindow& window);
+void ConfirmNewGame(Game& game, GameWindow& window);
 // Sets the level and starts a new game at it, after the player confirms it.
-void ChooseLevel(const GameWindow& window, Level level);
-void ClearAll(const GameWindow& window);
-void SolvePuzzle(const GameWindow& window);
-void PauseGame(const GameWindow& window);
-void SubmitSolution(const GameWindow& window);
+void ChooseLevel(Game& game, GameWindow& window, Level level);
+void ClearAll(Game& game, GameWindow& window);
+void SolvePuzzle(Game& game, GameWindow& window);
+void PauseGame(Game& game, GameWindow& window);
+void SubmitSolution(Game& game, GameWindow& window);

@@ -1,67 +1,64 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window as the game's routines see it: the components they read and change, and the
-// secondary windows they open. The main window hands it to the routines from its handlers; they
-// know nothing else of it.
+// What the game asks of the main window, in the game's terms. The routines of control/ play the
+// game through it and know nothing of the window's widgets; the main window implements it, and a
+// test can stand in for it without any.
+
+#include "engine/Game.h"
+
+#include <QString>
+#include <QStringList>
 
 #include <array>
 
-class BoardArea;
-class EffectPlayer;
-class QAction;
-class QCheckBox;
-class QFrame;
-class QLabel;
-class QPushButton;
-class QTimer;
-class QToolButton;
-class QWidget;
 class ScoreLineList;
 class ScoreSaves;
-class ProgressWindow;
-class NoticeWindow;
-class BestTimesWindow;
-class HelpWindow;
-class AboutWindow;
-struct PrintSetup;
+class TextLines;
+struct BestTimeRecord;
 
-struct GameWindow {
-    // The window itself: enabled or not, its minimize icon, the owner of the game's boxes.
-    QWidget* Window = nullptr;
-    // The board is painted on the client area; the panels are its children.
-    BoardArea* ClientArea = nullptr;
-    // The tool panel, and the empty strip shown in its place while the window is printed.
-    QFrame* ToolPanel = nullptr;
-    QFrame* PrintStrip = nullptr;
-    std::array<QToolButton*, 10> ToolButtons{}; // the digits 1 to 9, then Erase
-    QCheckBox* GuessingBox = nullptr;           // "Just guessing"
-    QLabel* StatusLine = nullptr;               // the status line
-    QPushButton* SubmitButton = nullptr;        // Submit
+class GameWindow {
+  public:
+    virtual ~GameWindow() = default;
 
-    // The menu items whose state the game changes.
-    QAction* EasyItem = nullptr;
-    QAction* MediumItem = nullptr;
-    QAction* HardItem = nullptr;
-    QAction* SoundItem = nullptr;
-    QAction* PrintItem = nullptr;
-    QAction* ClearAllItem = nullptr;
-    QAction* SolveItem = nullptr;
-    QAction* SubmitItem = nullptr;
-    QAction* PauseItem = nullptr;
+    // The board: drawn from the game (once any notice is gone), or left blank.
+    virtual void ShowBoard() = 0;
+    virtual void BlankBoard() = 0;
+    // The status line below the tool panel.
+    virtual void ShowStatus(const QString& text) = 0;
+    // The Submit button and the menu item Submit.
+    virtual void ShowSubmit(bool shown) = 0;
+    // Pause, Solve and Clear all; Print, once there is a board to print.
+    virtual void EnablePlayCommands(bool enabled) = 0;
+    virtual void EnablePrint() = 0;
+    // The check marks and buttons that show the game's choices.
+    virtual void ShowLevel(Level level) = 0;
+    virtual void ShowTool(int tool) = 0;
+    virtual void ShowGuessing(bool guessing) = 0;
+    virtual void ShowSound(bool on, bool available) = 0;
+    // The one-second clock; starting it begins a fresh second.
+    virtual void RunClock(bool running) = 0;
+    // One sound effect, at once.
+    virtual void PlayEffect(const char* fileName) = 0;
+    // Opens each sound file once; false (and the player told) when one cannot be opened.
+    virtual bool SoundFilesOpen() = 0;
 
-    // The hidden components: the clock, the sound player, the score file's lines and the saves
-    // of the file, the printer.
-    QTimer* Clock = nullptr;
-    EffectPlayer* Player = nullptr;
-    ScoreLineList* ScoreLines = nullptr;
-    ScoreSaves* Saves = nullptr;
-    PrintSetup* Printing = nullptr;
+    // While a puzzle is generated the window takes no input and cannot be minimized, and the
+    // progress window shows the generator's text.
+    virtual void HoldInput(bool held) = 0;
+    virtual void ShowProgress(bool shown) = 0;
+    virtual TextLines& ProgressText() = 0;
+    virtual TextLines& GeneratorLog() = 0;
 
-    // The secondary windows; none yet while the main window is being made.
-    ProgressWindow* Progress = nullptr;
-    NoticeWindow* Notice = nullptr;
-    BestTimesWindow* BestTimes = nullptr;
-    HelpWindow* Help = nullptr;
-    AboutWindow* About = nullptr;
+    // The game's boxes, each modal over the window.
+    virtual bool Confirm(const QString& question) = 0;
+    virtual void Inform(const QString& text) = 0;
+    virtual void ShowNotice(const QStringList& lines) = 0;
+    virtual QString AskName() = 0;
+    // Shows the best times until the window closes; true when the player asked to reset them.
+    virtual bool ShowRecords(const std::array<BestTimeRecord, 3>& records) = 0;
+
+    // The score file's lines and the saves that keep a change while another game saves.
+    virtual ScoreLineList& ScoreLines() = 0;
+    virtual ScoreSaves& Saves() = 0;
 };

@@ -3,22 +3,13 @@
 #include "control/SoundCommand.h"
 
 #include "control/GameWindow.h"
-#include "engine/GameState.h"
-#include "sound/SoundEffects.h"
 
-#include <QAction>
-
-void PlayIfSoundOn(const GameWindow& window, const char* fileName) {
-    if (GameState.SoundOn)
-        PlayEffect(*window.Player, fileName);
+void PlayIfSoundOn(const Game& game, GameWindow& window, const char* fileName) {
+    if (game.SoundOn)
+        window.PlayEffect(fileName);
 }
 
-void ToggleSound(QAction& soundItem) {
-    if (soundItem.isChecked()) {
-        soundItem.setChecked(false);
-        GameState.SoundOn = false;
-    } else {
-        soundItem.setChecked(true);
-        GameState.SoundOn = true;
-    }
+void ToggleSound(Game& game, GameWindow& window) {
+    game.SoundOn = !game.SoundOn;
+    window.ShowSound(game.SoundOn, true);
 }

@@ -3,12 +3,12 @@
 #pragma once
 // The Sound item of the Game menu, and the one check that every effect of the game goes through.
 
-class QAction;
-struct GameWindow;
+#include "engine/Game.h"
 
-// Plays the effect when sound is on (SoundOn, not the item's check mark).
-void PlayIfSoundOn(const GameWindow& window, const char* fileName);
+class GameWindow;
 
-// The Sound command: flips the item's check mark and SoundOn together. Bind it so that Qt does
-// not flip a checkable item's mark itself before calling it.
-void ToggleSound(QAction& soundItem);
+// Plays the effect when the game's sound is on.
+void PlayIfSoundOn(const Game& game, GameWindow& window, const char* fileName);
+
+// The Sound command: turns the game's sound over; the menu's check mark shows it.
+void ToggleSound(Game& game, GameWindow& window);

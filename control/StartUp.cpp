@@ -4,48 +4,37 @@
 
 #include "control/GameWindow.h"
 #include "control/ScoreSaves.h"
-#include "engine/GameState.h"
-#include "engine/Random.h"
-#include "platform/AutoSize.h"
 #include "records/ScoreFile.h"
-#include "sound/SoundEffects.h"
-#include "view/BoardArea.h"
 
-#include <QAction>
-#include <QFrame>
-
-#include <chrono>
-
-void StartUp(const GameWindow& window) {
-    SeedRandom(
-        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    SetBoardConstants();
-    window.ToolPanel->move(0, GameState.CellSize * 11);
-    window.PrintStrip->move(0, GameState.CellSize * 11);
-    AutoSize(*window.ClientArea);
-
-    window.Saves->NoteSoundAtStart(window.SoundItem->isChecked(), false);
-    const bool soundOn = ReadSoundSetting(*window.ScoreLines);
-    window.Saves->NoteSoundAtStart(soundOn, true);
-    window.SoundItem->setChecked(soundOn);
-    GameState.SoundOn = soundOn;
-    ProbeSoundFiles(*window.Player, *window.SoundItem);
+void PrepareGame(Game& game, std::uint64_t seed) {
+    game.Draws.Seed(seed);
+    SetBoardConstants(game);
 }
 
-void SaveSoundSetting(const GameWindow& window) {
-    ScoreSaves& saves = *window.Saves;
+void LoadSoundSetting(Game& game, GameWindow& window) {
+    ScoreSaves& saves = window.Saves();
+    saves.NoteSoundAtStart(game.SoundOn, false);
+    game.SoundOn = ReadSoundSetting(window.ScoreLines());
+    saves.NoteSoundAtStart(game.SoundOn, true);
+    window.ShowSound(game.SoundOn, true);
+    if (!window.SoundFilesOpen()) {
+        game.SoundOn = false;
+        window.ShowSound(false, false);
+    }
+}
+
+void SaveSoundSetting(const Game& game, GameWindow& window) {
+    ScoreSaves& saves = window.Saves();
     if (saves.Closing())
         return;
     saves.StartClosing();
-    if (!saves.SoundToWrite(window.SoundItem->isChecked()))
+    if (!saves.SoundToWrite(game.SoundOn))
         return;
-    window.ScoreLines->Clear();
+    window.ScoreLines().Clear();
     // Should the save have to wait, the setting as it is then is written.
-    const QAction* sound = window.SoundItem;
-    saves.Save(
-        [sound](ScoreLineList& lines) { return SoundSettingChange(sound->isChecked())(lines); });
+    saves.Save([&game](ScoreLineList& lines) { return SoundSettingChange(game.SoundOn)(lines); });
 }
 
-bool MayCloseWindow(const GameWindow& window) {
-    return window.Saves->MayClose();
+bool MayCloseWindow(GameWindow& window) {
+    return window.Saves().MayClose();
 }

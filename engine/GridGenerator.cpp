@@ -12,8 +12,6 @@
 #include <string>
 #include <utility>
 
-BlockSource FillBlockSource = nullptr;
-
 namespace {
 
 // Each block's three rows and three columns as sets of values, one 9-bit set every 10 bits: the
@@ -22,7 +20,6 @@ namespace {
 using BlockSets = std::uint64_t;
 constexpr BlockSets RowHalf = 0xFFFFFFFFu;
 constexpr BlockSets ColumnHalf = RowHalf << 32;
-OneBased<BlockSets, 9> Sets;
 
 constexpr std::uint32_t PermutationCount = 362880; // 9 factorial
 
@@ -124,14 +121,9 @@ OneBased<std::int32_t, 9> OrderValues(std::uint32_t n) {
     return values;
 }
 
-// The order number each block drew last, or NotDrawn when its values came through the test seam.
-// Only the sets take part in the tests, so the values go to Blocks once the refitting is over.
-constexpr std::uint32_t NotDrawn = PermutationCount;
-OneBased<std::uint32_t, 9> Drawn = [] {
-    OneBased<std::uint32_t, 9> none;
-    none.Fill(NotDrawn);
-    return none;
-}();
+// The order number of a block whose values came through the test seam.
+constexpr std::uint32_t NotDrawn = GridGenerator::NotDrawn;
+static_assert(NotDrawn == PermutationCount);
 
 // A block as a refill leaves it: its sets, and its order number or NotDrawn.
 struct Filled {
@@ -153,22 +145,13 @@ struct RandomRefill {
     }
 };
 
-// A refill through the test seam: FillBlock itself.
-struct SeamRefill {
-    Filled operator()(int b) const {
-        FillBlock(b);
-        return {Sets[b], NotDrawn};
-    }
+// What the stages work on: each block's sets and drawn order, and the attempt's count and limit.
+struct Stages {
+    OneBased<BlockSets, 9>& Sets;
+    OneBased<std::uint32_t, 9>& Drawn;
+    std::int32_t& Attempts;
+    std::int32_t Limit;
 };
-
-void WriteDrawnValues() {
-    for (int b = 1; b <= 9; ++b) {
-        if (Drawn[b] == NotDrawn)
-            continue;
-        Blocks[b].Values = OrderValues(Drawn[b]);
-        Drawn[b] = NotDrawn;
-    }
-}
 
 // A block test of a stage: rows or columns against an earlier block.
 struct BlockTest {
@@ -187,7 +170,9 @@ unsigned FailedTests(BlockSets sets, const std::array<BlockSets, N>& masks,
 // each test is an AND of the candidate's sets with a fixed mask, and Attempts is counted in a
 // register: a look at a block counts its tests up to the first failing one, and a refill all of
 // them before that look.
-template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refill) {
+template <int B, BlockTest... Tests, typename Refill> void RunStage(Stages& stages, Refill refill) {
+    auto& Sets = stages.Sets;
+    auto& Drawn = stages.Drawn;
     constexpr int count = sizeof...(Tests);
     const std::array<BlockSets, count> masks = {Sets[Tests.Other] &
                                                 (Tests.Columns ? ColumnHalf : RowHalf)...};
@@ -199,8 +184,8 @@ template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refil
         return std::countr_zero(failed | (1u << (count - 1))) + 1;
     };
 
-    std::int32_t attempts = GameState.Attempts;
-    const std::int32_t limit = GameState.AttemptLimit;
+    std::int32_t attempts = stages.Attempts;
+    const std::int32_t limit = stages.Limit;
     Filled block = {Sets[B], Drawn[B]};
     unsigned failed = failures(block.Sets);
     attempts += testsToFirstFailure(failed);
@@ -216,7 +201,7 @@ template <int B, BlockTest... Tests, typename Refill> void RunStage(Refill refil
     }
     Sets[B] = block.Sets;
     Drawn[B] = block.Order;
-    GameState.Attempts = attempts;
+    stages.Attempts = attempts;
 }
 
 constexpr BlockTest Rows(int other) {
@@ -226,79 +211,98 @@ constexpr BlockTest Columns(int other) {
     return {true, other};
 }
 
-template <typename Refill> void RunStages(Refill refill) {
-    RunStage<2, Rows(1)>(refill);
-    RunStage<3, Rows(1), Rows(2)>(refill);
-    RunStage<4, Columns(1)>(refill);
-    RunStage<5, Columns(2), Rows(4)>(refill);
-    RunStage<6, Columns(3), Rows(5), Rows(4)>(refill);
-    RunStage<7, Columns(1), Columns(4)>(refill);
-    RunStage<8, Columns(2), Columns(5), Rows(7)>(refill);
-    RunStage<9, Columns(3), Columns(6), Rows(7), Rows(8)>(refill);
-}
-
-void AppendProgressLines() {
-    if (GameState.BlinkPhase) {
-        ProgressText->Append("          PLEASE  ");
-        GameState.BlinkPhase = false;
-    } else {
-        ProgressText->Append("           WAIT   ");
-        GameState.BlinkPhase = true;
-    }
-    ProgressText->Append("");
-    ProgressText->Append("Generating a new puzzle.");
-    ProgressText->Append("");
-    ProgressText->Append("This may take up to a minute.");
+template <typename Refill> void RunStages(Stages stages, Refill refill) {
+    RunStage<2, Rows(1)>(stages, refill);
+    RunStage<3, Rows(1), Rows(2)>(stages, refill);
+    RunStage<4, Columns(1)>(stages, refill);
+    RunStage<5, Columns(2), Rows(4)>(stages, refill);
+    RunStage<6, Columns(3), Rows(5), Rows(4)>(stages, refill);
+    RunStage<7, Columns(1), Columns(4)>(stages, refill);
+    RunStage<8, Columns(2), Columns(5), Rows(7)>(stages, refill);
+    RunStage<9, Columns(3), Columns(6), Rows(7), Rows(8)>(stages, refill);
 }
 
 } // namespace
 
-void FillBlock(int b) {
+GridGenerator::GridGenerator(Game& game, TextLines& log, TextLines& progress)
+    : TheGame(game), Log(log), Progress(progress) {
+    Drawn.Fill(NotDrawn);
+}
+
+void GridGenerator::AppendProgressLines() {
+    if (TheGame.BlinkPhase) {
+        Progress.Append("          PLEASE  ");
+        TheGame.BlinkPhase = false;
+    } else {
+        Progress.Append("           WAIT   ");
+        TheGame.BlinkPhase = true;
+    }
+    Progress.Append("");
+    Progress.Append("Generating a new puzzle.");
+    Progress.Append("");
+    Progress.Append("This may take up to a minute.");
+}
+
+void GridGenerator::WriteDrawnValues() {
+    for (int b = 1; b <= 9; ++b) {
+        if (Drawn[b] == NotDrawn)
+            continue;
+        Blocks[b].Values = OrderValues(Drawn[b]);
+        Drawn[b] = NotDrawn;
+    }
+}
+
+void GridGenerator::FillBlock(int b) {
     if (FillBlockSource) {
         FillBlockSource(b, Blocks[b].Values);
         Sets[b] = SetsOf(Blocks[b].Values);
         Drawn[b] = NotDrawn;
     } else {
-        BorrowedRandom random;
+        BorrowedRandom random(TheGame.Draws);
         const Filled block = RandomRefill{random}(b);
         Sets[b] = block.Sets;
         Drawn[b] = block.Order;
     }
 }
 
-bool RowsCompatible(int a, int b) {
-    ++GameState.Attempts;
+bool GridGenerator::RowsCompatible(int a, int b) {
+    ++TheGame.Attempts;
     return (Sets[a] & Sets[b] & RowHalf) == 0;
 }
 
-bool ColumnsCompatible(int a, int b) {
-    ++GameState.Attempts;
+bool GridGenerator::ColumnsCompatible(int a, int b) {
+    ++TheGame.Attempts;
     return (Sets[a] & Sets[b] & ColumnHalf) == 0;
 }
 
-void FitBlocks() {
-    if (FillBlockSource)
-        RunStages(SeamRefill{});
-    else {
-        BorrowedRandom random;
-        RunStages(RandomRefill{random});
+void GridGenerator::FitBlocks() {
+    const Stages stages{Sets, Drawn, TheGame.Attempts, TheGame.AttemptLimit};
+    if (FillBlockSource) {
+        // A refill through the test seam: FillBlock itself.
+        RunStages(stages, [this](int b) {
+            FillBlock(b);
+            return Filled{Sets[b], NotDrawn};
+        });
+    } else {
+        BorrowedRandom random(TheGame.Draws);
+        RunStages(stages, RandomRefill{random});
     }
     WriteDrawnValues();
 }
 
-void GenerateAttempt() {
-    GameState.Attempts = 0;
+void GridGenerator::GenerateAttempt() {
+    TheGame.Attempts = 0;
     for (int b = 1; b <= 9; ++b)
         FillBlock(b);
     FitBlocks();
-    DiagnosticLog->Append("T: " + std::to_string(GameState.Attempts));
+    Log.Append("T: " + std::to_string(TheGame.Attempts));
     AppendProgressLines();
 }
 
-void GeneratePuzzle() {
-    GameState.AttemptLimit = 1000000;
+void GridGenerator::GeneratePuzzle() {
+    TheGame.AttemptLimit = 1000000;
     do {
         GenerateAttempt();
-    } while (GameState.Attempts >= GameState.AttemptLimit - 10);
-    LayOutPuzzle();
+    } while (TheGame.Attempts >= TheGame.AttemptLimit - 10);
+    LayOutPuzzle(TheGame, Blocks, Log);
 }

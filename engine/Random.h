@@ -1,20 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game's one pseudo-random generator (xoshiro256**), seeded once at start-up. Draws are
-// uniform: bounded draws use Lemire's multiply-and-reject, never a plain modulo.
+// The game's pseudo-random generator (xoshiro256**), seeded once at start-up. Draws are uniform:
+// bounded draws use Lemire's multiply-and-reject, never a plain modulo.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-
-void SeedRandom(std::uint64_t seed);
-
-// Raw 64 random bits.
-std::uint64_t RandomBits();
-
-// A uniform integer from 0 to bound - 1; bound must be at least 1 and below 2^32.
-inline std::uint32_t RandomBelow(std::uint32_t bound);
 
 // The generator borrowed by a loop that draws millions of times: the state stays in registers
 // while the loop runs and goes back when the loop ends, so the draws continue the one sequence.
@@ -28,8 +20,6 @@ struct Xoshiro256 {
     std::uint64_t s[4] = {0x9E3779B97F4A7C15ull, 0xBF58476D1CE4E5B9ull, 0x94D049BB133111EBull,
                           0x2545F4914F6CDD1Dull};
 };
-extern Xoshiro256 State;
-
 inline std::uint64_t Rotl(std::uint64_t x, int k) {
     return (x << k) | (x >> (64 - k));
 }
@@ -63,14 +53,23 @@ inline std::uint32_t Below(Xoshiro256& state, std::uint32_t bound) {
 }
 } // namespace random_detail
 
-inline std::uint32_t RandomBelow(std::uint32_t bound) {
-    return random_detail::Below(random_detail::State, bound);
-}
+class Random {
+  public:
+    void Seed(std::uint64_t seed);
+    // Raw 64 random bits.
+    std::uint64_t Bits() { return random_detail::Next(State); }
+    // A uniform integer from 0 to bound - 1; bound must be at least 1 and below 2^32.
+    std::uint32_t Below(std::uint32_t bound) { return random_detail::Below(State, bound); }
+
+  private:
+    friend class BorrowedRandom;
+    random_detail::Xoshiro256 State;
+};
 
 class BorrowedRandom {
   public:
-    BorrowedRandom() : state(random_detail::State) {}
-    ~BorrowedRandom() { random_detail::State = state; }
+    explicit BorrowedRandom(Random& owner) : owner(owner), state(owner.State) {}
+    ~BorrowedRandom() { owner.State = state; }
     BorrowedRandom(const BorrowedRandom&) = delete;
     BorrowedRandom& operator=(const BorrowedRandom&) = delete;
 
@@ -98,5 +97,6 @@ class BorrowedRandom {
     }
 
   private:
+    Random& owner;
     random_detail::Xoshiro256 state;
 };

@@ -3,12 +3,14 @@
 #pragma once
 // Judging the player's grid. Only Entries count; guesses never complete a grid.
 
+#include "engine/Game.h"
+
 // True when every one of the CellCount entries is non-zero.
-bool EntriesComplete();
+bool EntriesComplete(const Game& game);
 
 // Clears Correct when a row, column or block of Entries holds a value twice; never sets it.
-void CheckRules();
+void CheckRules(Game& game);
 
 // The evaluation part of Submit: sets Correct and returns true, or returns false without a
 // verdict when the grid is incomplete.
-bool EvaluateSubmission();
+bool EvaluateSubmission(Game& game);

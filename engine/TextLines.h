@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A list of text lines that the engine only ever appends to: the main window's diagnostic log and
-// the progress window's text. The windows implement it; tests and the benchmark keep the lines in
+// A list of text lines that the engine only ever appends to: the generator's diagnostic log and
+// the progress window's text. The game implements them; tests and the benchmark keep the lines in
 // memory or drop them.
 
 #include <string>
@@ -25,7 +25,3 @@ class DroppedLines : public TextLines {
   public:
     void Append(std::string_view) override {}
 };
-
-// Where the engine writes; the main window points these at its two text boxes.
-extern TextLines* DiagnosticLog;
-extern TextLines* ProgressText;

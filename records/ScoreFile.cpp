@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/ScoreFile.h"
 
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "records/StrToInt.h"
 
 namespace {

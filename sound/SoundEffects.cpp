@@ -2,12 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/SoundEffects.h"
 
-#include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "sound/EffectPlayer.h"
 #include "sound/SoundNames.h"
-
-#include <QAction>
 
 #include <exception>
 
@@ -16,7 +13,7 @@ void PlayEffect(EffectPlayer& player, const QString& fileName) {
     player.Play();
 }
 
-void ProbeSoundFiles(EffectPlayer& player, QAction& soundItem) {
+bool ProbeSoundFiles(EffectPlayer& player) {
     bool failed = false;
     try {
         for (const char* name : SoundFileNames)
@@ -25,10 +22,8 @@ void ProbeSoundFiles(EffectPlayer& player, QAction& soundItem) {
         failed = true;
     }
     if (!failed)
-        return;
+        return true;
     // The box runs its own event loop, so it is shown outside the handler of the failure.
-    GameState.SoundOn = false;
     ShowErrorMessage(nullptr, "Some sound files may be missing");
-    soundItem.setEnabled(false);
-    soundItem.setChecked(false);
+    return false;
 }

@@ -5,14 +5,14 @@
 
 #include <QString>
 
-class QAction;
 class EffectPlayer;
 
 // Opens the effect's file (closing whatever was open) and starts it; returns at once. A file
-// that cannot be opened throws GameError with the reader's text. The caller tests SoundOn first.
+// that cannot be opened throws GameError with the reader's text. The caller tests that sound is on
+// first.
 void PlayEffect(EffectPlayer& player, const QString& fileName);
 
 // The start-up check: opens each of the nine files in turn, playing none. At the first that
-// fails, sound goes off and the switch is disabled for the run, after telling the player; the
-// files after it are not tried. When all open, the last stays open and nothing else changes.
-void ProbeSoundFiles(EffectPlayer& player, QAction& soundItem);
+// fails the player is told and false returned (the game then turns sound off for the run); the
+// files after it are not tried. When all open, the last stays open.
+bool ProbeSoundFiles(EffectPlayer& player);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/BestTimesWindow.h"
 
-#include "engine/GameState.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
 #include "view/Pictures.h"
@@ -35,6 +34,12 @@ BestTimesWindow::BestTimesWindow(QWidget* mainWindow)
     connect(ResetButton, &QPushButton::clicked, this, &BestTimesWindow::AskReset);
 }
 
+bool BestTimesWindow::ShowAskingReset() {
+    ResetWanted = false;
+    ShowModal();
+    return ResetWanted;
+}
+
 void BestTimesWindow::Ok() {
     hide();
 }
@@ -42,7 +47,7 @@ void BestTimesWindow::Ok() {
 void BestTimesWindow::AskReset() {
     RunHandler([this] {
         if (Confirm(this, "Reset the best scores?"))
-            ResetRequested = true;
+            ResetWanted = true;
         hide();
     });
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The best-times window: the best time of each level with the player's name. The best-times flow
-// fills the names and times and reads `ResetRequested` after the window has closed.
+// fills the names and times, and learns whether the player asked to reset them when it closes.
 
 #include "view/SecondaryWindow.h"
 
@@ -26,8 +26,15 @@ class BestTimesWindow : public SecondaryWindow {
     QPushButton* ResetButton;    // "Reset scores"
     QPushButton* OkButton;       // "OK"
 
+    // Shows the window until it closes; true when the player asked for the reset and said Yes.
+    bool ShowAskingReset();
+    bool ResetConfirmed() const { return ResetWanted; }
+
   public slots:
     void Ok();
-    // Asks whether to reset; Yes sets `ResetRequested`. Closes the window on either answer.
+    // Asks whether to reset. Closes the window on either answer.
     void AskReset();
+
+  private:
+    bool ResetWanted = false;
 };

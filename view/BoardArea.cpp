@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/BoardArea.h"
 
+#include "view/BoardRenderer.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -10,19 +12,18 @@ namespace {
 constexpr int Notch = 120; // wheel units of one notch
 }
 
-BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
+BoardArea::BoardArea(const Game& game, QWidget* parent) : QWidget(parent), Shown(game) {
     setAutoFillBackground(true);
     setMouseTracking(true); // moves without a button pressed are the board's pointer position
 }
 
 void BoardArea::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
-    emit Painting(canvas);
+    PaintBoard(*this, canvas);
 }
 
 void BoardArea::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    emit MouseMoved(at.x(), at.y());
+    Pointer = event->position().toPoint();
 }
 
 void BoardArea::mousePressEvent(QMouseEvent* event) {
@@ -39,7 +40,7 @@ void BoardArea::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     ClickStarted = false;
     if (click)
-        emit Clicked();
+        emit Clicked(Pointer.x(), Pointer.y());
 }
 
 void BoardArea::wheelEvent(QWheelEvent* event) {

@@ -1,18 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window's client area. The board is painted straight on it by the board renderer, and
-// its paint events and the mouse over it (not over its child controls) are reported to the
-// window by signals.
+// The main window's client area. The board draws itself on it from the game it is given, and
+// the mouse over it (not over its child controls) is reported to the window by signals.
 
 #include <QWidget>
 
-class QPainter;
+struct Game;
 
 class BoardArea : public QWidget {
     Q_OBJECT
   public:
-    explicit BoardArea(QWidget* parent);
+    BoardArea(const Game& game, QWidget* parent);
+
+    // The game whose board this area shows; it only ever reads it.
+    const Game& Shown;
 
     // What the next paint shows: the board, or only the background (the board cleared until the
     // next DrawBoard).
@@ -21,10 +23,8 @@ class BoardArea : public QWidget {
     const QWidget* Notification = nullptr;
 
   signals:
-    // To be painted now, on this canvas; the receiver must paint before it returns.
-    void Painting(QPainter& canvas);
-    void MouseMoved(int X, int Y);
-    void Clicked();
+    // A click, at the point where the pointer last moved over the area.
+    void Clicked(int x, int y);
     void WheelUp();
     void WheelDown();
 
@@ -37,6 +37,8 @@ class BoardArea : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // Where the pointer last moved over the area itself.
+    QPoint Pointer;
     // A primary press on the area that its release may turn into a click.
     bool ClickStarted = false;
     // Wheel turn not yet amounting to a whole notch (fine-grained wheels and touchpads).

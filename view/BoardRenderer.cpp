@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/BoardRenderer.h"
 
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "view/BoardArea.h"
@@ -19,8 +19,8 @@ bool NotificationShowing(const BoardArea& area) {
 }
 
 // "Arial Rounded MT bold" at CellSize - 15 points: 27 pixels high on a 96 dpi screen.
-QFont BoardFont(const QPaintDevice& device) {
-    const double points = GameState.CellSize - 15;
+QFont BoardFont(const Game& game, const QPaintDevice& device) {
+    const double points = game.CellSize - 15;
     return RoundedBold(static_cast<int>(std::lround(points * device.logicalDpiY() / 72.0)));
 }
 
@@ -30,15 +30,15 @@ void PaintBackground(QPainter& canvas, const BoardColours& colours) {
 }
 
 // What a cell shows: a given, else an entry, else a guess, each in its colour.
-bool CellText(int i, const BoardColours& colours, QString& text, QColor& colour) {
-    if (Given[i]) {
-        text = QString::number(Solution[i]);
+bool CellText(const Game& game, int i, const BoardColours& colours, QString& text, QColor& colour) {
+    if (game.Given[i]) {
+        text = QString::number(game.Solution[i]);
         colour = colours.Given;
-    } else if (GameState.Entries[i] != 0) {
-        text = QString::number(GameState.Entries[i]);
+    } else if (game.Entries[i] != 0) {
+        text = QString::number(game.Entries[i]);
         colour = colours.Entry;
-    } else if (GameState.Guesses[i] != 0) {
-        text = QString::number(GameState.Guesses[i]);
+    } else if (game.Guesses[i] != 0) {
+        text = QString::number(game.Guesses[i]);
         colour = colours.Guess;
     } else {
         return false; // a single space: nothing to see
@@ -46,15 +46,15 @@ bool CellText(int i, const BoardColours& colours, QString& text, QColor& colour)
     return true;
 }
 
-void PaintValues(QPainter& canvas, const BoardColours& colours) {
-    const int size = GameState.CellSize;
-    canvas.setFont(BoardFont(*canvas.device()));
+void PaintValues(const Game& game, QPainter& canvas, const BoardColours& colours) {
+    const int size = game.CellSize;
+    canvas.setFont(BoardFont(game, *canvas.device()));
     const int ascent = canvas.fontMetrics().ascent();
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
             QString text;
             QColor colour;
-            if (!CellText(CellIndex(r, k), colours, text, colour))
+            if (!CellText(game, CellIndex(r, k), colours, text, colour))
                 continue;
             canvas.setPen(colour);
             canvas.drawText(size * k + 8, size * r + 1 + ascent, text);
@@ -69,8 +69,9 @@ void PaintValues(QPainter& canvas, const BoardColours& colours) {
 // rounded centre.
 class BoardLines {
   public:
-    explicit BoardLines(const QPainter& canvas)
-        : ToScreen(canvas.deviceTransform()), Width(std::max(1, qRound(2 * ToScreen.m11()))) {}
+    BoardLines(const QPainter& canvas, int cellSize)
+        : ToScreen(canvas.deviceTransform()), Width(std::max(1, qRound(2 * ToScreen.m11()))),
+          CellSize(cellSize) {}
 
     // Line 0 to 9 across the board, top to bottom, and down it, left to right.
     void Draw(QPainter& canvas, int line, const QColor& colour) const {
@@ -83,7 +84,7 @@ class BoardLines {
   private:
     // The first screen pixel of a line's band, along the axis that crosses it.
     int Start(int line, Qt::Orientation axis) const {
-        const double at = GameState.CellSize * (line + 1);
+        const double at = CellSize * (line + 1);
         const QPointF centre = ToScreen.map(QPointF(at, at));
         return qRound(axis == Qt::Horizontal ? centre.x() : centre.y()) - Width / 2;
     }
@@ -94,15 +95,16 @@ class BoardLines {
 
     QTransform ToScreen;
     int Width;
+    int CellSize;
 };
 
-void PaintLines(QPainter& canvas, const BoardColours& colours) {
-    const BoardLines lines(canvas);
+void PaintLines(const Game& game, QPainter& canvas, const BoardColours& colours) {
+    const BoardLines lines(canvas, game.CellSize);
     // The cell frames first; the block frames lie over them where they meet.
     for (int line = 0; line <= 9; ++line)
-        if (line % GameState.BlockSide != 0)
+        if (line % game.BlockSide != 0)
             lines.Draw(canvas, line, colours.CellFrame);
-    for (int line = 0; line <= 9; line += GameState.BlockSide)
+    for (int line = 0; line <= 9; line += game.BlockSide)
         lines.Draw(canvas, line, colours.BlockFrame);
 }
 
@@ -134,6 +136,6 @@ void PaintBoard(BoardArea& area, QPainter& canvas) {
     PaintBackground(canvas, colours);
     if (area.BoardCleared)
         return;
-    PaintValues(canvas, colours);
-    PaintLines(canvas, colours);
+    PaintValues(area.Shown, canvas, colours);
+    PaintLines(area.Shown, canvas, colours);
 }

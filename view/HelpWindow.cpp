@@ -71,3 +71,17 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
 void HelpWindow::Ok() {
     hide();
 }
+
+void ShowHowToPlay(HelpWindow& help) {
+    help.RulesView->hide();
+    help.HowToPlayBox->show();
+    help.ShowModal();
+    help.HowToPlayBox->hide();
+}
+
+void ShowRules(HelpWindow& help) {
+    help.HowToPlayBox->hide();
+    help.RulesView->show();
+    help.ShowModal();
+    help.RulesView->hide();
+}

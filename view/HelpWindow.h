@@ -46,3 +46,7 @@ class HelpWindow : public SecondaryWindow {
 
     bool RulesShownBefore = false;
 };
+
+// The Help menu's two commands: the window opened on the how-to-play text or on the rules.
+void ShowHowToPlay(HelpWindow& help);
+void ShowRules(HelpWindow& help);

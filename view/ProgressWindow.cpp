@@ -12,7 +12,9 @@ ProgressWindow::ProgressWindow(QWidget* mainWindow)
     : SecondaryWindow(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
                       ClientSize, "Generating") {
     Text = AddText({80, 24, 201, 105}, SansSerif(13, true));
-    // The progress text is kept for the whole run: no undo step for every line appended.
+    // The box shows the newest attempt; what scrolled out of it above is let go, so a long run
+    // of games does not pile up text no one can see. No undo step for a line appended either.
+    Text->setMaximumBlockCount(KeptLines);
     Text->setUndoRedoEnabled(false);
 }
 

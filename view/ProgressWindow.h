@@ -32,6 +32,8 @@ class ProgressWindow : public SecondaryWindow {
     static constexpr int PaintInterval = 40;
     // Every attempt of the generator writes this many lines.
     static constexpr int LinesPerAttempt = 5;
+    // The box shows one attempt's lines; the attempt before it is kept as well.
+    static constexpr int KeptLines = 2 * LinesPerAttempt;
 
     QPlainTextEdit* Text;
 

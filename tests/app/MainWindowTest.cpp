@@ -3,14 +3,14 @@
 // Start-up, the main window as designed, the close, and the board drawn to the pixel.
 
 #include "app/MainWindow.h"
-#include "app/GameWindows.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "platform/AutoSize.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MinimizeIcon.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
 #include "view/NoticeWindow.h"
@@ -119,12 +119,11 @@ class MainWindowTest : public QObject {
         QCOMPARE(Windows.Main->ToolButtons[9]->text(), QString("Erase"));
         QCOMPARE(Windows.Main->GuessingBox->text(), QString("Just guessing"));
         QVERIFY(!Windows.Main->GuessingBox->isChecked());
-        QCOMPARE(GameState.ShownPerBlock, 4);
-        QCOMPARE(GameState.CellSize, 35);
-        QCOMPARE(GameState.BoardSize, 315);
-        QCOMPARE(GameState.BlockPixels, 105);
-        QCOMPARE(GameState.BlockSide, 3);
-        QCOMPARE(GameState.CellCount, 81);
+        QCOMPARE(TheGame().ShownPerBlock, 4);
+        QCOMPARE(TheGame().CellSize, 35);
+        QCOMPARE(TheGame().BoardSize, 315);
+        QCOMPARE(TheGame().BlockSide, 3);
+        QCOMPARE(TheGame().CellCount, 81);
         QVERIFY(!Windows.Main->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(Windows.Main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     }
@@ -153,7 +152,7 @@ class MainWindowTest : public QObject {
               Windows.Main->ExitItem, Windows.Main->HowToPlayItem, Windows.Main->RulesItem,
               Windows.Main->AboutItem})
             QVERIFY2(item->isEnabled(), qPrintable(item->text()));
-        QVERIFY(GameState.SoundOn);
+        QVERIFY(TheGame().SoundOn);
     }
 
     void soundSettingOffKeepsTheProbe() {
@@ -163,7 +162,7 @@ class MainWindowTest : public QObject {
         QVERIFY(SeenMessages().isEmpty());
         QVERIFY(!Windows.Main->SoundItem->isChecked());
         QVERIFY(Windows.Main->SoundItem->isEnabled());
-        QVERIFY(!GameState.SoundOn);
+        QVERIFY(!TheGame().SoundOn);
         // The probe ran all the way, whatever the setting.
         QCOMPARE(Windows.Main->Player.FileName(), QString("solve.wav"));
     }
@@ -177,11 +176,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(caption, QString("Tolvane"));
         QVERIFY2(text.contains(session.Folder.Path("highscores.txc")), qPrintable(text));
         QVERIFY2(text.contains("No such file or directory"), qPrintable(text));
-        // The constants stand, sound stays off, the Sound item keeps its design state.
-        QCOMPARE(GameState.CellSize, 35);
+        // The constants stand, sound stays off and the Sound item says so; one click turns it on.
+        QCOMPARE(TheGame().CellSize, 35);
         QCOMPARE(Windows.Main->ToolPanel->pos(), QPoint(0, 385));
-        QVERIFY(!GameState.SoundOn);
-        QVERIFY(Windows.Main->SoundItem->isChecked() && Windows.Main->SoundItem->isEnabled());
+        QVERIFY(!TheGame().SoundOn);
+        QVERIFY(!Windows.Main->SoundItem->isChecked() && Windows.Main->SoundItem->isEnabled());
+        Windows.Main->SoundItem->trigger();
+        QVERIFY(TheGame().SoundOn && Windows.Main->SoundItem->isChecked());
         QVERIFY(Windows.Main->Player.FileName().isEmpty()); // no probe
     }
 
@@ -192,7 +193,7 @@ class MainWindowTest : public QObject {
         AnswerMessageBox("OK", nullptr, &text);
         session.Start();
         QCOMPARE(text, QString("List index out of bounds (3)"));
-        QVERIFY(!GameState.SoundOn);
+        QVERIFY(!TheGame().SoundOn);
     }
 
     void oneMissingSoundDisablesSoundAndCloseWritesIt() {
@@ -206,7 +207,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(text, QString("Some sound files may be missing"));
         QVERIFY(!Windows.Main->SoundItem->isChecked());
         QVERIFY(!Windows.Main->SoundItem->isEnabled());
-        QVERIFY(!GameState.SoundOn);
+        QVERIFY(!TheGame().SoundOn);
         Windows.Main->show();
         Windows.Main->ExitItem->trigger();
         QVERIFY(!Windows.Main->isVisible());
@@ -220,7 +221,7 @@ class MainWindowTest : public QObject {
         session.Start();
         Windows.Main->show();
         Windows.Main->SoundItem->trigger(); // sound on
-        QVERIFY(GameState.SoundOn);
+        QVERIFY(TheGame().SoundOn);
         Windows.Main->close();
         QByteArray expected = original;
         expected.replace("\r\nns\r\n", "\r\ns\r\n");
@@ -328,8 +329,8 @@ class MainWindowTest : public QObject {
                 }
             }
         }
-        Given[1] = true;
-        Solution[1] = 8;
+        TheGame().Given[1] = true;
+        TheGame().Solution[1] = 8;
         const QRect digit = ColourBox(ScaledBoard(1), 1, 1, 1, black);
         for (double scale : {1.25, 1.5, 2.0}) {
             const QRect scaled = ColourBox(ScaledBoard(scale), scale, 1, 1, black);
@@ -344,12 +345,12 @@ class MainWindowTest : public QObject {
 
     void cellsShowGivenEntryAndGuessInTheirColours() {
         GameSession session;
-        Given[1] = true;
-        Solution[1] = 8;
-        GameState.Entries[1] = 3; // a given shows its solution whatever Entries holds
-        GameState.Entries[2] = 8;
-        GameState.Guesses[2] = 1; // the entry wins over the guess
-        GameState.Guesses[3] = 8;
+        TheGame().Given[1] = true;
+        TheGame().Solution[1] = 8;
+        TheGame().Entries[1] = 3; // a given shows its solution whatever Entries holds
+        TheGame().Entries[2] = 8;
+        TheGame().Guesses[2] = 1; // the entry wins over the guess
+        TheGame().Guesses[3] = 8;
         const QImage board = Windows.Main->ClientArea->grab().toImage();
         auto count = [&](int cell, QColor colour) {
             const int x0 = 35 * cell, y0 = 35;
@@ -373,8 +374,8 @@ class MainWindowTest : public QObject {
 
     void nothingIsDrawnWhileTheNotificationIsUp() {
         GameSession session;
-        Given[1] = true;
-        Solution[1] = 8;
+        TheGame().Given[1] = true;
+        TheGame().Solution[1] = 8;
         Windows.Main->show();
         QVERIFY(QTest::qWaitForWindowExposed(Windows.Main));
         Windows.Notice->SetLines({"Game paused", "", "Press OK to continue"});

@@ -3,12 +3,12 @@
 // The mouse on the board: tools by button and wheel, values and guesses, erasing, the cell under
 // the pointer, and the Submit check after every click.
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "view/BoardArea.h"
 
 #include <QAction>
@@ -26,14 +26,14 @@ class CellInputTest : public GameWindowTest {
   private slots:
 
     void toolButtonsSetTheToolAndStayDown() {
-        QCOMPARE(GameState.SelectedValue, 0);
+        QCOMPARE(TheGame().SelectedValue, 0);
         ChooseTool(4);
-        QCOMPARE(GameState.SelectedValue, 4);
+        QCOMPARE(TheGame().SelectedValue, 4);
         ChooseTool(4); // pressing the down button again keeps it down
         QVERIFY(Windows.Main->ToolButtons[3]->isChecked());
-        QCOMPARE(GameState.SelectedValue, 4);
+        QCOMPARE(TheGame().SelectedValue, 4);
         ChooseTool(10);
-        QCOMPARE(GameState.SelectedValue, 11);
+        QCOMPARE(TheGame().SelectedValue, 11);
         QVERIFY(!Windows.Main->ToolButtons[3]->isChecked());
         QCOMPARE(Windows.Main->ToolGroup->checkedId(), 10);
     }
@@ -61,7 +61,7 @@ class CellInputTest : public GameWindowTest {
         int clicks = 0;
         connect(Windows.Main->ToolGroup, &QButtonGroup::buttonClicked, [&] { ++clicks; });
         TurnWheel(delta);
-        QCOMPARE(GameState.SelectedValue, expected);
+        QCOMPARE(TheGame().SelectedValue, expected);
         QVERIFY(Windows.Main->ToolButtons[expected - 1]->isChecked());
         QVERIFY(!Windows.Main->ToolButtons[9]->isChecked());
         QCOMPARE(clicks, 0); // the wheel does not click the button
@@ -70,14 +70,14 @@ class CellInputTest : public GameWindowTest {
     void wheelCountsWholeNotchesOfFineTurns() {
         ChooseTool(5);
         TurnWheel(-60);
-        QCOMPARE(GameState.SelectedValue, 5);
+        QCOMPARE(TheGame().SelectedValue, 5);
         TurnWheel(-60);
-        QCOMPARE(GameState.SelectedValue, 6);
+        QCOMPARE(TheGame().SelectedValue, 6);
         TurnWheel(-30);
         TurnWheel(40);
-        QCOMPARE(GameState.SelectedValue, 6);
+        QCOMPARE(TheGame().SelectedValue, 6);
         TurnWheel(110); // -30 + 40 + 110: one whole notch away from the player
-        QCOMPARE(GameState.SelectedValue, 5);
+        QCOMPARE(TheGame().SelectedValue, 5);
     }
 
     void clicksPlaceValuesOnlyInEmptySlotsOfOpenCells() {
@@ -86,33 +86,33 @@ class CellInputTest : public GameWindowTest {
         const QPoint at = CellCentre(open);
         ChooseTool(7);
         ClickAt(at.x(), at.y());
-        QCOMPARE(GameState.Entries[open], 7);
+        QCOMPARE(TheGame().Entries[open], 7);
         QCOMPARE(Windows.Main->Player.FileName(), QString("pop.wav"));
         // A filled slot keeps its value; the sound plays all the same.
         ChooseTool(3);
         Windows.Main->Player.Open("erase.wav");
         ClickAt(at.x(), at.y());
-        QCOMPARE(GameState.Entries[open], 7);
+        QCOMPARE(TheGame().Entries[open], 7);
         QCOMPARE(Windows.Main->Player.FileName(), QString("pop.wav"));
         // Guessing fills the guess slot under the entry.
         Windows.Main->GuessingBox->setChecked(true);
         ClickAt(at.x(), at.y());
-        QCOMPARE(GameState.Guesses[open], 3);
-        QCOMPARE(GameState.Entries[open], 7);
+        QCOMPARE(TheGame().Guesses[open], 3);
+        QCOMPARE(TheGame().Entries[open], 7);
         // Erase empties both, in either mode.
         ChooseTool(10);
         ClickAt(at.x(), at.y());
-        QCOMPARE(GameState.Entries[open], 0);
-        QCOMPARE(GameState.Guesses[open], 0);
+        QCOMPARE(TheGame().Entries[open], 0);
+        QCOMPARE(TheGame().Guesses[open], 0);
         QCOMPARE(Windows.Main->Player.FileName(), QString("erase.wav"));
         // Givens never change.
         int given = 1;
-        while (!Given[given])
+        while (!TheGame().Given[given])
             ++given;
         ClickCell(given);
-        QCOMPARE(GameState.Entries[given], Solution[given]);
+        QCOMPARE(TheGame().Entries[given], TheGame().Solution[given]);
         for (int i = 1; i <= 81; ++i)
-            QVERIFY(GameState.Entries[i] >= 0 && GameState.Entries[i] <= 9);
+            QVERIFY(TheGame().Entries[i] >= 0 && TheGame().Entries[i] <= 9);
     }
 
     void clickWithNoToolChangesNothingAndPlaysNothing() {
@@ -120,7 +120,7 @@ class CellInputTest : public GameWindowTest {
         const int open = FirstOpenCell();
         Windows.Main->Player.Open("clap.wav");
         ClickCell(open);
-        QCOMPARE(GameState.Entries[open], 0);
+        QCOMPARE(TheGame().Entries[open], 0);
         QCOMPARE(Windows.Main->Player.FileName(), QString("clap.wav"));
     }
 
@@ -143,18 +143,18 @@ class CellInputTest : public GameWindowTest {
         StartNewGame();
         // Row 5 with every cell open, so any column can take the value.
         for (int i = 37; i <= 45; ++i)
-            Given[i] = false, GameState.Entries[i] = 0;
+            TheGame().Given[i] = false, TheGame().Entries[i] = 0;
         ChooseTool(6);
         ClickAt(x, 5 * 35 + 17);
         for (int c = 1; c <= 9; ++c)
-            QCOMPARE(GameState.Entries[36 + c], c == column ? 6 : 0);
+            QCOMPARE(TheGame().Entries[36 + c], c == column ? 6 : 0);
         // The same along the other axis.
         for (int i = 1; i <= 81; ++i)
             if ((i - 1) % 9 == 4)
-                Given[i] = false, GameState.Entries[i] = 0;
+                TheGame().Given[i] = false, TheGame().Entries[i] = 0;
         ClickAt(5 * 35 + 17, x);
         for (int r = 1; r <= 9; ++r)
-            QCOMPARE(GameState.Entries[(r - 1) * 9 + 5], r == column ? 6 : 0);
+            QCOMPARE(TheGame().Entries[(r - 1) * 9 + 5], r == column ? 6 : 0);
     }
 
     // The board's outer edge lines belong to no cell, along every row and column and at the
@@ -162,9 +162,9 @@ class CellInputTest : public GameWindowTest {
     void clicksOnTheOuterEdgeChangeNoCell() {
         StartNewGame();
         for (int i = 1; i <= 81; ++i)
-            Given[i] = false, GameState.Entries[i] = 0;
+            TheGame().Given[i] = false, TheGame().Entries[i] = 0;
         ChooseTool(6);
-        const GameStateRecord before = GameState;
+        const Game before = TheGame();
         QList<int> along; // a point in every row and column, and both ends
         for (int at = 35; at < 350; at += 17)
             along << at;
@@ -174,8 +174,8 @@ class CellInputTest : public GameWindowTest {
                 ClickAt(edge, at);
                 ClickAt(at, edge);
             }
-        QVERIFY(GameState.Entries == before.Entries);
-        QVERIFY(GameState.Guesses == before.Guesses);
+        QVERIFY(TheGame().Entries == before.Entries);
+        QVERIFY(TheGame().Guesses == before.Guesses);
     }
 
     void clickOutsideTheBoardWithAFullGridStillNotifies() {
@@ -200,22 +200,22 @@ class CellInputTest : public GameWindowTest {
         const int open = FirstOpenCell();
         FillAllEntriesBut(open);
         Windows.Main->GuessingBox->setChecked(true);
-        ChooseTool(Solution[open]);
+        ChooseTool(TheGame().Solution[open]);
         ClickCell(open);
-        QCOMPARE(GameState.Guesses[open], Solution[open]);
+        QCOMPARE(TheGame().Guesses[open], TheGame().Solution[open]);
         QVERIFY(!Windows.Main->SubmitButton->isVisible());
     }
 
     void clicksDoNothingWithoutAGameOrAfterIt() {
         ChooseTool(5);
-        Given[1] = false;
+        TheGame().Given[1] = false;
         ClickCell(1);
-        QCOMPARE(GameState.Entries[1], 0);
+        QCOMPARE(TheGame().Entries[1], 0);
         StartNewGame();
         Windows.Main->SolveItem->trigger();
         FillAllEntriesBut(FirstOpenCell());
         ClickCell(FirstOpenCell());
-        QCOMPARE(GameState.Entries[FirstOpenCell()], 0);
+        QCOMPARE(TheGame().Entries[FirstOpenCell()], 0);
         QVERIFY(!Windows.Main->SubmitButton->isVisible()); // no Submit check either
     }
 
@@ -248,7 +248,7 @@ class CellInputTest : public GameWindowTest {
         ChooseTool(2);
         QTest::mouseMove(Windows.Main->ClientArea, CellCentre(open));
         QTest::mouseClick(Windows.Main->ClientArea, Qt::RightButton, {}, CellCentre(open));
-        QCOMPARE(GameState.Entries[open], 0);
+        QCOMPARE(TheGame().Entries[open], 0);
     }
 };
 

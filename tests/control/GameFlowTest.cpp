@@ -3,14 +3,16 @@
 // A game from start to finish through the real window: new puzzles and levels, the phases and
 // what they enable, Clear all, Solve, Pause, Submit, the clock, and failures on the way.
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
 #include "control/CellInput.h"
-#include "engine/GameState.h"
+#include "control/GameClock.h"
+#include "control/GameFlow.h"
+#include "engine/Game.h"
 #include "platform/MessageBoxes.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameWindowTest.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "view/AboutWindow.h"
 #include "view/BestTimesWindow.h"
 #include "view/BoardArea.h"
@@ -41,7 +43,7 @@ void ExpectPlayCommands(bool enabled) {
     QCOMPARE(Windows.Main->SolveItem->isEnabled(), enabled);
     QCOMPARE(Windows.Main->ClearAllItem->isEnabled(), enabled);
     QCOMPARE(Windows.Main->Clock.isActive(), enabled);
-    QCOMPARE(GameState.Playing, enabled);
+    QCOMPARE(TheGame().Playing, enabled);
 }
 
 } // namespace
@@ -61,7 +63,7 @@ class GameFlowTest : public GameWindowTest {
                            disabledWhileNotified = !Windows.Main->isEnabled();
                            noMinimize =
                                !Windows.Main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
-                           QVERIFY(!GameState.Playing);
+                           QVERIFY(!TheGame().Playing);
                            QVERIFY(!Windows.Progress->isVisible());
                            Press("OK")(window);
                        }});
@@ -84,16 +86,17 @@ class GameFlowTest : public GameWindowTest {
         QVERIFY(!Windows.Main->SubmitItem->isEnabled());
         QCOMPARE(BoardPixel(140, 87), QColor(0, 0, 0));
         QCOMPARE(Windows.Main->Player.FileName(), QString("ready.wav"));
-        // The progress window got a PLEASE block first.
+        // The progress window ends on a whole attempt's block and keeps no more than it shows.
         const QString progress = Windows.Progress->Text->toPlainText();
-        QVERIFY(progress.startsWith(
-            "          PLEASE  \n\nGenerating a new puzzle.\n\nThis may take up to a minute."));
+        QVERIFY(
+            progress.endsWith("  \n\nGenerating a new puzzle.\n\nThis may take up to a minute."));
+        QVERIFY(Windows.Progress->Text->document()->blockCount() <= ProgressWindow::KeptLines);
     }
 
     void newGameAnsweredNoChangesNothing() {
         AnswerInOrder({Press("No")});
         Windows.Main->NewItem->trigger();
-        QVERIFY(!GameState.Playing);
+        QVERIFY(!TheGame().Playing);
         QVERIFY(!Windows.Main->PrintItem->isEnabled());
         QCOMPARE(Windows.Main->StatusLine->text(), QString("Click 'Game' to start"));
     }
@@ -103,27 +106,27 @@ class GameFlowTest : public GameWindowTest {
         Windows.Main->HardItem->trigger();
         QVERIFY(!Windows.Main->HardItem->isChecked());
         QVERIFY(Windows.Main->MediumItem->isChecked());
-        QCOMPARE(GameState.ShownPerBlock, 4);
-        QVERIFY(!GameState.Playing);
+        QCOMPARE(TheGame().ShownPerBlock, 4);
+        QVERIFY(!TheGame().Playing);
     }
 
     void levelsSetTheGivensAndTheCheckMark() {
         StartNewGame(Windows.Main->EasyItem);
-        QCOMPARE(GameState.ShownPerBlock, 5);
+        QCOMPARE(TheGame().ShownPerBlock, 5);
         QVERIFY(Windows.Main->EasyItem->isChecked() && !Windows.Main->MediumItem->isChecked() &&
                 !Windows.Main->HardItem->isChecked());
         int givens = 0;
         for (int i = 1; i <= 81; ++i)
-            givens += Given[i];
+            givens += TheGame().Given[i];
         QCOMPARE(givens, 45);
         StartNewGame(Windows.Main->HardItem);
-        QCOMPARE(GameState.ShownPerBlock, 3);
+        QCOMPARE(TheGame().ShownPerBlock, 3);
         QVERIFY(Windows.Main->HardItem->isChecked() && !Windows.Main->EasyItem->isChecked());
         // The current level again still asks and makes a new puzzle.
-        const auto before = Solution;
+        const auto before = TheGame().Solution;
         StartNewGame(Windows.Main->HardItem);
         QVERIFY(Windows.Main->HardItem->isChecked());
-        QVERIFY(!(Solution == before));
+        QVERIFY(!(TheGame().Solution == before));
         QCOMPARE(SeenMessages().size(), 3);
     }
 
@@ -131,29 +134,29 @@ class GameFlowTest : public GameWindowTest {
         StartNewGame();
         ChooseTool(7);
         Windows.Main->GuessingBox->setChecked(true);
-        GameState.ElapsedSeconds = 100;
-        Windows.Main->Tick();
+        TheGame().ElapsedSeconds = 100;
+        TickClock(TheGame(), *Windows.Main);
         QCOMPARE(Windows.Main->StatusLine->text(), QString("Time: 0:1:41"));
         // The player takes longer than a clock tick to press OK: the new game starts from 0 all
         // the same.
         AnswerInOrder({Press("Yes"), After(1300, Press("OK"))});
         Windows.Main->NewItem->trigger();
-        QCOMPARE(GameState.ElapsedSeconds, 0);
+        QCOMPARE(TheGame().ElapsedSeconds, 0);
         // The status line keeps the old time until the first tick.
         QCOMPARE(Windows.Main->StatusLine->text(), QString("Time: 0:1:41"));
-        QCOMPARE(GameState.SelectedValue, 7);
+        QCOMPARE(TheGame().SelectedValue, 7);
         QVERIFY(!Windows.Main->GuessingBox->isChecked());
         QTRY_COMPARE_WITH_TIMEOUT(Windows.Main->StatusLine->text(), QString("Time: 0:0:1"), 3000);
     }
 
     void clockTicksOncePerSecondAfterTheNotification() {
         StartNewGame();
-        QCOMPARE(GameState.ElapsedSeconds, 0);
+        QCOMPARE(TheGame().ElapsedSeconds, 0);
         QTest::qWait(400);
-        QCOMPARE(GameState.ElapsedSeconds, 0);
-        QTRY_COMPARE_WITH_TIMEOUT(GameState.ElapsedSeconds, 1, 2000);
+        QCOMPARE(TheGame().ElapsedSeconds, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(TheGame().ElapsedSeconds, 1, 2000);
         QCOMPARE(Windows.Main->StatusLine->text(), QString("Time: 0:0:1"));
-        QCOMPARE(QString::fromStdString(GameState.TimeText), QString("0:0:1"));
+        QCOMPARE(QString::fromStdString(TheGame().TimeText), QString("0:0:1"));
     }
 
     void correctSubmitStopsPlayAndOpensTheBestTimes() {
@@ -162,8 +165,8 @@ class GameFlowTest : public GameWindowTest {
         QVERIFY(Windows.Main->SubmitButton->isVisible());
         QVERIFY(Windows.Main->SubmitItem->isEnabled());
         QCOMPARE(Windows.Main->Player.FileName(), QString("notify.wav"));
-        GameState.ElapsedSeconds = 753;
-        Windows.Main->Tick(); // 754 seconds: 0:12:34
+        TheGame().ElapsedSeconds = 753;
+        TickClock(TheGame(), *Windows.Main); // 754 seconds: 0:12:34
         QString message;
         QStringList shownNames;
         AnswerInOrder(
@@ -178,11 +181,11 @@ class GameFlowTest : public GameWindowTest {
         QVERIFY(!Windows.Main->SubmitItem->isEnabled());
         QVERIFY(Windows.Main->PrintItem->isEnabled());
         QCOMPARE(shownNames, QStringList({"", "", "Winner", "", ""}));
-        QVERIFY(!GameState.ResultPending);
+        QVERIFY(!TheGame().ResultPending);
         // Finished: clicks on the board are ignored.
         ChooseTool(10);
         ClickCell(last);
-        QCOMPARE(GameState.Entries[last], Solution[last]);
+        QCOMPARE(TheGame().Entries[last], TheGame().Solution[last]);
     }
 
     void incorrectSubmitKeepsPlayingAndTheClockRunsUnderTheMessage() {
@@ -191,21 +194,21 @@ class GameFlowTest : public GameWindowTest {
         // Break a row: two open cells of one row get the same value.
         int a = 0, b = 0;
         for (int i = 1; i <= 81 && !b; ++i)
-            if (!Given[i]) {
+            if (!TheGame().Given[i]) {
                 if (!a)
                     a = i;
                 else if ((i - 1) / 9 == (a - 1) / 9)
                     b = i;
             }
         QVERIFY(b);
-        GameState.Entries[b] = GameState.Entries[a];
-        UpdateSubmit(Windows.Main->View());
-        const int before = GameState.ElapsedSeconds;
+        TheGame().Entries[b] = TheGame().Entries[a];
+        UpdateSubmit(TheGame(), *Windows.Main);
+        const int before = TheGame().ElapsedSeconds;
         QString message;
         AnswerInOrder({After(1300, Press("OK", nullptr, &message))});
         Windows.Main->SubmitItem->trigger();
         QCOMPARE(message, QString("Puzzle solved incorrectly, press OK to continue."));
-        QVERIFY(GameState.ElapsedSeconds > before);
+        QVERIFY(TheGame().ElapsedSeconds > before);
         ExpectPlayCommands(true);
         QCOMPARE(Windows.Main->Player.FileName(), QString("not.wav"));
     }
@@ -214,10 +217,12 @@ class GameFlowTest : public GameWindowTest {
         StartNewGame();
         // The solution with the digits 1 and 2 swapped everywhere breaks no rule either.
         for (int i = 1; i <= 81; ++i)
-            GameState.Entries[i] = Solution[i] == 1 ? 2 : Solution[i] == 2 ? 1 : Solution[i];
+            TheGame().Entries[i] = TheGame().Solution[i] == 1   ? 2
+                                   : TheGame().Solution[i] == 2 ? 1
+                                                                : TheGame().Solution[i];
         QString message;
         AnswerInOrder({Press("OK", nullptr, &message), Press("Cancel"), Press("OK")});
-        RunHandler([] { Windows.Main->Submit(); });
+        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main); });
         QVERIFY(message.startsWith("Correct. Your time is "));
     }
 
@@ -230,7 +235,7 @@ class GameFlowTest : public GameWindowTest {
         Windows.Main->ClearAllItem->trigger();
         QVERIFY(Windows.Main->SubmitButton->isVisible());
         for (int i = 1; i <= 81; ++i)
-            QCOMPARE(GameState.Entries[i], Given[i] ? Solution[i] : 0);
+            QCOMPARE(TheGame().Entries[i], TheGame().Given[i] ? TheGame().Solution[i] : 0);
         SeenMessages().clear();
         Windows.Main->SubmitButton->click();
         QVERIFY(SeenMessages().isEmpty());
@@ -244,59 +249,59 @@ class GameFlowTest : public GameWindowTest {
     void clearAllAnsweredNoKeepsEverything() {
         StartNewGame();
         const int open = FirstOpenCell();
-        GameState.Entries[open] = 5;
-        GameState.Guesses[open] = 6;
+        TheGame().Entries[open] = 5;
+        TheGame().Guesses[open] = 6;
         AnswerInOrder({Press("No")});
         Windows.Main->ClearAllItem->trigger();
-        QCOMPARE(GameState.Entries[open], 5);
-        QCOMPARE(GameState.Guesses[open], 6);
+        QCOMPARE(TheGame().Entries[open], 5);
+        QCOMPARE(TheGame().Guesses[open], 6);
     }
 
     void solveFillsTheSolutionAndKeepsGuesses() {
         StartNewGame();
         const int open = FirstOpenCell();
-        GameState.Guesses[open] = Solution[open] % 9 + 1;
-        const int guess = GameState.Guesses[open];
+        TheGame().Guesses[open] = TheGame().Solution[open] % 9 + 1;
+        const int guess = TheGame().Guesses[open];
         Windows.Main->SolveItem->trigger();
         for (int i = 1; i <= 81; ++i)
-            QCOMPARE(GameState.Entries[i], Solution[i]);
-        QCOMPARE(GameState.Guesses[open], guess);
+            QCOMPARE(TheGame().Entries[i], TheGame().Solution[i]);
+        QCOMPARE(TheGame().Guesses[open], guess);
         ExpectPlayCommands(false);
         QVERIFY(!Windows.Main->SubmitButton->isVisible());
         QVERIFY(Windows.Main->PrintItem->isEnabled());
         QCOMPARE(Windows.Main->StatusLine->text(), QString("Solved by computer"));
         QCOMPARE(Windows.Main->Player.FileName(), QString("solve.wav"));
-        const int seconds = GameState.ElapsedSeconds;
+        const int seconds = TheGame().ElapsedSeconds;
         QTest::qWait(1200);
-        QCOMPARE(GameState.ElapsedSeconds, seconds);
+        QCOMPARE(TheGame().ElapsedSeconds, seconds);
     }
 
     void pauseHidesTheBoardAndTheClockGoesOnAfterwards() {
         StartNewGame();
-        GameState.ElapsedSeconds = 10;
+        TheGame().ElapsedSeconds = 10;
         const QColor face = Windows.Main->palette().color(QPalette::Button);
         bool blank = false, stopped = false;
         QStringList lines;
         AnswerInOrder({After(1300, [&](QWidget* window) {
             lines = Windows.Notice->Lines();
             blank = BoardPixel(140, 87) == face;
-            stopped = !Windows.Main->Clock.isActive() && GameState.ElapsedSeconds == 10;
+            stopped = !Windows.Main->Clock.isActive() && TheGame().ElapsedSeconds == 10;
             Press("OK")(window);
         })});
         Windows.Main->PauseItem->trigger();
         QCOMPARE(lines, QStringList({"Game paused", "", "Press OK to continue"}));
         QVERIFY(blank);
         QVERIFY(stopped);
-        QVERIFY(GameState.Playing);
+        QVERIFY(TheGame().Playing);
         QVERIFY(Windows.Main->Clock.isActive());
         QCOMPARE(BoardPixel(140, 87), QColor(0, 0, 0));
         QCOMPARE(Windows.Main->Player.FileName(), QString("pause.wav"));
-        QTRY_COMPARE_WITH_TIMEOUT(GameState.ElapsedSeconds, 11, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(TheGame().ElapsedSeconds, 11, 2000);
     }
 
     void bestTimesFromTheMenuNeverAsksForAName() {
         StartNewGame();
-        GameState.ElapsedSeconds = 1;
+        TheGame().ElapsedSeconds = 1;
         bool shown = false;
         AnswerInOrder({[&](QWidget* window) {
             shown = window == Windows.BestTimes;
@@ -304,13 +309,13 @@ class GameFlowTest : public GameWindowTest {
         }});
         Windows.Main->BestTimesItem->trigger();
         QVERIFY(shown);
-        QVERIFY(GameState.Playing);
+        QVERIFY(TheGame().Playing);
         QVERIFY(Windows.Main->Clock.isActive());
     }
 
     void soundFileGoneAfterStartUpEndsTheCommandThere() {
         StartNewGame();
-        QVERIFY(GameState.SoundOn);
+        QVERIFY(TheGame().SoundOn);
         for (const char* name : {"solve.wav", "pause.wav", "not.wav", "clap.wav", "ready.wav"})
             QFile::remove(Session->Folder.Path(name));
 
@@ -320,7 +325,7 @@ class GameFlowTest : public GameWindowTest {
         Windows.Main->SolveItem->trigger();
         QVERIFY2(text.contains("solve.wav") || text.contains("No such file"), qPrintable(text));
         ExpectPlayCommands(true);
-        QVERIFY(GameState.Entries != Solution);
+        QVERIFY(TheGame().Entries != TheGame().Solution);
 
         // Pause: nothing paused.
         AnswerInOrder({Press("OK")});
@@ -331,10 +336,10 @@ class GameFlowTest : public GameWindowTest {
         // A wrong grid: only the message is skipped.
         FillAllEntriesBut(0);
         const int open = FirstOpenCell();
-        GameState.Entries[open] = Solution[open] % 9 + 1;
+        TheGame().Entries[open] = TheGame().Solution[open] % 9 + 1;
         SeenMessages().clear();
         AnswerInOrder({Press("OK")});
-        RunHandler([] { Windows.Main->Submit(); });
+        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main); });
         QCOMPARE(SeenMessages().size(), 1);
         QVERIFY(!SeenMessages()[0].contains("incorrectly"));
         ExpectPlayCommands(true);
@@ -343,7 +348,7 @@ class GameFlowTest : public GameWindowTest {
         FillAllEntriesBut(0);
         SeenMessages().clear();
         AnswerInOrder({Press("OK")});
-        RunHandler([] { Windows.Main->Submit(); });
+        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main); });
         QCOMPARE(SeenMessages().size(), 1);
         QVERIFY(!SeenMessages()[0].contains("Correct"));
         ExpectPlayCommands(false);
@@ -362,7 +367,7 @@ class GameFlowTest : public GameWindowTest {
 
     void withSoundOffNoFileIsOpened() {
         Windows.Main->SoundItem->trigger();
-        QVERIFY(!GameState.SoundOn);
+        QVERIFY(!TheGame().SoundOn);
         QVERIFY(!Windows.Main->SoundItem->isChecked());
         for (const char* name : {"solve.wav", "ready.wav", "pop.wav", "notify.wav"})
             QFile::remove(Session->Folder.Path(name));
@@ -375,9 +380,9 @@ class GameFlowTest : public GameWindowTest {
         QCOMPARE(Windows.Main->Player.FileName(), QString("solve.wav")); // left by the probe
     }
 
-    // A score file unreadable at start-up leaves sound off with the Sound item still checked.
-    // Every effect follows the setting, not the check mark: none is even opened.
-    void effectsFollowTheSettingNotTheCheckMark() {
+    // A score file unreadable at start-up leaves sound off, and the Sound item shows it: no
+    // effect is even opened.
+    void effectsStayOffAfterAnUnreadableScoreFile() {
         Session.reset();
         Session = std::make_unique<GameSession>(GameSession::Files::Supplied, false);
         const QByteArray scores = Session->Folder.Read("highscores.txc");
@@ -385,7 +390,7 @@ class GameFlowTest : public GameWindowTest {
         AnswerInOrder({Press("OK")});
         Session->Start();
         Session->ShowMainWindow();
-        QVERIFY(!GameState.SoundOn && Windows.Main->SoundItem->isChecked());
+        QVERIFY(!TheGame().SoundOn && !Windows.Main->SoundItem->isChecked());
         Session->Folder.Write("highscores.txc", scores);
 
         StartNewGame();
@@ -394,7 +399,7 @@ class GameFlowTest : public GameWindowTest {
         AnswerInOrder({Press("OK")});
         Windows.Main->PauseItem->trigger();
         FillAllEntriesBut(0);
-        GameState.Entries[FirstOpenCell()] = Solution[FirstOpenCell()] % 9 + 1;
+        TheGame().Entries[FirstOpenCell()] = TheGame().Solution[FirstOpenCell()] % 9 + 1;
         ClickAt(10, 10); // Submit shows
         AnswerInOrder({Press("OK")});
         Windows.Main->SubmitItem->trigger();
@@ -413,7 +418,7 @@ class GameFlowTest : public GameWindowTest {
     void escapeOnTheQuestionAnswersNo() {
         AnswerInOrder({[](QWidget* window) { QTest::keyClick(window, Qt::Key_Escape); }});
         Windows.Main->NewItem->trigger();
-        QVERIFY(!GameState.Playing);
+        QVERIFY(!TheGame().Playing);
         QVERIFY(!Windows.Main->PrintItem->isEnabled());
     }
 

@@ -4,11 +4,11 @@
 // GTK platform theme (run with QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark): the board and
 // the help read from the screen's own pixels, polled until the screen shows them.
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
 #include "platform/Colours.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "tests/view/ThemeChecks.h"
 #include "view/BoardArea.h"
 #include "view/HelpWindow.h"

@@ -10,15 +10,15 @@
 // player chose Wayland; then only what a Wayland client can do is checked: that it plays.
 
 #include "platform/Desktop.h"
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
 #include "control/CellInput.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "engine/TextLines.h"
 #include "platform/WindowFrame.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "view/AboutWindow.h"
 #include "view/BestTimesWindow.h"
 #include "view/BoardArea.h"
@@ -251,7 +251,6 @@ bool IsUp(QWidget* window) {
 // the event loop held, and the player sees what the X server has.
 class GenerationWatch : public TextLines {
   public:
-    explicit GenerationWatch(TextLines* shown) : Shown(shown) {}
     void Append(std::string_view line) override {
         Shown->Append(line);
         if (++Lines % ProgressWindow::LinesPerAttempt == 0 && OnAttempt)
@@ -262,9 +261,21 @@ class GenerationWatch : public TextLines {
     void NewGeneration() { Attempts = 0; }
     int Attempts = 0;
 
+    // The progress window's own text, which the watch passes every line on to.
+    TextLines* Shown = nullptr;
+
   private:
-    TextLines* Shown;
     long long Lines = 0;
+};
+
+// The game's main window with the watch between the generator and the progress window.
+class WatchedMainWindow : public MainWindow {
+  public:
+    TextLines& ProgressText() override {
+        Watch.Shown = &MainWindow::ProgressText();
+        return Watch;
+    }
+    GenerationWatch Watch;
 };
 
 bool PlatformChosen = false;
@@ -279,7 +290,7 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<GameSession> Session;
-    std::unique_ptr<GenerationWatch> Watch;
+    GenerationWatch* Watch = nullptr;
     Steps Script;
     QRect MainFrame;
     // Where each secondary window's frame must stand when it opens next.
@@ -501,7 +512,7 @@ class DesktopTest : public QObject {
     // reaches the screen, or leaves it, within half a second and with no further input (mutter
     // showed a change painted just after the board only once the pointer moved over it).
     void CheckSubmitOnScreen(int last) {
-        QToolButton* digit = Windows.Main->ToolButtons[Solution[last] - 1];
+        QToolButton* digit = Windows.Main->ToolButtons[TheGame().Solution[last] - 1];
         QToolButton* erase = Windows.Main->ToolButtons[9];
         const QPoint client = Client(Windows.Main).topLeft();
         const QRect button = Windows.Main->SubmitButton->geometry().translated(
@@ -533,7 +544,9 @@ class DesktopTest : public QObject {
   private slots:
     void initTestCase() {
         PrepareApplication();
-        Session = std::make_unique<GameSession>();
+        Session = std::make_unique<GameSession>(GameSession::Files::Supplied, false);
+        Session->Start([] { return new WatchedMainWindow; });
+        Watch = &static_cast<WatchedMainWindow*>(Windows.Main)->Watch;
         Session->ShowMainWindow();
         // The game's own choice, where the player made none: the X display (XWayland in a
         // Wayland session), where the window manager puts each window where the game asks.
@@ -544,8 +557,6 @@ class DesktopTest : public QObject {
         // The windows are answered through the X server below, each in its own time; a window
         // none of them answers fails the test after the steps' own wait.
         AllowUnansweredModals(8000);
-        Watch = std::make_unique<GenerationWatch>(ProgressText);
-        ProgressText = Watch.get();
         WatchGeneration();
         QVERIFY(QTest::qWaitFor(
             [] { return Mapped(Windows.Main) && Frame(Windows.Main) != QRect(); }, 5000));
@@ -563,7 +574,7 @@ class DesktopTest : public QObject {
 
     void cleanupTestCase() {
         Session.reset();
-        Watch.reset();
+        Watch = nullptr;
     }
 
     void init() {
@@ -713,12 +724,12 @@ class DesktopTest : public QObject {
         if (QGuiApplication::platformName() != "wayland")
             QSKIP("Not on Wayland");
         StartNewGame();
-        QVERIFY(GameState.Playing);
+        QVERIFY(TheGame().Playing);
         FinishGridByClick();
         QVERIFY(Windows.Main->SubmitButton->isVisible());
         AnswerInOrder({Press("OK"), Press("OK"), Press("OK")});
         Windows.Main->SubmitButton->click();
-        QVERIFY(!GameState.Playing);
+        QVERIFY(!TheGame().Playing);
         QCOMPARE(Windows.BestTimes->PlayerNames->toPlainText().section('\n', 2, 2),
                  QString("Anonymous"));
     }

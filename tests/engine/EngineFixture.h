@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Shared set-up for the engine's tests: fresh game data, the board constants, a fixed seed and
-// the two text outputs kept in memory.
+// Shared set-up for the engine's tests: a fresh game with the board constants and a fixed seed,
+// and a generator whose two text outputs are kept in memory.
 
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "engine/GridGenerator.h"
 #include "engine/Random.h"
 #include "engine/TextLines.h"
@@ -16,21 +16,13 @@
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetGameData();
-        SetBoardConstants();
-        SeedRandom(12345);
-        DiagnosticLog = &Log;
-        ProgressText = &Progress;
-        FillBlockSource = nullptr;
+        SetBoardConstants(game);
+        game.Draws.Seed(12345);
     }
-    void TearDown() override {
-        FillBlockSource = nullptr;
-        static DroppedLines nowhere;
-        DiagnosticLog = &nowhere;
-        ProgressText = &nowhere;
-    }
+    Game game;
     StoredLines Log;
     StoredLines Progress;
+    GridGenerator generator{game, Log, Progress};
 };
 
 using Block = std::array<int, 9>; // positions 1 to 9, row by row

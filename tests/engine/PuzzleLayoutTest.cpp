@@ -27,21 +27,21 @@ TEST_F(PuzzleLayoutTest, BlockPositionsMapToTheirCells) {
 }
 
 TEST_F(PuzzleLayoutTest, SolutionIsTheBlocksLaidOutRowMajor) {
-    FillBlockSource = FillValidGrid;
-    GeneratePuzzle();
+    generator.FillBlockSource = FillValidGrid;
+    generator.GeneratePuzzle();
     for (int b = 1; b <= 9; ++b)
         for (int p = 1; p <= 9; ++p) {
             const int i = CellOfBlockPosition(b, p);
-            EXPECT_EQ(Solution[i], Blocks[b].Values[p]);
-            EXPECT_EQ(Given[i], Blocks[b].ShownMask[p]);
+            EXPECT_EQ(game.Solution[i], generator.Blocks[b].Values[p]);
+            EXPECT_EQ(game.Given[i], generator.Blocks[b].ShownMask[p]);
         }
     for (int i = 1; i <= 81; ++i)
-        EXPECT_EQ(Solution[i], ValidGridCell((i - 1) / 9 + 1, (i - 1) % 9 + 1));
+        EXPECT_EQ(game.Solution[i], ValidGridCell((i - 1) / 9 + 1, (i - 1) % 9 + 1));
 }
 
 TEST_F(PuzzleLayoutTest, DiagnosticLogHoldsTheAttemptsTheBlockDumpAndTheSolution) {
-    FillBlockSource = FillValidGrid;
-    GeneratePuzzle();
+    generator.FillBlockSource = FillValidGrid;
+    generator.GeneratePuzzle();
     const auto& lines = Log.Lines;
     ASSERT_EQ(lines.size(), 1u + 36 + 1 + 81);
     EXPECT_EQ(lines[0], "T: 18");
@@ -59,7 +59,7 @@ TEST_F(PuzzleLayoutTest, DiagnosticLogHoldsTheAttemptsTheBlockDumpAndTheSolution
         }
     EXPECT_EQ(lines[37], "T: 18");
     for (int i = 1; i <= 81; ++i)
-        EXPECT_EQ(lines[37 + i], std::to_string(Solution[i]));
+        EXPECT_EQ(lines[37 + i], std::to_string(game.Solution[i]));
 }
 
 TEST_F(PuzzleLayoutTest, LogBlockWritesThreeRowsAndAnEmptyLine) {
@@ -67,29 +67,29 @@ TEST_F(PuzzleLayoutTest, LogBlockWritesThreeRowsAndAnEmptyLine) {
     const int values[] = {5, 3, 8, 1, 9, 2, 7, 4, 6};
     for (int p = 1; p <= 9; ++p)
         block.Values[p] = values[p - 1];
-    LogBlock(block);
+    LogBlock(block, 3, Log);
     EXPECT_EQ(Log.Lines, (std::vector<std::string>{" 5 3 8", " 1 9 2", " 7 4 6", ""}));
 }
 
 TEST_F(PuzzleLayoutTest, EveryLevelGivesItsGivensPerBlockAndResetsThePlayersValues) {
     for (int shown : {5, 4, 3}) {
-        GameState.ShownPerBlock = shown;
+        game.ShownPerBlock = shown;
         for (int puzzle = 0; puzzle < 20; ++puzzle) {
             // Leave traces of a previous game that the new one must not keep.
-            GameState.Guesses.Fill(7);
-            GameState.Entries.Fill(3);
-            GeneratePuzzle();
+            game.Guesses.Fill(7);
+            game.Entries.Fill(3);
+            generator.GeneratePuzzle();
             int givens = 0;
             for (int b = 1; b <= 9; ++b) {
                 int inBlock = 0;
                 for (int p = 1; p <= 9; ++p)
-                    inBlock += Blocks[b].ShownMask[p];
+                    inBlock += generator.Blocks[b].ShownMask[p];
                 EXPECT_EQ(inBlock, shown);
             }
             for (int i = 1; i <= 81; ++i) {
-                givens += Given[i];
-                EXPECT_EQ(GameState.Entries[i], Given[i] ? Solution[i] : 0);
-                EXPECT_EQ(GameState.Guesses[i], 0);
+                givens += game.Given[i];
+                EXPECT_EQ(game.Entries[i], game.Given[i] ? game.Solution[i] : 0);
+                EXPECT_EQ(game.Guesses[i], 0);
             }
             EXPECT_EQ(givens, 9 * shown);
         }
@@ -97,14 +97,14 @@ TEST_F(PuzzleLayoutTest, EveryLevelGivesItsGivensPerBlockAndResetsThePlayersValu
 }
 
 // Every row, column and block of Solution holds 1 to 9 once.
-bool SolutionIsValid() {
+bool SolutionIsValid(const Game& game) {
     for (int unit = 0; unit < 9; ++unit) {
         std::set<int> row, column, block;
         for (int k = 0; k < 9; ++k) {
-            row.insert(Solution[unit * 9 + k + 1]);
-            column.insert(Solution[k * 9 + unit + 1]);
+            row.insert(game.Solution[unit * 9 + k + 1]);
+            column.insert(game.Solution[k * 9 + unit + 1]);
             const int r = 3 * (unit / 3) + k / 3, c = 3 * (unit % 3) + k % 3;
-            block.insert(Solution[r * 9 + c + 1]);
+            block.insert(game.Solution[r * 9 + c + 1]);
         }
         const std::set<int> all = {1, 2, 3, 4, 5, 6, 7, 8, 9};
         if (row != all || column != all || block != all)
@@ -116,12 +116,12 @@ bool SolutionIsValid() {
 TEST_F(PuzzleLayoutTest, GeneratedGridsAreAlwaysValidAndDiffer) {
     std::set<std::string> grids;
     for (int puzzle = 0; puzzle < 30; ++puzzle) {
-        GeneratePuzzle();
-        ASSERT_TRUE(SolutionIsValid()) << "puzzle " << puzzle;
-        EXPECT_LT(GameState.Attempts, 999990);
+        generator.GeneratePuzzle();
+        ASSERT_TRUE(SolutionIsValid(game)) << "puzzle " << puzzle;
+        EXPECT_LT(game.Attempts, 999990);
         std::string grid;
         for (int i = 1; i <= 81; ++i)
-            grid += static_cast<char>('0' + Solution[i]);
+            grid += static_cast<char>('0' + game.Solution[i]);
         grids.insert(grid);
     }
     EXPECT_EQ(grids.size(), 30u);
@@ -129,14 +129,14 @@ TEST_F(PuzzleLayoutTest, GeneratedGridsAreAlwaysValidAndDiffer) {
 
 TEST_F(PuzzleLayoutTest, GivenPositionsAreSpreadOverTheBlock) {
     // Each position of a block is a given with chance ShownPerBlock / 9.
-    GameState.ShownPerBlock = 3;
-    FillBlockSource = FillValidGrid;
+    game.ShownPerBlock = 3;
+    generator.FillBlockSource = FillValidGrid;
     std::array<int, 9> shown{};
     const int puzzles = 900;
     for (int n = 0; n < puzzles; ++n) {
-        GeneratePuzzle();
+        generator.GeneratePuzzle();
         for (int p = 1; p <= 9; ++p)
-            shown[p - 1] += Blocks[5].ShownMask[p];
+            shown[p - 1] += generator.Blocks[5].ShownMask[p];
     }
     for (int count : shown) {
         EXPECT_GT(count, 300 - 60); // expected 300, sd about 14

@@ -30,16 +30,16 @@ class ReferenceAgreementTest : public EngineTest {
         EngineTest::SetUp();
         // Random orders drawn by the engine's own generator, with FitBlocks out of the way.
         Stream.clear();
-        GameState.AttemptLimit = 0;
+        game.AttemptLimit = 0;
         for (int n = 0; n < 2000; ++n) {
-            GenerateAttempt();
+            generator.GenerateAttempt();
             Block block;
             for (int p = 1; p <= 9; ++p)
-                block[p - 1] = Blocks[1 + n % 9].Values[p];
+                block[p - 1] = generator.Blocks[1 + n % 9].Values[p];
             Stream.push_back(block);
         }
         EngineNext = ReferenceNext = 0;
-        FillBlockSource = EngineSource;
+        generator.FillBlockSource = EngineSource;
         reference::Source = ReferenceSource;
     }
     void TearDown() override {
@@ -51,13 +51,13 @@ class ReferenceAgreementTest : public EngineTest {
 TEST_F(ReferenceAgreementTest, VerdictsAgreeOnEveryPairOfBlocks) {
     for (int round = 0; round < 100; ++round) {
         for (int b = 1; b <= 9; ++b) {
-            FillBlock(b);
+            generator.FillBlock(b);
             reference::FillBlock(b);
         }
         for (int a = 1; a <= 9; ++a)
             for (int b = 1; b <= 9; ++b) {
-                ASSERT_EQ(RowsCompatible(a, b), reference::RowsCompatible(a, b));
-                ASSERT_EQ(ColumnsCompatible(a, b), reference::ColumnsCompatible(a, b));
+                ASSERT_EQ(generator.RowsCompatible(a, b), reference::RowsCompatible(a, b));
+                ASSERT_EQ(generator.ColumnsCompatible(a, b), reference::ColumnsCompatible(a, b));
             }
     }
 }
@@ -65,15 +65,15 @@ TEST_F(ReferenceAgreementTest, VerdictsAgreeOnEveryPairOfBlocks) {
 TEST_F(ReferenceAgreementTest, AttemptsAgreeOnCountsAndBlocksAtAnyLimit) {
     for (int limit : {50, 500, 5000, 1000000}) {
         for (int attempt = 0; attempt < 20; ++attempt) {
-            GameState.AttemptLimit = limit;
+            game.AttemptLimit = limit;
             reference::AttemptLimit = limit;
-            GenerateAttempt();
+            generator.GenerateAttempt();
             reference::GenerateAttempt();
-            ASSERT_EQ(GameState.Attempts, reference::Attempts) << "limit " << limit;
+            ASSERT_EQ(game.Attempts, reference::Attempts) << "limit " << limit;
             ASSERT_EQ(EngineNext, ReferenceNext);
             for (int b = 1; b <= 9; ++b)
                 for (int p = 1; p <= 9; ++p)
-                    ASSERT_EQ(Blocks[b].Values[p], reference::Blocks[b][p]);
+                    ASSERT_EQ(generator.Blocks[b].Values[p], reference::Blocks[b][p]);
         }
     }
 }

@@ -5,14 +5,14 @@
 // data. Every failure shows the game's error box with the file's path and the reason, never a
 // crash or a hang, and the stored best times stay exactly as they were.
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
 #include "control/BestTimesFlow.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "platform/MessageBoxes.h"
 #include "records/ScoreFile.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "view/BestTimesWindow.h"
 
 #include <QDir>
@@ -83,10 +83,10 @@ QString CreateError(const QString& path, int error) {
 
 // A correct Easy game of 100 seconds handed to the best-times flow, as Submit does.
 void OfferEasyGameOf100Seconds() {
-    GameState.ShownPerBlock = 5;
-    GameState.ElapsedSeconds = 100;
-    GameState.ResultPending = true;
-    RunHandler([] { ShowBestTimes(Windows.Main->View()); });
+    TheGame().ShownPerBlock = 5;
+    TheGame().ElapsedSeconds = 100;
+    TheGame().ResultPending = true;
+    RunHandler([] { ShowBestTimes(TheGame(), *Windows.Main); });
 }
 
 // A correct Easy game of 100 seconds, beating every stored time, and the name typed.
@@ -603,7 +603,7 @@ class ScoreFileFaultsTest : public QObject {
     void failedStartKeepsTheSoundLine_data() {
         QTest::addColumn<bool>("toggled");
         QTest::newRow("Sound left alone") << false;
-        QTest::newRow("Sound turned off") << true;
+        QTest::newRow("Sound turned on") << true;
     }
     void failedStartKeepsTheSoundLine() {
         QFETCH(bool, toggled);
@@ -622,7 +622,7 @@ class ScoreFileFaultsTest : public QObject {
         Windows.Main->close();
         QByteArray expected = players;
         if (toggled)
-            expected.replace("\r\nquiet\r\n", "\r\nns\r\n");
+            expected.replace("\r\nquiet\r\n", "\r\ns\r\n");
         QCOMPARE(ReadAll(FileName), expected);
     }
 

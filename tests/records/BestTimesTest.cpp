@@ -4,14 +4,14 @@
 // and the score file left exactly as it was outside the lines the flow meant to change.
 
 #include "records/BestTimes.h"
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
 #include "control/BestTimesFlow.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "platform/MessageBoxes.h"
 #include "records/ScoreFile.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "view/BestTimesWindow.h"
 
 #include <QFile>
@@ -49,10 +49,10 @@ Answer ReadWindow(Shown& shown, const QString& button = "OK", const QString& res
 }
 
 void FinishGame(int shownPerBlock, int seconds) {
-    GameState.ShownPerBlock = shownPerBlock;
-    GameState.ElapsedSeconds = seconds;
-    GameState.ResultPending = true;
-    RunHandler([] { ShowBestTimes(Windows.Main->View()); });
+    TheGame().ShownPerBlock = shownPerBlock;
+    TheGame().ElapsedSeconds = seconds;
+    TheGame().ResultPending = true;
+    RunHandler([] { ShowBestTimes(TheGame(), *Windows.Main); });
 }
 
 } // namespace
@@ -97,7 +97,7 @@ class BestTimesTest : public QObject {
         QCOMPARE(shown.Names, QString("Zoë\n\nBo\n\n"));
         QCOMPARE(shown.Times, QString(" 0:1:40\n\n 24:0:0\n\n 24:0:0"));
         QCOMPARE(Windows.Main->Player.FileName(), QString("best.wav"));
-        QVERIFY(!GameState.ResultPending);
+        QVERIFY(!TheGame().ResultPending);
         auto expected = LinesOf(Stored);
         expected[5] = "Zoë\r";
         expected[6] = "100\r";
@@ -156,7 +156,7 @@ class BestTimesTest : public QObject {
     void bestTimesFromTheMenuOnlyShows() {
         Shown shown;
         AnswerInOrder({ReadWindow(shown)});
-        GameState.ElapsedSeconds = 1;
+        TheGame().ElapsedSeconds = 1;
         Windows.Main->BestTimesItem->trigger();
         QVERIFY(shown.Opened);
         QCOMPARE(Session->Folder.Read("highscores.txc"), Stored);
@@ -166,7 +166,6 @@ class BestTimesTest : public QObject {
         Shown shown, after;
         AnswerInOrder({ReadWindow(shown, "Reset scores", "Yes"), ReadWindow(after)});
         Windows.Main->BestTimesItem->trigger();
-        QVERIFY(!ResetRequested);
         auto expected = LinesOf(Stored);
         for (int line : {5, 7, 9})
             expected[line] = "\r";
@@ -274,7 +273,7 @@ class BestTimesTest : public QObject {
         QCOMPARE(SeenMessages().size(), 1);
         QCOMPARE(Session->Folder.Read("highscores.txc"), Stored);
         // Best Times from the menu afterwards only shows the records; it asks for no name.
-        QVERIFY(!GameState.ResultPending);
+        QVERIFY(!TheGame().ResultPending);
         Shown shown;
         AnswerInOrder({ReadWindow(shown)});
         Windows.Main->BestTimesItem->trigger();

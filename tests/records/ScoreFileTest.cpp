@@ -4,7 +4,7 @@
 // the failure texts and the atomic save.
 
 #include "records/ScoreFile.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "platform/GameError.h"
 #include "records/StrToInt.h"
 #include "tests/support/TempFolder.h"

@@ -3,15 +3,12 @@
 // The start-up check of the nine sound files, the Sound switch and playing an effect.
 
 #include "sound/SoundEffects.h"
-#include "control/SoundCommand.h"
-#include "engine/GameState.h"
 #include "platform/GameError.h"
 #include "sound/EffectPlayer.h"
 #include "tests/sound/WavFiles.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TempFolder.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,16 +23,6 @@ namespace {
 
 const QStringList Effects = {"pop.wav",  "erase.wav", "notify.wav", "clap.wav", "not.wav",
                              "best.wav", "pause.wav", "ready.wav",  "solve.wav"};
-
-// The menu item as the main window makes it: checkable, and checked and enabled at first.
-struct SoundItem {
-    QAction Action{"Sound"};
-    SoundItem(bool checked) {
-        Action.setCheckable(true);
-        Action.setChecked(checked);
-        Action.setEnabled(true);
-    }
-};
 
 // Closes any modal box that shows up while it lives, noting that it came.
 class UnexpectedBoxGuard {
@@ -76,14 +63,12 @@ class SoundEffectsTest : public QObject {
         TempFolder folder;
         folder.CopyGameFiles();
         QVERIFY(QFile::remove(Effects[missing]));
-        GameState.SoundOn = true;
-        SoundItem item(true);
         EffectPlayer player;
         const qsizetype boxesBefore = SeenMessages().size();
         QString caption, text;
         AnswerMessageBox("OK", &caption, &text);
 
-        ProbeSoundFiles(player, item.Action);
+        QVERIFY(!ProbeSoundFiles(player));
 
         QCOMPARE(caption, "Error");
         QCOMPARE(text, "Some sound files may be missing");
@@ -91,9 +76,6 @@ class SoundEffectsTest : public QObject {
         // Had the check gone on, the player would name a later file: solve.wav.
         QCOMPARE(player.FileName(), Effects[missing]);
         QVERIFY(!player.IsOpen());
-        QVERIFY(!GameState.SoundOn);
-        QVERIFY(!item.Action.isChecked());
-        QVERIFY(!item.Action.isEnabled());
     }
 
     void probeFailsOnADamagedFile_data() {
@@ -115,20 +97,14 @@ class SoundEffectsTest : public QObject {
         TempFolder folder;
         folder.CopyGameFiles();
         folder.Write(damaged, content);
-        // Sound was off in the score file: the check runs all the same.
-        GameState.SoundOn = false;
-        SoundItem item(false);
         EffectPlayer player;
         QString text;
         AnswerMessageBox("OK", nullptr, &text);
 
-        ProbeSoundFiles(player, item.Action);
+        QVERIFY(!ProbeSoundFiles(player));
 
         QCOMPARE(text, "Some sound files may be missing");
         QCOMPARE(player.FileName(), damaged);
-        QVERIFY(!GameState.SoundOn);
-        QVERIFY(!item.Action.isChecked());
-        QVERIFY(!item.Action.isEnabled());
 
         // Played later, the same file fails with the reader's own words.
         const QString expected = ReaderErrorFor(damaged);
@@ -141,67 +117,19 @@ class SoundEffectsTest : public QObject {
         }
     }
 
-    void probeWithAllFilesChangesNothing_data() {
-        QTest::addColumn<bool>("soundOn");
-        QTest::newRow("sound on") << true;
-        QTest::newRow("sound off") << false;
-    }
     void probeWithAllFilesChangesNothing() {
-        QFETCH(bool, soundOn);
         TempFolder folder;
         folder.CopyGameFiles();
         for (const QString& name : Effects)
             QVERIFY2(QFile::exists(name), qPrintable(name + " is not among the game's files"));
-        GameState.SoundOn = soundOn;
-        SoundItem item(soundOn);
         EffectPlayer player;
         UnexpectedBoxGuard guard;
 
-        ProbeSoundFiles(player, item.Action);
+        QVERIFY(ProbeSoundFiles(player));
 
         QVERIFY(!guard.Seen);
-        QCOMPARE(GameState.SoundOn, soundOn);
-        QCOMPARE(item.Action.isChecked(), soundOn);
-        QVERIFY(item.Action.isEnabled());
         QCOMPARE(player.FileName(), "solve.wav");
         QVERIFY(player.IsOpen());
-    }
-
-    void sound1ClickTogglesMarkAndSetting_data() {
-        QTest::addColumn<bool>("startOn");
-        QTest::newRow("from on") << true;
-        QTest::newRow("from off") << false;
-    }
-    void sound1ClickTogglesMarkAndSetting() {
-        QFETCH(bool, startOn);
-        TempFolder folder;
-        folder.CopyGameFiles();
-        const QStringList filesBefore = QDir(folder.Path()).entryList(QDir::Files, QDir::Name);
-        const QByteArray scoresBefore = folder.Read("highscores.txc");
-        GameState.SoundOn = startOn;
-        SoundItem item(startOn);
-
-        ToggleSound(item.Action);
-        QCOMPARE(item.Action.isChecked(), !startOn);
-        QCOMPARE(GameState.SoundOn, !startOn);
-        ToggleSound(item.Action);
-        QCOMPARE(item.Action.isChecked(), startOn);
-        QCOMPARE(GameState.SoundOn, startOn);
-        QVERIFY(item.Action.isEnabled());
-
-        // The setting is saved when the game closes, not now.
-        QCOMPARE(QDir(folder.Path()).entryList(QDir::Files, QDir::Name), filesBefore);
-        QCOMPARE(folder.Read("highscores.txc"), scoresBefore);
-    }
-
-    void sound1ClickFollowsTheMarkNotTheSetting() {
-        // After an unreadable score file, sound is off while the item is still checked: the
-        // first click unchecks it.
-        GameState.SoundOn = false;
-        SoundItem item(true);
-        ToggleSound(item.Action);
-        QVERIFY(!item.Action.isChecked());
-        QVERIFY(!GameState.SoundOn);
     }
 
     void playEffectOfAMissingFileThrowsTheReadersText() {

@@ -3,10 +3,10 @@
 #include "tests/support/GamePlay.h"
 #include "view/BoardArea.h"
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,12 +55,12 @@ void TurnWheel(int delta) {
 
 void FillAllEntriesBut(int keep) {
     for (int i = 1; i <= 81; ++i)
-        GameState.Entries[i] = i == keep ? 0 : Solution[i];
+        TheGame().Entries[i] = i == keep ? 0 : TheGame().Solution[i];
 }
 
 int FirstOpenCell() {
     for (int i = 1; i <= 81; ++i)
-        if (!Given[i])
+        if (!TheGame().Given[i])
             return i;
     return 0;
 }
@@ -72,7 +72,7 @@ void ClickCell(int index) {
 int FinishGridByClick() {
     const int last = FirstOpenCell();
     FillAllEntriesBut(last);
-    ChooseTool(Solution[last]);
+    ChooseTool(TheGame().Solution[last]);
     ClickCell(last);
     return last;
 }

@@ -2,18 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/GameSession.h"
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
-#include "engine/GameState.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 
 #include <QApplication>
 #include <QTest>
 
 GameSession::GameSession(Files files, bool start) {
-    ResetGameData();
     if (files == Files::Supplied)
         Folder.CopyGameFiles();
     if (start)
@@ -27,8 +25,8 @@ GameSession::~GameSession() {
         DestroyWindows();
 }
 
-void GameSession::Start() {
-    CreateWindows();
+void GameSession::Start(const std::function<MainWindow*()>& make) {
+    CreateWindows(make);
     Started = true;
 }
 

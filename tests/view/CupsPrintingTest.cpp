@@ -3,12 +3,12 @@
 // Printing through CUPS: the Print command with its confirmation and the print dialog, a PDF
 // print queue on a print server of the test's own, and the finished page checked.
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "view/BoardArea.h"
 
 #include <QAction>
@@ -53,8 +53,8 @@ class CupsPrintingTest : public QObject {
         StartNewGame();
         QVERIFY(Windows.Main->PrintItem->isEnabled());
         const int open = FirstOpenCell();
-        GameState.Entries[open] = 5;
-        const auto entries = GameState.Entries;
+        TheGame().Entries[open] = 5;
+        const auto entries = TheGame().Entries;
         const QStringList before = PdfFiles();
 
         bool noPrintToFile = false, noRange = false, noSelection = false;
@@ -71,7 +71,7 @@ class CupsPrintingTest : public QObject {
         QVERIFY(noPrintToFile && noRange && noSelection);
         // Printing changes nothing of the game and leaves the clock running.
         QVERIFY(Windows.Main->Clock.isActive());
-        QVERIFY(GameState.Entries == entries);
+        QVERIFY(TheGame().Entries == entries);
         QVERIFY(Windows.Main->ToolPanel->isVisible());
         QCOMPARE(Windows.Main->ClientArea->size(), QSize(409, 463));
 

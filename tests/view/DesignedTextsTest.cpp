@@ -4,10 +4,10 @@
 // designed face, height and weight: none may wrap or be cut. This is what decides the stand-in
 // faces; a face wider than the designed one (DejaVu Sans) fails here.
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
 #include "platform/Fonts.h"
 #include "tests/support/GameSession.h"
+#include "tests/support/TestWindows.h"
 #include "view/AboutWindow.h"
 #include "view/BestTimesWindow.h"
 #include "view/HelpTexts.h"

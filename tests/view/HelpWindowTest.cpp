@@ -4,11 +4,11 @@
 // scroll positions they keep between showings, and the texts with their headings.
 
 #include "view/HelpWindow.h"
-#include "control/HelpCommands.h"
 #include "platform/Fonts.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/view/WindowChecks.h"
 #include "view/HelpTexts.h"
+#include "view/HelpWindow.h"
 #include "view/Pictures.h"
 
 #include <QApplication>

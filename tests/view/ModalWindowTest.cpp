@@ -4,7 +4,7 @@
 // (OK has the focus, Enter and Space press it, Escape does nothing), the close box, and where
 // they appear: centred over the main window at first, then where they were left.
 
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "platform/Fonts.h"
 #include "tests/support/ModalHelper.h"
 #include "tests/view/WindowChecks.h"
@@ -205,7 +205,6 @@ class ModalWindowTest : public QObject {
     void resetScoresYesAsksAndRequestsTheReset() {
         TestMainWindow main;
         BestTimesWindow dialog(&main);
-        ResetRequested = false;
         QString caption, text;
         ShowModally(dialog, [&] {
             AnswerMessageBox("Yes", &caption, &text);
@@ -213,32 +212,29 @@ class ModalWindowTest : public QObject {
         });
         QCOMPARE(caption, QString("Confirm"));
         QCOMPARE(text, QString("Reset the best scores?"));
-        QVERIFY(ResetRequested);
+        QVERIFY(dialog.ResetConfirmed());
         QVERIFY(!dialog.isVisible());
-        ResetRequested = false;
     }
 
     void resetScoresNoLeavesTheScoresAndCloses() {
         TestMainWindow main;
         BestTimesWindow dialog(&main);
-        ResetRequested = false;
         QString text;
         ShowModally(dialog, [&] {
             AnswerMessageBox("No", nullptr, &text);
             dialog.ResetButton->click();
         });
         QCOMPARE(text, QString("Reset the best scores?"));
-        QVERIFY(!ResetRequested);
+        QVERIFY(!dialog.ResetConfirmed());
         QVERIFY(!dialog.isVisible());
     }
 
     void closingTheBestTimesNeverRequestsAReset() {
         TestMainWindow main;
         BestTimesWindow dialog(&main);
-        ResetRequested = false;
         ShowModally(dialog, [&] { dialog.close(); });
         ShowModally(dialog, [&] { dialog.OkButton->click(); });
-        QVERIFY(!ResetRequested);
+        QVERIFY(!dialog.ResetConfirmed());
     }
 
     void aboutLayout() {

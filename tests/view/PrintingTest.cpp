@@ -4,13 +4,13 @@
 // pdftoppm), the window restored afterwards, and the errors without a printer.
 
 #include "view/Printing.h"
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
-#include "control/PrintCommand.h"
-#include "engine/GameState.h"
+#include "app/PrintCommand.h"
+#include "engine/Game.h"
 #include "platform/MessageBoxes.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "tests/view/ThemeChecks.h"
 #include "view/BoardArea.h"
 
@@ -76,15 +76,15 @@ class PrintingTest : public QObject {
         GameSession session;
         Windows.Main->show();
         QVERIFY(QTest::qWaitForWindowExposed(Windows.Main));
-        Given[1] = true;
-        Solution[1] = 8;
-        GameState.Entries[2] = 8;
-        GameState.Guesses[3] = 8;
+        TheGame().Given[1] = true;
+        TheGame().Solution[1] = 8;
+        TheGame().Entries[2] = 8;
+        TheGame().Guesses[3] = 8;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(session.Folder.Path("board.pdf"));
         printer.setPageSize(QPageSize(QPageSize::A4));
-        RunHandler([&] { PrintBoard(Windows.Main->View(), printer); });
+        RunHandler([&] { PrintBoard(*Windows.Main, printer); });
 
         // The panels are back on screen.
         QVERIFY(Windows.Main->ToolPanel->isVisible());
@@ -142,7 +142,7 @@ class PrintingTest : public QObject {
         printer.setOutputFileName(session.Folder.Path("no/such/folder/board.pdf"));
         QString text;
         AnswerInOrder({Press("OK", nullptr, &text)});
-        RunHandler([&] { PrintBoard(Windows.Main->View(), printer); });
+        RunHandler([&] { PrintBoard(*Windows.Main, printer); });
         QCOMPARE(text, QString("The printer could not start the document."));
         QVERIFY(Windows.Main->ToolPanel->isVisible());
         QVERIFY(Windows.Main->PrintStrip->isHidden());
@@ -176,7 +176,7 @@ class PrintingTest : public QObject {
         Windows.Main->show();
         SeenMessages().clear();
         AnswerInOrder({Press("No")});
-        RunHandler([] { Windows.Main->Print(); });
+        RunHandler([] { PrintCommand(*Windows.Main); });
         QCOMPARE(SeenMessages(),
                  QStringList({"Confirm|Do you want to print the current puzzle ?"}));
     }
@@ -188,7 +188,7 @@ class PrintingTest : public QObject {
         Windows.Main->show();
         SeenMessages().clear();
         AnswerInOrder({Press("Yes"), Press("OK")});
-        RunHandler([] { Windows.Main->Print(); });
+        RunHandler([] { PrintCommand(*Windows.Main); });
         QCOMPARE(SeenMessages(),
                  QStringList({"Confirm|Do you want to print the current puzzle ?",
                               "Tolvane|There is no default printer currently selected."}));

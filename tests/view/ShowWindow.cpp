@@ -5,7 +5,6 @@
 //   view_show_window progress|notification|best-times|how-to-play|rules|about ...
 // "progress" appends the generator's lines for a few seconds while holding the event loop.
 
-#include "control/HelpCommands.h"
 #include "engine/TextLines.h"
 #include "platform/Fonts.h"
 #include "view/AboutWindow.h"

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/view/ThemeChecks.h"
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "platform/Colours.h"
 #include "tests/support/GamePlay.h"
+#include "tests/support/TestWindows.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -52,14 +52,14 @@ QRect TextArea(const QAbstractButton& button) {
 
 int FirstGiven() {
     for (int i = 1; i <= 81; ++i)
-        if (Given[i])
+        if (TheGame().Given[i])
             return i;
     return 0;
 }
 
 int NextOpenCell(int after) {
     for (int i = after + 1; i <= 81; ++i)
-        if (!Given[i])
+        if (!TheGame().Given[i])
             return i;
     return 0;
 }

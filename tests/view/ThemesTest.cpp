@@ -4,13 +4,13 @@
 // tool panel, the notice and every secondary window are read from their pixels during a game;
 // and the desktop switched between light and dark while a game runs.
 
-#include "app/GameWindows.h"
 #include "app/MainWindow.h"
-#include "engine/GameState.h"
+#include "engine/Game.h"
 #include "platform/Colours.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
+#include "tests/support/TestWindows.h"
 #include "tests/view/ThemeChecks.h"
 #include "view/BoardArea.h"
 #include "view/HelpWindow.h"
@@ -83,8 +83,8 @@ class ThemesTest : public QObject {
         GameSession session;
         session.ShowMainWindow();
         const Digits digits = PlayWithEveryKindOfDigit();
-        QVERIFY(GameState.Entries[digits.EntryCell] == 8 &&
-                GameState.Guesses[digits.GuessCell] == 8);
+        QVERIFY(TheGame().Entries[digits.EntryCell] == 8 &&
+                TheGame().Guesses[digits.GuessCell] == 8);
 
         const QImage board = Board();
         QCOMPARE(board.pixelColor(10, 10), palette.color(QPalette::Button));
@@ -110,8 +110,8 @@ class ThemesTest : public QObject {
         session.ShowMainWindow();
         const Digits digits = PlayWithEveryKindOfDigit();
         const QColor light = Board().pixelColor(10, 10);
-        const auto entries = GameState.Entries;
-        const auto guesses = GameState.Guesses;
+        const auto entries = TheGame().Entries;
+        const auto guesses = TheGame().Guesses;
 
         // Dark while the help is open: it and the board behind it follow at once.
         QString helpProblems = "not shown";
@@ -137,8 +137,8 @@ class ThemesTest : public QObject {
         QCOMPARE(TextsOfModal(Windows.Main->PauseItem, "OK"), QString());
 
         // The game goes on untouched.
-        QVERIFY(GameState.Entries == entries);
-        QVERIFY(GameState.Guesses == guesses);
+        QVERIFY(TheGame().Entries == entries);
+        QVERIFY(TheGame().Guesses == guesses);
         QVERIFY(Windows.Main->Clock.isActive());
         QVERIFY(Windows.Main->ToolButtons[7]->isChecked());
 

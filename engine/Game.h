@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The static game data. Everything the game knows lives here for the whole run and is read and
-// written directly by every subsystem, on the one user-interface thread.
+// One game of Tolvane: the board's constants, the puzzle and the player's values on it, the tool,
+// the clock, the phase and the sound setting. The main window owns the one game of the run and
+// hands it to the routines that play it; nothing else keeps any of it.
 
 #include "engine/OneBased.h"
+#include "engine/Random.h"
 
 #include <cstdint>
 #include <string>
@@ -14,44 +16,47 @@ struct BlockRecord {
     OneBased<bool, 9> ShownMask;      // True where the position is shown as a given
 };
 
-struct GameStateRecord {
+using BlockTable = OneBased<BlockRecord, 9>; // by block number 1 to 9
+
+struct Game {
+    // The board: block side, cells, cell size in pixels and the board's size; the level as the
+    // givens each block shows.
     std::int32_t BlockSide = 0;
-    std::int32_t Attempts = 0;
-    std::int32_t AttemptLimit = 0;
     std::int32_t CellCount = 0;
-    std::int32_t MouseX = 0;
-    std::int32_t MouseY = 0;
     std::int32_t CellSize = 0;
     std::int32_t BoardSize = 0;
-    std::int32_t BlockPixels = 0;
     std::int32_t ShownPerBlock = 0;
+    // The block tests of the puzzle's last attempt, and their limit.
+    std::int32_t Attempts = 0;
+    std::int32_t AttemptLimit = 0;
+    // The puzzle, by cell index: the whole grid, and where it shows its values as givens.
+    OneBased<std::int32_t, 81> Solution;
+    OneBased<bool, 81> Given;
+    // The player's values: certain entries (the givens among them) and guesses.
     OneBased<std::int32_t, 81> Entries;
     OneBased<std::int32_t, 81> Guesses;
     std::int32_t SelectedValue = 0; // 0 no tool, 1 to 9 a digit, 11 Erase
+    bool Guessing = false;          // values go in as guesses ("Just guessing")
+    // The clock.
     std::int32_t ElapsedSeconds = 0;
     std::string TimeText;
-    bool Correct = false;
-    bool BlinkPhase = false;
+    // The phase: playing, a finished game's time waiting for the best-times flow, the verdict of
+    // the last Submit, and which word the progress text shows next.
     bool Playing = false;
     bool ResultPending = false;
+    bool Correct = false;
+    bool BlinkPhase = false;
     bool SoundOn = false;
+    // The puzzles' random draws, seeded once at start-up.
+    Random Draws;
 };
-
-extern GameStateRecord GameState;
-extern OneBased<BlockRecord, 9> Blocks;
-extern OneBased<std::int32_t, 81> Solution;
-extern OneBased<bool, 81> Given;
-extern bool ResetRequested;
 
 // Values a tool can put in SelectedValue besides the digits.
 constexpr std::int32_t NoTool = 0;
 constexpr std::int32_t EraseTool = 11;
 
 // The board constants of start-up: block side, cell size and the derived sizes, Medium level.
-void SetBoardConstants();
-
-// Back to the state of program load: all zeros, all flags false, all texts empty.
-void ResetGameData();
+void SetBoardConstants(Game& game);
 
 // Cell index 1 to 81 of row and column (both 1 to 9, from the top left), row by row.
 constexpr int CellIndex(int row, int column) {

@@ -7,7 +7,7 @@
 
 class QPrintDialog;
 class QPrinter;
-struct GameWindow;
+class MainWindow;
 
 // The printer and its dialog, made at the first Print and kept for the run, so that the dialog
 // offers the player's last choices again.
@@ -19,6 +19,6 @@ struct PrintSetup {
 };
 
 // Asks, chooses the printer and prints.
-void PrintCommand(const GameWindow& window);
+void PrintCommand(MainWindow& window);
 // Prints on a printer already chosen.
-void PrintBoard(const GameWindow& window, QPrinter& printer);
+void PrintBoard(MainWindow& window, QPrinter& printer);

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "control/PrintCommand.h"
+#include "app/PrintCommand.h"
 
-#include "control/GameWindow.h"
+#include "app/MainWindow.h"
 #include "platform/AutoSize.h"
 #include "platform/GameError.h"
 #include "platform/MessageBoxes.h"
@@ -18,7 +18,7 @@
 
 namespace {
 
-void ShowPrintedPanels(const GameWindow& window, bool printed) {
+void ShowPrintedPanels(MainWindow& window, bool printed) {
     window.ToolPanel->setVisible(!printed);
     window.PrintStrip->setVisible(printed);
     AutoSize(*window.ClientArea);
@@ -29,7 +29,7 @@ void ShowPrintedPanels(const GameWindow& window, bool printed) {
 PrintSetup::PrintSetup() = default;
 PrintSetup::~PrintSetup() = default;
 
-void PrintBoard(const GameWindow& window, QPrinter& printer) {
+void PrintBoard(MainWindow& window, QPrinter& printer) {
     ShowPrintedPanels(window, true);
     // The window comes back whether the page was printed or not; then the failure is reported.
     try {
@@ -41,15 +41,15 @@ void PrintBoard(const GameWindow& window, QPrinter& printer) {
     ShowPrintedPanels(window, false);
 }
 
-void PrintCommand(const GameWindow& window) {
-    if (!Confirm(window.Window, "Do you want to print the current puzzle ?"))
+void PrintCommand(MainWindow& window) {
+    if (!Confirm(&window, "Do you want to print the current puzzle ?"))
         return;
     if (QPrinterInfo::availablePrinters().isEmpty())
         throw GameError("There is no default printer currently selected");
-    PrintSetup& setup = *window.Printing;
+    PrintSetup& setup = window.Printing;
     if (!setup.Dialog) {
         setup.Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        setup.Dialog = std::make_unique<BoardPrintDialog>(setup.Printer.get(), window.Window);
+        setup.Dialog = std::make_unique<BoardPrintDialog>(setup.Printer.get(), &window);
     }
     if (setup.Dialog->exec() != QDialog::Accepted)
         return;
