@@ -17,6 +17,7 @@
 #include "app/MainWindow.h"
 #include "engine/Game.h"
 #include "engine/Random.h"
+#include "engine/TimeText.h"
 #include "records/ScoreFile.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
@@ -86,35 +87,26 @@ class Dice {
     std::mt19937_64 Engine;
 };
 
-// ---- the board as the player sees it: cells of 35 pixels from 35 to 350 ----
-
-constexpr int Cell = 35;
-constexpr int BoardFirst = 35, BoardLast = 350;
+// ---- the board as the player sees it ----
 
 // Whether a point lies on a cell, its frame lines included: a point on the line between two
 // cells lies on both.
 bool Touches(QPoint at, int cell) {
-    const int column = (cell - 1) % 9 + 1, row = (cell - 1) / 9 + 1;
-    return at.x() >= Cell * column && at.x() <= Cell * (column + 1) && at.y() >= Cell * row &&
-           at.y() <= Cell * (row + 1);
+    const QRect square = CellSquare(cell);
+    return at.x() >= square.left() && at.x() <= square.left() + CellPixels &&
+           at.y() >= square.top() && at.y() <= square.top() + CellPixels;
 }
 
-int RowOf(int i) {
-    return (i - 1) / 9 + 1;
-}
-int ColumnOf(int i) {
-    return (i - 1) % 9 + 1;
-}
 int BlockOf(int i) {
     return (RowOf(i) - 1) / 3 * 3 + (ColumnOf(i) - 1) / 3 + 1;
 }
 
 QString TimeTextFor(int seconds) {
-    return QString("%1:%2:%3").arg(seconds / 3600).arg(seconds / 60 % 60).arg(seconds % 60);
+    return QString::fromStdString(TimeTextOf(seconds));
 }
 
 int LevelIndex(int shownPerBlock) {
-    return shownPerBlock == 5 ? 0 : shownPerBlock == 4 ? 1 : 2;
+    return LevelOf(shownPerBlock);
 }
 
 struct Record {
@@ -176,12 +168,6 @@ struct Sample {
 };
 
 // ---- mouse, sent straight to the client area as the support's ClickAt does ----
-
-void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent event(type, at, Windows.Main->ClientArea->mapToGlobal(at), button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(Windows.Main->ClientArea, &event);
-}
 
 enum class ClickStyle { Plain, Double, Right, DragOff };
 
@@ -541,7 +527,8 @@ void LongSessionTest::CheckScoreFile() {
 
 void LongSessionTest::CheckState() {
     if (M.Started) {
-        Expect(TheGame().Solution == M.Solution && TheGame().Given == M.Given, "the puzzle changed during the game");
+        Expect(TheGame().Solution == M.Solution && TheGame().Given == M.Given,
+               "the puzzle changed during the game");
         for (int i = 1; i <= 81; ++i)
             if (TheGame().Given[i])
                 Expect(TheGame().Entries[i] == TheGame().Solution[i],
@@ -849,7 +836,8 @@ void LongSessionTest::Wait() {
 
 QPoint LongSessionTest::RandomCellPoint(int cell) {
     const int column = ColumnOf(cell), row = RowOf(cell);
-    return {Cell * column + Roll.Between(1, Cell - 1), Cell * row + Roll.Between(1, Cell - 1)};
+    return {CellPixels * column + Roll.Between(1, CellPixels - 1),
+            CellPixels * row + Roll.Between(1, CellPixels - 1)};
 }
 
 QPoint LongSessionTest::RandomMarginPoint() {
@@ -866,7 +854,7 @@ QPoint LongSessionTest::RandomMarginPoint() {
 }
 
 QPoint LongSessionTest::RandomBoardPoint() {
-    const int line = Cell * Roll.Between(2, 9);
+    const int line = CellPixels * Roll.Between(2, 9);
     const int edge = Roll.Chance(0.5) ? BoardFirst : BoardLast;
     const int anywhere = Roll.Between(BoardFirst, BoardLast);
     switch (Roll.Between(0, 6)) {
@@ -878,7 +866,7 @@ QPoint LongSessionTest::RandomBoardPoint() {
     case 3: // on a line between two cells
         return Roll.Chance(0.5) ? QPoint(line, anywhere) : QPoint(anywhere, line);
     case 4: // where two lines cross
-        return {Cell * Roll.Between(2, 9), Cell * Roll.Between(2, 9)};
+        return {CellPixels * Roll.Between(2, 9), CellPixels * Roll.Between(2, 9)};
     case 5: // on the board's outer edge
         return Roll.Chance(0.5) ? QPoint(edge, anywhere) : QPoint(anywhere, edge);
     default:
@@ -976,7 +964,7 @@ void LongSessionTest::PlaceInCell(int cell, int value) {
     QPoint at = RandomCellPoint(cell);
     const int column = ColumnOf(cell);
     if (column % 2 == 0 && Roll.Chance(0.15))
-        at.setX(Cell * (column + Roll.Between(0, 1)));
+        at.setX(CellPixels * (column + Roll.Between(0, 1)));
     ClickEvent(at, Roll.Chance(0.05) ? ClickStyle::Double : ClickStyle::Plain);
     Expect(TheGame().Entries[cell] == value, QString("cell %1 holds %2 after %3 was placed")
                                                  .arg(cell)

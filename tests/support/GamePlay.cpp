@@ -20,13 +20,11 @@ void StartNewGame(QAction* item) {
     (item ? item : Windows.Main->NewItem)->trigger();
 }
 
-namespace {
 void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
     QMouseEvent event(type, at, Windows.Main->ClientArea->mapToGlobal(at), button, held,
                       Qt::NoModifier);
     QApplication::sendEvent(Windows.Main->ClientArea, &event);
 }
-} // namespace
 
 // Sent straight to the client area: two clicks on one cell in a row stay two clicks, where the
 // window system would take them for a double-click.
@@ -35,11 +33,6 @@ void ClickAt(int x, int y) {
     SendMouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
     SendMouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     SendMouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-}
-
-QPoint CellCentre(int index) {
-    const int row = (index - 1) / 9 + 1, column = (index - 1) % 9 + 1;
-    return {35 * column + 17, 35 * row + 17};
 }
 
 void ChooseTool(int button) {

@@ -3,7 +3,10 @@
 #pragma once
 // Playing the game from a test, through the real menus, buttons and mouse.
 
-#include <QPoint>
+#include "tests/support/BoardGeometry.h"
+
+#include <QEvent>
+#include <QPointF>
 
 class QAction;
 
@@ -11,11 +14,11 @@ class QAction;
 // (New when null).
 void StartNewGame(QAction* item = nullptr);
 
+// One mouse event sent straight to the client area at `at`.
+void SendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held);
+
 // Moves the pointer over the client area to (x, y) and clicks the primary button there.
 void ClickAt(int x, int y);
-
-// The middle of cell 1 to 81.
-QPoint CellCentre(int index);
 
 // Presses tool button 1 to 10 (10 is Erase).
 void ChooseTool(int button);

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "engine/Game.h"
 #include "platform/Colours.h"
+#include "tests/support/BoardGeometry.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/TestWindows.h"
 
@@ -133,8 +134,7 @@ Digits PlayWithEveryKindOfDigit() {
 }
 
 QRect CellInside(int index) {
-    const int row = (index - 1) / 9 + 1, column = (index - 1) % 9 + 1;
-    return {35 * column + 3, 35 * row + 3, 29, 29};
+    return CellSquare(index).adjusted(3, 3, -3, -3);
 }
 
 QString BoardProblems(const QImage& board, const Digits& digits) {
