@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstring>
 
@@ -22,5 +23,10 @@ void PresentToDesktop(const QString& appId) {
     QIcon builtIn;
     for (int size : {16, 32, 48, 64, 128, 256})
         builtIn.addFile(QString(":/icons/%1.png").arg(size), QSize(size, size));
-    QGuiApplication::setWindowIcon(QIcon::fromTheme(appId, builtIn));
+    QGuiApplication::setWindowIcon(builtIn);
+    // Looking the icon up in the desktop's themes reads them from disk, which would hold up the
+    // main window's first showing: the installed icon replaces the built-in one just after.
+    QTimer::singleShot(0, qApp, [appId, builtIn] {
+        QGuiApplication::setWindowIcon(QIcon::fromTheme(appId, builtIn));
+    });
 }
