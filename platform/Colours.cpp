@@ -12,10 +12,11 @@
 namespace {
 
 // The board as designed, for a light face.
-const QColor clBlack(0, 0, 0);
-const QColor clPurple(128, 0, 128);
-const QColor clTeal(0, 128, 128);
-const QColor clBlue(0, 0, 255);
+const QColor DesignedGiven(0, 0, 0);
+const QColor DesignedEntry(128, 0, 128);
+const QColor DesignedGuess(0, 128, 128);
+const QColor DesignedCellLine(0, 0, 255);
+const QColor DesignedBlockLine(0, 0, 0);
 
 double Linear(int channel) {
     const double c = channel / 255.0;
@@ -116,14 +117,15 @@ bool IsLight(const QPalette& palette) {
 BoardColours BoardColoursOn(const QPalette& palette) {
     const QColor face = palette.color(QPalette::Button);
     if (IsLight(palette))
-        return {face, clBlack, clPurple, clTeal, clBlue, clBlack};
+        return {face,          DesignedGiven,    DesignedEntry,
+                DesignedGuess, DesignedCellLine, DesignedBlockLine};
     // Black becomes the theme's own text colour, for the givens and the block frames alike.
     const QColor text = StandingOut(palette.color(QPalette::ButtonText), face, TextContrast);
     return {face,
             text,
-            StandingOut(clPurple, face, TextContrast),
-            StandingOut(clTeal, face, TextContrast),
-            StandingOut(clBlue, face, LineContrast),
+            StandingOut(DesignedEntry, face, TextContrast),
+            StandingOut(DesignedGuess, face, TextContrast),
+            StandingOut(DesignedCellLine, face, LineContrast),
             text};
 }
 
