@@ -5,9 +5,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <cmath>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -35,63 +38,55 @@ QColor StandingOut(const QColor& colour, const QColor& face, double ratio) {
     return Qt::white;
 }
 
-// Makes a widget's own colours again each time the desktop's palette changes while the game runs.
-class PaletteFollower : public QObject {
+// The game's own colours in one window, made again each time the desktop's palette changes while
+// the game runs. Qt tells each window of the change; the window's widgets are coloured from here.
+class WindowColours : public QObject {
+    Q_OBJECT
   public:
-    explicit PaletteFollower(QWidget& widget) : QObject(&widget) { qApp->installEventFilter(this); }
+    static WindowColours& Of(QWidget& widget) {
+        QWidget& window = *widget.window();
+        auto* existing = window.findChild<WindowColours*>(QString(), Qt::FindDirectChildrenOnly);
+        return existing ? *existing : *new WindowColours(window);
+    }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
-            Apply();
+    // Applies now and with every change of the palette.
+    void Follow(std::function<void()> apply) {
+        apply();
+        Rules.push_back(std::move(apply));
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            for (const auto& apply : Rules)
+                apply();
         return false;
     }
 
-  protected:
-    virtual void Apply() = 0;
+  private:
+    explicit WindowColours(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+    std::vector<std::function<void()>> Rules;
 };
 
 // Sets the role to the button face.
-class ButtonFaceKeeper : public PaletteFollower {
-  public:
-    ButtonFaceKeeper(QWidget& widget, QPalette::ColorRole role)
-        : PaletteFollower(widget), Widget(widget), Role(role) {
-        Apply();
-    }
-
-  private:
-    void Apply() override {
-        QPalette colours = Widget.palette();
-        colours.setColor(Role, ButtonFace());
-        Widget.setPalette(colours);
-    }
-
-    QWidget& Widget;
-    QPalette::ColorRole Role;
-};
+void PaintOnButtonFace(QWidget& widget, QPalette::ColorRole role) {
+    QPalette colours = widget.palette();
+    colours.setColor(role, ButtonFace());
+    widget.setPalette(colours);
+}
 
 // Turns the button's colours round while it is pressed on a dark face.
-class PressedMarker : public PaletteFollower {
-  public:
-    explicit PressedMarker(QAbstractButton& button) : PaletteFollower(button), Button(button) {
-        connect(&button, &QAbstractButton::toggled, this, [this] { Apply(); });
-        Apply();
+void MarkPressed(QAbstractButton& button) {
+    const QPalette desktop = QApplication::palette();
+    if (button.isChecked() && !IsLight(desktop)) {
+        QPalette turned;
+        turned.setColor(QPalette::Button, desktop.color(QPalette::ButtonText));
+        turned.setColor(QPalette::ButtonText, desktop.color(QPalette::Button));
+        button.setPalette(turned);
+    } else if (button.testAttribute(Qt::WA_SetPalette)) {
+        button.setPalette(QPalette()); // the window's colours again
     }
-
-  private:
-    void Apply() override {
-        const QPalette desktop = QApplication::palette();
-        if (Button.isChecked() && !IsLight(desktop)) {
-            QPalette turned;
-            turned.setColor(QPalette::Button, desktop.color(QPalette::ButtonText));
-            turned.setColor(QPalette::ButtonText, desktop.color(QPalette::Button));
-            Button.setPalette(turned);
-        } else if (Button.testAttribute(Qt::WA_SetPalette)) {
-            Button.setPalette(QPalette()); // the window's colours again
-        }
-    }
-
-    QAbstractButton& Button;
-};
+}
 
 } // namespace
 
@@ -136,9 +131,19 @@ QPalette PrintedPalette(const QPalette& palette) {
 }
 
 void KeepOnButtonFace(QWidget& widget, QPalette::ColorRole role) {
-    new ButtonFaceKeeper(widget, role);
+    WindowColours::Of(widget).Follow([target = QPointer(&widget), role] {
+        if (target)
+            PaintOnButtonFace(*target, role);
+    });
 }
 
 void ShowPressedOnDarkFace(QAbstractButton& button) {
-    new PressedMarker(button);
+    const auto mark = [target = QPointer(&button)] {
+        if (target)
+            MarkPressed(*target);
+    };
+    QObject::connect(&button, &QAbstractButton::toggled, &button, mark);
+    WindowColours::Of(button).Follow(mark);
 }
+
+#include "Colours.moc"
