@@ -10,6 +10,7 @@
 #include "control/SoundCommand.h"
 #include "control/StartUp.h"
 #include "platform/AutoSize.h"
+#include "platform/ClickPaint.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
@@ -153,6 +154,9 @@ void TForm1::CreateToolPanel() {
     Button2->setGeometry(161, 51, 81, 19);
     Button2->setAutoDefault(false);
     Button2->hide();
+
+    for (auto* button : Panel1->findChildren<QAbstractButton*>())
+        RepaintAfterClick(*button);
 }
 
 void TForm1::CreateHiddenComponents() {
