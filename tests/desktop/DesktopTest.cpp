@@ -15,6 +15,7 @@
 #include "control/CellInput.h"
 #include "engine/GameState.h"
 #include "engine/TextLines.h"
+#include "platform/Colours.h"
 #include "platform/WindowFrame.h"
 #include "tests/support/GamePlay.h"
 #include "tests/support/GameSession.h"
@@ -31,6 +32,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QInputDialog>
 #include <QMenu>
@@ -41,6 +43,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -168,6 +172,28 @@ QColor ScreenPixel(const QWidget* window, QPoint inWindow) {
         ->grabWindow(0, p.x(), p.y(), 1, 1)
         .toImage()
         .pixelColor(0, 0);
+}
+
+// Whether the screen shows "Just guessing" ticked: pixels inside the box's square that stand out
+// from its face as a line would. Read with one quick request to the X server.
+bool TickOnScreen() {
+    const QCheckBox* box = Form1->CheckBox1;
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect square = box->style()
+                             ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)
+                             .adjusted(3, 3, -3, -3)
+                             .translated(Client(Form1).topLeft() + box->mapTo(Form1, QPoint()));
+    const QImage screen =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(0, square.x(), square.y(), square.width(), square.height())
+            .toImage();
+    const QColor face = QApplication::palette().color(QPalette::Base);
+    int tick = 0;
+    for (int y = 0; y < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x)
+            tick += Contrast(screen.pixelColor(x, y), face) >= LineContrast;
+    return tick > 4;
 }
 
 QWidget* ActiveModal() {
@@ -528,6 +554,21 @@ class DesktopTest : public QObject {
         }
     }
 
+    // "Just guessing" clicked through the X server: the screen shows the box's new state within
+    // half a second of the click, with no further input.
+    void ToggleGuessingOnScreen(bool on) {
+        QCheckBox* box = Form1->CheckBox1;
+        QElapsedTimer clicked;
+        clicked.start();
+        ClickAt(Form1, box->mapTo(Form1, QPoint(8, box->height() / 2)));
+        QVERIFY(QTest::qWaitFor([&] { return box->isChecked() == on; }, 3000));
+        QVERIFY2(
+            QTest::qWaitFor([&] { return TickOnScreen() == on; }, 500 - int(clicked.elapsed())),
+            qPrintable(QString("\"Just guessing\" %1 on the screen %2 ms after the click")
+                           .arg(on ? "not ticked" : "still ticked")
+                           .arg(clicked.elapsed())));
+    }
+
   private slots:
     void initTestCase() {
         PrepareApplication();
@@ -679,6 +720,37 @@ class DesktopTest : public QObject {
                  qPrintable(Script.Pending() + Script.Problems.join('\n')));
         QCOMPARE(Form4->Memo2->toPlainText().section('\n', 2, 2), QString("Anonymous"));
         QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join('\n')));
+    }
+
+    // With a game in progress and a given, an entry and a guess on the board, each tick and
+    // untick of "Just guessing" reaches the screen (under mutter one did not, for seconds).
+    void justGuessingReachesTheScreen() {
+        NewGame(Form1->NewGame2);
+        const int entry = FirstOpenCell();
+        int guess = entry + 1;
+        while (Given[guess])
+            ++guess;
+        QToolButton* eight = Form1->SpeedButtons[7];
+        ClickAt(Form1, eight->mapTo(Form1, eight->rect().center()));
+        QVERIFY(QTest::qWaitFor([eight] { return eight->isChecked(); }, 3000));
+        const auto place = [](int cell) {
+            ClickAt(Form1, Form1->ClientArea->mapTo(Form1, CellCentre(cell)));
+            QVERIFY(QTest::qWaitFor(
+                [cell] { return GameState.Entries[cell] + GameState.Guesses[cell] == 8; }, 3000));
+        };
+        place(entry);
+        if (QTest::currentTestFailed())
+            return;
+        for (int click = 1; click <= 10; ++click) {
+            QTest::qWait(600); // a player's moment between clicks
+            ToggleGuessingOnScreen(click % 2 == 1);
+            if (click == 1)
+                place(guess);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCOMPARE(GameState.Guesses[guess], 8);
+        QCOMPARE(GameState.Entries[entry], 8);
     }
 
     void helpAndAboutOpenCentredThenWhereLeft() {
