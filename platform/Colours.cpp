@@ -124,9 +124,7 @@ BoardColours BoardColoursOn(const QPalette& palette) {
             text};
 }
 
-QPalette PrintedPalette(const QPalette& palette) {
-    if (IsLight(palette))
-        return palette;
+QPalette PrintedPalette() {
     return QPalette(QColor(Qt::white));
 }
 

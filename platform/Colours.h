@@ -39,9 +39,8 @@ struct BoardColours {
 // on a dark one.
 BoardColours BoardColoursOn(const QPalette& palette);
 
-// The palette a printout is made with. Paper is white, so a dark desktop's palette gives way to
-// a light one on a white face; a light palette is kept as it is.
-QPalette PrintedPalette(const QPalette& palette);
+// The palette a printout is made with, whatever the desktop's: the designed board on white paper.
+QPalette PrintedPalette();
 
 // Paints the widget's `role` (its background, or a text box's Base) in the button face, now and
 // again whenever the desktop's palette changes while the game runs.
