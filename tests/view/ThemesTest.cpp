@@ -24,6 +24,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QColor Face(QWidget* button) {
@@ -47,6 +49,33 @@ QString TextsOfModal(QAction* item, const QString& okText) {
     return problems;
 }
 
+// The board's digits and lines of a game in play, read from its pixels.
+struct BoardReading {
+    QColor Face, Given, Entry, Guess, CellLine, BlockLine;
+    bool operator==(const BoardReading&) const = default;
+};
+
+BoardReading ReadBoard(const QImage& board, const Digits& digits) {
+    const QColor face = board.pixelColor(10, 10);
+    return {face,
+            Strongest(board, CellInside(digits.GivenCell), face),
+            Strongest(board, CellInside(digits.EntryCell), face),
+            Strongest(board, CellInside(digits.GuessCell), face),
+            board.pixelColor(69, 52),
+            board.pixelColor(139, 52)};
+}
+
+// The least of the CIEDE2000 differences between each two kinds of digit, as seen through `eye`.
+double LeastDifference(const BoardReading& seen, QColor (*eye)(const QColor&)) {
+    const Lab given = ToLab(eye(seen.Given)), entry = ToLab(eye(seen.Entry)),
+              guess = ToLab(eye(seen.Guess));
+    return std::min({Ciede2000(given, entry), Ciede2000(given, guess), Ciede2000(entry, guess)});
+}
+
+QColor Everyone(const QColor& colour) {
+    return colour;
+}
+
 } // namespace
 
 class ThemesTest : public QObject {
@@ -68,6 +97,86 @@ class ThemesTest : public QObject {
         QCOMPARE(qRound(Contrast(QColor(0, 128, 128), QColor(239, 239, 239)) * 10), 42);
         // Below the linear toe of the sRGB curve.
         QCOMPARE(qRound(Contrast(QColor(8, 8, 8), Qt::black) * 1000), 1049);
+    }
+
+    // The colour difference and the deuteranope's view measured as published: Sharma, Wu and
+    // Dalal's test pairs, and purple against teal (43, and 16 to a deuteranope).
+    void colourDifferencesFollowTheirDefinitions() {
+        QCOMPARE(qRound(Ciede2000({50, 2.6772, -79.7751}, {50, 0, -82.7485}) * 1e4), 20425);
+        QCOMPARE(qRound(Ciede2000({50, 2.5, 0}, {73, 25, -18}) * 1e4), 271492);
+        QCOMPARE(qRound(Ciede2000({50, 2.5, 0}, {50, 0, -2.5}) * 1e4), 43065);
+        QCOMPARE(
+            qRound(Ciede2000({60.2574, -34.0099, 36.2677}, {60.4626, -34.1751, 39.4387}) * 1e4),
+            12644);
+        const QColor purple(128, 0, 128), teal(0, 128, 128);
+        QCOMPARE(qRound(Ciede2000(ToLab(purple), ToLab(teal))), 43);
+        QCOMPARE(
+            qRound(Ciede2000(ToLab(AsDeuteranopeSees(purple)), ToLab(AsDeuteranopeSees(teal)))),
+            16);
+        QCOMPARE(AsDeuteranopeSees(Qt::white), QColor(Qt::white));
+    }
+
+    // A game in play under faces from light to black, read from the board's pixels: each kind of
+    // digit stands out from the face, the kinds are apart in colour and in lightness, and the
+    // lines show. Where the designed colours read they are kept to the pixel.
+    void everyFaceReadsWithItsKindsApart_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("designed");
+        QTest::addColumn<double>("digits");      // contrast every kind reaches
+        QTest::addColumn<double>("deuteranope"); // difference of the kinds to a deuteranope
+        const auto row = [](const char* name, QPalette palette, bool designed, double digits,
+                            double deuteranope) {
+            QTest::newRow(name) << palette << designed << digits << deuteranope;
+        };
+        const QColor black(Qt::black), white(Qt::white);
+        row("#efefef, as designed", QApplication::palette(), true, 3, 10);
+        row("#dcdcdc", Themed(QColor(0xdcdcdc), black, white), true, 3, 10);
+        row("#dde6f0", Themed(QColor(0xdde6f0), black, white), true, 3, 10);
+        row("white", Themed(white, black, white), true, 4.5, 10);
+        // A mid grey leaves no room for 4.5 : 1 with the kinds apart.
+        row("#7f7f7f, black text", Themed(QColor(0x7f7f7f), black, white), false, 3, 10);
+        row("#7f7f7f, white text", Themed(QColor(0x7f7f7f), white, QColor(0x5a5a5a)), false, 3, 10);
+        // Nor for a deuteranope's 10 at 4.5 : 1 without the designed hues giving way.
+        row("#5a5a5a", Themed(QColor(0x5a5a5a), white, QColor(0x3c3c3c)), false, 4.5, 9);
+        row("#323232", Themed(QColor(0x323232), white, QColor(0x1e1e1e)), false, 4.5, 10);
+        row("black", Themed(black, white, black), false, 4.5, 10);
+    }
+
+    void everyFaceReadsWithItsKindsApart() {
+        QFETCH(QPalette, palette);
+        QFETCH(bool, designed);
+        QFETCH(double, digits);
+        QFETCH(double, deuteranope);
+        QApplication::setPalette(palette);
+        GameSession session;
+        session.ShowMainWindow();
+        const BoardReading seen = ReadBoard(Board(), PlayWithEveryKindOfDigit());
+        const QColor face = palette.color(QPalette::Button);
+        QCOMPARE(seen.Face, face);
+        const auto stands = [&face](QColor colour) { return Contrast(colour, face); };
+        qInfo("given %.2f entry %.2f guess %.2f block %.2f cell %.2f; apart %.2f %.2f; "
+              "difference %.1f, to a deuteranope %.1f",
+              stands(seen.Given), stands(seen.Entry), stands(seen.Guess), stands(seen.BlockLine),
+              stands(seen.CellLine), Contrast(seen.Given, seen.Entry),
+              Contrast(seen.Entry, seen.Guess), LeastDifference(seen, Everyone),
+              LeastDifference(seen, AsDeuteranopeSees));
+        if (designed)
+            QCOMPARE(seen, (BoardReading{face, Qt::black, QColor(128, 0, 128), QColor(0, 128, 128),
+                                         Qt::blue, Qt::black}));
+        for (const QColor digit : {seen.Given, seen.Entry, seen.Guess})
+            QVERIFY2(stands(digit) >= digits, qPrintable(digit.name()));
+        QVERIFY(stands(seen.BlockLine) >= LineContrast);
+        QVERIFY(stands(seen.CellLine) >= LineContrast);
+        QVERIFY(LeastDifference(seen, Everyone) >= 15);
+        QVERIFY(LeastDifference(seen, AsDeuteranopeSees) >= deuteranope);
+        // Lightness helps: the kinds step away from the face one after the other.
+        QVERIFY(stands(seen.Given) >= stands(seen.Entry) * 1.2);
+        QVERIFY(stands(seen.Entry) >= stands(seen.Guess) * 1.2);
+        // The pressed tool (in the game's own colours on a face darker than its text) reads.
+        const QImage tool = Form1->SpeedButtons[7]->grab().toImage();
+        const QColor behind = tool.pixelColor(4, 11);
+        QVERIFY(Contrast(Strongest(tool, tool.rect().adjusted(3, 3, -3, -3), behind), behind) >=
+                LargeTextContrast);
     }
 
     void everyWindowReadsOnTheTheme_data() {
