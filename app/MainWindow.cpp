@@ -10,6 +10,7 @@
 #include "control/StartUp.h"
 #include "engine/TimeText.h"
 #include "platform/AutoSize.h"
+#include "platform/ClickPaint.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
@@ -163,6 +164,9 @@ void MainWindow::CreateToolPanel() {
     SubmitButton->setGeometry(161, 51, 81, 19);
     SubmitButton->setAutoDefault(false);
     SubmitButton->hide();
+
+    for (auto* button : ToolPanel->findChildren<QAbstractButton*>())
+        RepaintAfterClick(*button);
 }
 
 void MainWindow::CreateHiddenComponents() {

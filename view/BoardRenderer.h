@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board: the value of every cell in its colour, a thin blue frame round every cell and a thick
-// black frame round every block (on a dark face, the colours made for it: platform/Colours.h),
+// black frame round every block (on other faces, the colours made for them: platform/Colours.h),
 // redrawn whole from the game state each time. Qt paints only
 // inside paint events, so ClearBoard repaints the area at once, DrawBoard with the next paint of
 // the window, and PaintBoard, called by the main window's paint handler, does the drawing.

@@ -27,10 +27,10 @@ QSize PrintSize(QSize image, QSize page) {
 }
 
 QImage WindowImage(QWidget& area) {
-    // The page is the light board whatever the desktop's theme: a dark one is set aside while
-    // the image is taken, and the area goes back to following the window's palette.
+    // The page is the designed board on white whatever the desktop's theme: its palette is set
+    // aside while the image is taken, and the area goes back to following the window's palette.
     const QPalette screen = area.palette();
-    const QPalette printed = PrintedPalette(screen);
+    const QPalette printed = PrintedPalette();
     const bool swapped = printed != screen;
     if (swapped)
         area.setPalette(printed);

@@ -14,7 +14,7 @@ class QWidget;
 // fits across, otherwise its full width; halves rounded away from zero.
 QSize PrintSize(QSize image, QSize page);
 
-// The area as it shows, in the light colours of a printout (the board through its paint handler,
+// The area as it shows, in the designed colours on white (the board through its paint handler,
 // then its visible child controls); the screen keeps the desktop's colours.
 QImage WindowImage(QWidget& area);
 

@@ -21,14 +21,6 @@
 
 namespace {
 
-QPalette Themed(QColor face, QColor text, QColor base) {
-    QPalette palette(face, face);
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        palette.setColor(role, text);
-    palette.setColor(QPalette::Base, base);
-    return palette;
-}
-
 bool Chromatic(QColor colour) {
     return colour.toHsv().hsvSaturation() >= 80 && colour.toHsv().value() >= 40;
 }
@@ -66,6 +58,14 @@ int NextOpenCell(int after) {
 }
 
 } // namespace
+
+QPalette Themed(QColor face, QColor text, QColor base) {
+    QPalette palette(face, face);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, base);
+    return palette;
+}
 
 QPalette DarkPalette() {
     return Themed(QColor(50, 50, 50), QColor(240, 240, 240), QColor(36, 36, 36));

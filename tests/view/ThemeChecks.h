@@ -10,6 +10,9 @@
 
 class QWidget;
 
+// A desktop's palette: windows and buttons on `face`, text in `text`, text boxes on `base`.
+QPalette Themed(QColor face, QColor text, QColor base);
+
 // Palettes as desktops give them: a dark theme (GNOME's Adwaita dark), and the two kinds of high
 // contrast (light text on black, dark text on white).
 QPalette DarkPalette();

@@ -24,6 +24,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QColor Face(QWidget* button) {
@@ -47,6 +49,31 @@ QString TextsOfModal(QAction* item, const QString& okText) {
     return problems;
 }
 
+// The board's digits and lines of a game in play, read from its pixels.
+struct BoardReading {
+    QColor Face, Given, Entry, Guess, CellLine, BlockLine;
+    bool operator==(const BoardReading&) const = default;
+};
+
+BoardReading ReadBoard(const QImage& board, const Digits& digits) {
+    const QColor face = board.pixelColor(10, 10);
+    return {face,
+            Strongest(board, CellInside(digits.GivenCell), face),
+            Strongest(board, CellInside(digits.EntryCell), face),
+            Strongest(board, CellInside(digits.GuessCell), face),
+            board.pixelColor(69, 52),
+            board.pixelColor(139, 52)};
+}
+
+// The least CIEDE2000 difference between two kinds of digit, to everyone or to a deuteranope.
+double LeastDifference(const BoardReading& seen, bool deuteranope) {
+    const auto lab = [deuteranope](QColor c) {
+        return ToLab(deuteranope ? AsDeuteranopeSees(c) : c);
+    };
+    const Lab given = lab(seen.Given), entry = lab(seen.Entry), guess = lab(seen.Guess);
+    return std::min({Ciede2000(given, entry), Ciede2000(given, guess), Ciede2000(entry, guess)});
+}
+
 } // namespace
 
 class ThemesTest : public QObject {
@@ -68,6 +95,75 @@ class ThemesTest : public QObject {
         QCOMPARE(qRound(Contrast(QColor(0, 128, 128), QColor(239, 239, 239)) * 10), 42);
         // Below the linear toe of the sRGB curve.
         QCOMPARE(qRound(Contrast(QColor(8, 8, 8), Qt::black) * 1000), 1049);
+    }
+
+    // The colour difference and the deuteranope's view as published: two of Sharma, Wu and
+    // Dalal's test pairs, and purple against teal (43, and 16 to a deuteranope).
+    void colourDifferencesFollowTheirDefinitions() {
+        QCOMPARE(qRound(Ciede2000({50, 2.5, 0}, {73, 25, -18}) * 1e4), 271492);
+        QCOMPARE(qRound(Ciede2000({50, 2.5, 0}, {50, 0, -2.5}) * 1e4), 43065);
+        const QColor purple(128, 0, 128), teal(0, 128, 128);
+        QCOMPARE(qRound(Ciede2000(ToLab(purple), ToLab(teal))), 43);
+        QCOMPARE(
+            qRound(Ciede2000(ToLab(AsDeuteranopeSees(purple)), ToLab(AsDeuteranopeSees(teal)))),
+            16);
+    }
+
+    // A game in play under faces from light to black, read from the board's pixels: each kind of
+    // digit stands out from the face, the kinds are apart in colour and in lightness, and the
+    // lines show. Where the designed colours read they are kept to the pixel.
+    void everyFaceReadsWithItsKindsApart_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("designed");
+        QTest::addColumn<double>("digits");      // contrast every kind reaches
+        QTest::addColumn<double>("deuteranope"); // difference of the kinds to a deuteranope
+        const auto row = [](const char* name, QPalette palette, bool designed, double digits,
+                            double deuteranope) {
+            QTest::newRow(name) << palette << designed << digits << deuteranope;
+        };
+        const QColor black(Qt::black), white(Qt::white);
+        row("#efefef, as designed", QApplication::palette(), true, 3, 10);
+        row("#dcdcdc", Themed(QColor(0xdcdcdc), black, white), true, 3, 10);
+        row("#dde6f0", Themed(QColor(0xdde6f0), black, white), true, 3, 10);
+        row("white", Themed(white, black, white), true, 4.5, 10);
+        // A mid grey leaves no room for 4.5 : 1 with the kinds apart.
+        row("#7f7f7f, black text", Themed(QColor(0x7f7f7f), black, white), false, 3, 10);
+        row("#7f7f7f, white text", Themed(QColor(0x7f7f7f), white, QColor(0x5a5a5a)), false, 3, 10);
+        // Nor for a deuteranope's 10 at 4.5 : 1 without the designed hues giving way.
+        row("#5a5a5a", Themed(QColor(0x5a5a5a), white, QColor(0x3c3c3c)), false, 4.5, 9);
+        row("#323232", Themed(QColor(0x323232), white, QColor(0x1e1e1e)), false, 4.5, 10);
+        row("black", Themed(black, white, black), false, 4.5, 10);
+    }
+
+    void everyFaceReadsWithItsKindsApart() {
+        QFETCH(QPalette, palette);
+        QFETCH(bool, designed);
+        QFETCH(double, digits);
+        QFETCH(double, deuteranope);
+        QApplication::setPalette(palette);
+        GameSession session;
+        session.ShowMainWindow();
+        const BoardReading seen = ReadBoard(Board(), PlayWithEveryKindOfDigit());
+        const QColor face = palette.color(QPalette::Button);
+        QCOMPARE(seen.Face, face);
+        const auto stands = [&face](QColor colour) { return Contrast(colour, face); };
+        if (designed)
+            QCOMPARE(seen, (BoardReading{face, Qt::black, QColor(128, 0, 128), QColor(0, 128, 128),
+                                         Qt::blue, Qt::black}));
+        for (const QColor digit : {seen.Given, seen.Entry, seen.Guess})
+            QVERIFY2(stands(digit) >= digits, qPrintable(digit.name()));
+        QVERIFY(stands(seen.BlockLine) >= LineContrast);
+        QVERIFY(stands(seen.CellLine) >= LineContrast);
+        QVERIFY(LeastDifference(seen, false) >= 15);
+        QVERIFY(LeastDifference(seen, true) >= deuteranope);
+        // Lightness helps: the kinds step away from the face one after the other.
+        QVERIFY(stands(seen.Given) >= stands(seen.Entry) * 1.2);
+        QVERIFY(stands(seen.Entry) >= stands(seen.Guess) * 1.2);
+        // The pressed tool (in the game's own colours on a face darker than its text) reads.
+        const QImage tool = Windows.Main->ToolButtons[7]->grab().toImage();
+        const QColor behind = tool.pixelColor(4, 11);
+        QVERIFY(Contrast(Strongest(tool, tool.rect().adjusted(3, 3, -3, -3), behind), behind) >=
+                LargeTextContrast);
     }
 
     void everyWindowReadsOnTheTheme_data() {
