@@ -196,10 +196,10 @@ void MainWindow::ConnectHandlers() {
     connect(&Clock, &QTimer::timeout, this, [this] { RunHandler([this] { Tick(); }); });
     connect(ClientArea, &BoardArea::Painting, this,
             [this](QPainter& canvas) { RunHandler([&] { PaintBoardArea(canvas); }); });
-    connect(ClientArea, &BoardArea::MouseMoved, this,
-            [this](int X, int Y) { RunHandler([&] { TrackPointer(X, Y); }); });
-    connect(ClientArea, &BoardArea::Clicked, this,
-            [this] { RunHandler([this] { ClickBoard(); }); });
+    connect(ClientArea, &BoardArea::CellClicked, this,
+            [this](int row, int column) { RunHandler([&] { ClickBoard(row, column); }); });
+    connect(ClientArea, &BoardArea::ClickedBesideBoard, this,
+            [this] { RunHandler([this] { ClickBesideBoard(); }); });
     connect(ClientArea, &BoardArea::WheelUp, this, [this] { RunHandler([this] { WheelUp(); }); });
     connect(ClientArea, &BoardArea::WheelDown, this,
             [this] { RunHandler([this] { WheelDown(); }); });
@@ -295,11 +295,11 @@ void MainWindow::ChooseTool() {
 void MainWindow::PaintBoardArea(QPainter& canvas) {
     PaintBoard(*ClientArea, canvas);
 }
-void MainWindow::TrackPointer(int X, int Y) {
-    TrackMouse(X, Y);
+void MainWindow::ClickBoard(int row, int column) {
+    ClickCell(View(), row, column);
 }
-void MainWindow::ClickBoard() {
-    ClickCell(View());
+void MainWindow::ClickBesideBoard() {
+    ::ClickBesideBoard(View());
 }
 void MainWindow::WheelDown() {
     NextTool(View());

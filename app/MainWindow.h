@@ -114,8 +114,8 @@ class MainWindow : public QMainWindow {
     void OpenAbout();
     void ChooseTool();
     void PaintBoardArea(QPainter& canvas);
-    void TrackPointer(int X, int Y);
-    void ClickBoard();
+    void ClickBoard(int row, int column);
+    void ClickBesideBoard();
     void WheelDown();
     void WheelUp();
     void Tick();

@@ -15,20 +15,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include <cmath>
-
 namespace {
 
 // The tool value of the tool buttons 1 to 10 (the tenth is Erase).
 int ToolValue(int button) {
     return button == 10 ? EraseTool : button;
-}
-
-// Column or row of a board coordinate: the nearest whole cell, a line between two cells going to
-// the even one of the two (the rounding of halves to even).
-int CellAt(int coordinate) {
-    const double size = GameState.CellSize;
-    return static_cast<int>(std::nearbyint((coordinate - size / 2) / size));
 }
 
 } // namespace
@@ -40,40 +31,32 @@ void TakeToolOfButtons(const GameWindow& window) {
             GameState.SelectedValue = ToolValue(n);
 }
 
-void TrackMouse(int X, int Y) {
-    GameState.MouseX = X;
-    GameState.MouseY = Y;
-}
-
-void ClickCell(const GameWindow& window) {
+void ClickCell(const GameWindow& window, int row, int column) {
     if (!GameState.Playing)
         return;
-    const int size = GameState.CellSize, x = GameState.MouseX, y = GameState.MouseY;
-    const int far = GameState.BoardSize + size;
-    if (x >= size && y >= size && x <= far && y <= far) {
-        const int column = CellAt(x), row = CellAt(y);
-        // A click exactly on the board's outer edge gives 0 or 10: outside the board.
-        if (column >= 1 && column <= 9 && row >= 1 && row <= 9) {
-            const int index = CellIndex(row, column);
-            const int tool = GameState.SelectedValue;
-            if (!Given[index]) {
-                if (!window.GuessingBox->isChecked() && GameState.Entries[index] == 0)
-                    GameState.Entries[index] = tool;
-                if (window.GuessingBox->isChecked() && GameState.Guesses[index] == 0)
-                    GameState.Guesses[index] = tool;
-                if (tool == EraseTool) {
-                    GameState.Entries[index] = 0;
-                    GameState.Guesses[index] = 0;
-                }
-            }
-            DrawBoard(*window.ClientArea);
-            if (tool >= 1 && tool <= 9)
-                PlayIfSoundOn(window, "pop.wav");
-            else if (tool == EraseTool)
-                PlayIfSoundOn(window, "erase.wav");
+    const int index = CellIndex(row, column);
+    const int tool = GameState.SelectedValue;
+    if (!Given[index]) {
+        if (!window.GuessingBox->isChecked() && GameState.Entries[index] == 0)
+            GameState.Entries[index] = tool;
+        if (window.GuessingBox->isChecked() && GameState.Guesses[index] == 0)
+            GameState.Guesses[index] = tool;
+        if (tool == EraseTool) {
+            GameState.Entries[index] = 0;
+            GameState.Guesses[index] = 0;
         }
     }
+    DrawBoard(*window.ClientArea);
+    if (tool >= 1 && tool <= 9)
+        PlayIfSoundOn(window, "pop.wav");
+    else if (tool == EraseTool)
+        PlayIfSoundOn(window, "erase.wav");
     UpdateSubmit(window);
+}
+
+void ClickBesideBoard(const GameWindow& window) {
+    if (GameState.Playing)
+        UpdateSubmit(window);
 }
 
 void UpdateSubmit(const GameWindow& window) {

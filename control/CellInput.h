@@ -8,9 +8,10 @@ struct GameWindow;
 
 // The tool of the button that is down.
 void TakeToolOfButtons(const GameWindow& window);
-void TrackMouse(int X, int Y);
-// Places or erases at the cell under the mouse.
-void ClickCell(const GameWindow& window);
+// Places or erases at the cell of row and column (1 to 9) that the player clicked.
+void ClickCell(const GameWindow& window, int row, int column);
+// A click beside the board: only the Submit check, in play.
+void ClickBesideBoard(const GameWindow& window);
 void NextTool(const GameWindow& window);
 void PreviousTool(const GameWindow& window);
 // Shows Submit once every cell holds an entry, hides it otherwise.

@@ -19,8 +19,6 @@ struct GameStateRecord {
     std::int32_t Attempts = 0;
     std::int32_t AttemptLimit = 0;
     std::int32_t CellCount = 0;
-    std::int32_t MouseX = 0;
-    std::int32_t MouseY = 0;
     std::int32_t CellSize = 0;
     std::int32_t BoardSize = 0;
     std::int32_t BlockPixels = 0;

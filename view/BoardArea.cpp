@@ -2,27 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/BoardArea.h"
 
+#include "engine/GameState.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+
+#include <cmath>
 
 namespace {
 constexpr int Notch = 120; // wheel units of one notch
 }
 
+int RowOrColumnAt(int coordinate) {
+    const int size = GameState.CellSize;
+    if (size <= 0 || coordinate < size || coordinate > GameState.BoardSize + size)
+        return 0;
+    // The nearest whole cell: a line between two cells goes to the even one of the two (the
+    // rounding of halves to even), the board's outer edge lines to 0 or 10, outside the board.
+    const int line = static_cast<int>(std::nearbyint((coordinate - size / 2.0) / size));
+    return line >= 1 && line <= 9 ? line : 0;
+}
+
 BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
-    setMouseTracking(true); // moves without a button pressed are the board's pointer position
 }
 
 void BoardArea::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
     emit Painting(canvas);
-}
-
-void BoardArea::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    emit MouseMoved(at.x(), at.y());
 }
 
 void BoardArea::mousePressEvent(QMouseEvent* event) {
@@ -35,11 +43,16 @@ void BoardArea::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void BoardArea::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = ClickStarted && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    const bool click = ClickStarted && event->button() == Qt::LeftButton && rect().contains(at);
     ClickStarted = false;
-    if (click)
-        emit Clicked();
+    if (!click)
+        return;
+    const int row = RowOrColumnAt(at.y()), column = RowOrColumnAt(at.x());
+    if (row && column)
+        emit CellClicked(row, column);
+    else
+        emit ClickedBesideBoard();
 }
 
 void BoardArea::wheelEvent(QWheelEvent* event) {

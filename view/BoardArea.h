@@ -3,11 +3,15 @@
 #pragma once
 // The main window's client area. The board is painted straight on it by the board renderer, and
 // its paint events and the mouse over it (not over its child controls) are reported to the
-// window by signals.
+// window by signals: a click as the cell it lands on, or as a click beside the board.
 
 #include <QWidget>
 
 class QPainter;
+
+// The row (of a y) or column (of an x), 1 to 9, that a click at this coordinate of the area lands
+// on; 0 where it lands on no cell (the margins, and the board's outer edge lines).
+int RowOrColumnAt(int coordinate);
 
 class BoardArea : public QWidget {
     Q_OBJECT
@@ -23,14 +27,15 @@ class BoardArea : public QWidget {
   signals:
     // To be painted now, on this canvas; the receiver must paint before it returns.
     void Painting(QPainter& canvas);
-    void MouseMoved(int X, int Y);
-    void Clicked();
+    // A click of the primary button on the cell of row and column (1 to 9, from the top left).
+    void CellClicked(int row, int column);
+    // A click of the primary button on the area but on no cell.
+    void ClickedBesideBoard();
     void WheelUp();
     void WheelDown();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
