@@ -191,7 +191,9 @@ void MainWindow::ConnectHandlers() {
     });
     connect(SubmitButton, &QPushButton::clicked, this,
             [this] { RunHandler([this] { Submit(); }); });
-    connect(ToolGroup, &QButtonGroup::buttonClicked, this,
+    // The tool follows the panel however its buttons change: the mouse, or an assistive
+    // technology's toggle of a button, which is no click.
+    connect(ToolGroup, &QButtonGroup::idToggled, this,
             [this] { RunHandler([this] { ChooseTool(); }); });
     connect(&Clock, &QTimer::timeout, this, [this] { RunHandler([this] { Tick(); }); });
     connect(ClientArea, &BoardArea::Painting, this,
