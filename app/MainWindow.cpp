@@ -109,6 +109,13 @@ void MainWindow::CreateMenus() {
     RulesItem = AddItem(HelpMenu, "Rules");
     HelpMenu->addSeparator();
     AboutItem = AddItem(HelpMenu, "About");
+
+    // F10 opens the Game menu, as on GTK desktops; Alt keeps Qt's own way to the menu bar.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(GameMenu->menuAction()); });
+    addAction(menuKey);
 }
 
 void MainWindow::CreateToolPanel() {
