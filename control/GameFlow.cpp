@@ -10,6 +10,7 @@
 #include "engine/SolutionEvaluation.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MinimizeIcon.h"
+#include "view/BoardAccessibility.h"
 #include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
 #include "view/NoticeWindow.h"
@@ -84,6 +85,7 @@ void NewGame(const GameWindow& window) {
     window.Window->setEnabled(true);
     SetMinimizeIcon(*window.Window, true);
     window.GuessingBox->setChecked(false);
+    TellBoardNews(*window.ClientArea, BoardNews::NewPuzzle);
 }
 
 void ConfirmNewGame(const GameWindow& window) {
@@ -115,6 +117,7 @@ void SolvePuzzle(const GameWindow& window) {
     DrawBoard(*window.ClientArea);
     StopPlay(window);
     ShowStatus(window, "Solved by computer");
+    TellBoardNews(*window.ClientArea, BoardNews::Solved);
 }
 
 void PauseGame(const GameWindow& window) {
@@ -132,6 +135,7 @@ void SubmitSolution(const GameWindow& window) {
         return; // an empty cell: nothing to judge
     if (GameState.Correct) {
         StopPlay(window);
+        TellBoardNews(*window.ClientArea, BoardNews::Solved);
         PlayIfSoundOn(window, "clap.wav");
         Inform(window.Window,
                "Correct. Your time is " + QString::fromStdString(GameState.TimeText));

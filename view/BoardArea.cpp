@@ -3,6 +3,7 @@
 #include "view/BoardArea.h"
 
 #include "engine/GameState.h"
+#include "view/BoardAccessibility.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +27,11 @@ int RowOrColumnAt(int coordinate) {
 
 BoardArea::BoardArea(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
+    InstallBoardAccessibility();
+}
+
+void BoardArea::PressCell(int row, int column) {
+    emit CellClicked(row, column);
 }
 
 void BoardArea::paintEvent(QPaintEvent*) {

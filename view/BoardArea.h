@@ -24,6 +24,9 @@ class BoardArea : public QWidget {
     // The window whose showing hides the board completely (the notification); none by default.
     const QWidget* Notification = nullptr;
 
+    // A press that counts as a click on the cell (an assistive technology's press on it).
+    void PressCell(int row, int column);
+
   signals:
     // To be painted now, on this canvas; the receiver must paint before it returns.
     void Painting(QPainter& canvas);
