@@ -19,6 +19,7 @@
 #include "sound/SoundEffects.h"
 #include "view/AboutWindow.h"
 #include "view/BestTimesWindow.h"
+#include "view/BoardAccessibility.h"
 #include "view/BoardArea.h"
 #include "view/BoardRenderer.h"
 #include "view/HelpWindow.h"
@@ -121,6 +122,13 @@ void MainWindow::CreateMenus() {
     RulesItem = AddItem(HelpMenu, "Rules");
     HelpMenu->addSeparator();
     AboutItem = AddItem(HelpMenu, "About");
+
+    // F10 opens the Game menu, as on GTK desktops; Alt keeps Qt's own way to the menu bar.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    connect(menuKey, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(GameMenu->menuAction()); });
+    addAction(menuKey);
 }
 
 void MainWindow::CreateToolPanel() {
@@ -217,14 +225,17 @@ void MainWindow::ConnectHandlers() {
     connect(AboutItem, &QAction::triggered, this,
             [this] { RunHandler([this] { About().ShowModal(); }); });
     connect(SubmitButton, &QPushButton::clicked, this, [this] { Play(SubmitSolution); });
-    connect(ToolGroup, &QButtonGroup::buttonClicked, this,
+    // The tool follows the panel however its buttons change: the mouse, or an assistive
+    // technology's toggle of a button, which is no click.
+    connect(ToolGroup, &QButtonGroup::idToggled, this,
             [this] { RunHandler([this] { ChooseTool(CurrentGame, ToolGroup->checkedId()); }); });
     connect(GuessingBox, &QCheckBox::toggled, this,
             [this](bool checked) { CurrentGame.Guessing = checked; });
     connect(&Clock, &QTimer::timeout, this, [this] { Play(TickClock); });
-    connect(ClientArea, &BoardArea::Clicked, this, [this](int x, int y) {
-        RunHandler([this, x, y] { ClickBoard(CurrentGame, *this, x, y); });
+    connect(ClientArea, &BoardArea::CellClicked, this, [this](int row, int column) {
+        RunHandler([this, row, column] { ClickCell(CurrentGame, *this, row, column); });
     });
+    connect(ClientArea, &BoardArea::ClickedBesideBoard, this, [this] { Play(ClickBesideBoard); });
     connect(ClientArea, &BoardArea::WheelUp, this, [this] { Play(PreviousTool); });
     connect(ClientArea, &BoardArea::WheelDown, this, [this] { Play(NextTool); });
 }
@@ -280,6 +291,14 @@ void MainWindow::ShowBoard() {
 
 void MainWindow::BlankBoard() {
     ClearBoard(*ClientArea);
+}
+
+void MainWindow::AnnounceNewPuzzle() {
+    TellBoardNews(*ClientArea, BoardNews::NewPuzzle);
+}
+
+void MainWindow::AnnounceSolved() {
+    TellBoardNews(*ClientArea, BoardNews::Solved);
 }
 
 void MainWindow::ShowStatus(const QString& text) {

@@ -101,6 +101,8 @@ class MainWindow : public QMainWindow, public GameWindow {
     // What the game asks of the window.
     void ShowBoard() override;
     void BlankBoard() override;
+    void AnnounceNewPuzzle() override;
+    void AnnounceSolved() override;
     void ShowStatus(const QString& text) override;
     void ShowSubmit(bool shown) override;
     void EnablePlayCommands(bool enabled) override;

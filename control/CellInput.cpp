@@ -6,16 +6,7 @@
 #include "control/SoundCommand.h"
 #include "engine/SolutionEvaluation.h"
 
-#include <cmath>
-
 namespace {
-
-// Column or row of a board coordinate: the nearest whole cell, a line between two cells going to
-// the even one of the two (the rounding of halves to even).
-int CellAt(const Game& game, int coordinate) {
-    const double size = game.CellSize;
-    return static_cast<int>(std::nearbyint((coordinate - size / 2) / size));
-}
 
 void PlaceTool(Game& game, int index) {
     const int tool = game.SelectedValue;
@@ -42,25 +33,22 @@ void ChooseTool(Game& game, int button) {
         game.SelectedValue = NoTool;
 }
 
-void ClickBoard(Game& game, GameWindow& window, int x, int y) {
+void ClickCell(Game& game, GameWindow& window, int row, int column) {
     if (!game.Playing)
         return;
-    const int size = game.CellSize;
-    const int far = game.BoardSize + size;
-    if (x >= size && y >= size && x <= far && y <= far) {
-        const int column = CellAt(game, x), row = CellAt(game, y);
-        // A click exactly on the board's outer edge gives 0 or 10: outside the board.
-        if (column >= 1 && column <= 9 && row >= 1 && row <= 9) {
-            PlaceTool(game, CellIndex(row, column));
-            window.ShowBoard();
-            const int tool = game.SelectedValue;
-            if (tool >= 1 && tool <= 9)
-                PlayIfSoundOn(game, window, "pop.wav");
-            else if (tool == EraseTool)
-                PlayIfSoundOn(game, window, "erase.wav");
-        }
-    }
+    PlaceTool(game, CellIndex(row, column));
+    window.ShowBoard();
+    const int tool = game.SelectedValue;
+    if (tool >= 1 && tool <= 9)
+        PlayIfSoundOn(game, window, "pop.wav");
+    else if (tool == EraseTool)
+        PlayIfSoundOn(game, window, "erase.wav");
     UpdateSubmit(game, window);
+}
+
+void ClickBesideBoard(Game& game, GameWindow& window) {
+    if (game.Playing)
+        UpdateSubmit(game, window);
 }
 
 void UpdateSubmit(Game& game, GameWindow& window) {

@@ -10,8 +10,10 @@ class GameWindow;
 
 // The tool of the tool panel's button that is down: 1 to 10 (Erase), or none.
 void ChooseTool(Game& game, int button);
-// Places or erases at the cell under the board point (x, y) where the player clicked.
-void ClickBoard(Game& game, GameWindow& window, int x, int y);
+// Places or erases at the cell of row and column (1 to 9) that the player clicked.
+void ClickCell(Game& game, GameWindow& window, int row, int column);
+// A click beside the board: only the Submit check, in play.
+void ClickBesideBoard(Game& game, GameWindow& window);
 // The wheel: one tool on, or one back, for each notch.
 void NextTool(Game& game, GameWindow& window);
 void PreviousTool(Game& game, GameWindow& window);

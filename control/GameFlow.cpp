@@ -54,6 +54,7 @@ void NewGame(Game& game, GameWindow& window) {
     window.HoldInput(false);
     game.Guessing = false;
     window.ShowGuessing(false);
+    window.AnnounceNewPuzzle();
 }
 
 void ConfirmNewGame(Game& game, GameWindow& window) {
@@ -85,6 +86,7 @@ void SolvePuzzle(Game& game, GameWindow& window) {
     window.ShowBoard();
     StopPlay(game, window);
     window.ShowStatus("Solved by computer");
+    window.AnnounceSolved();
 }
 
 void PauseGame(Game& game, GameWindow& window) {
@@ -101,6 +103,7 @@ void SubmitSolution(Game& game, GameWindow& window) {
         return; // an empty cell: nothing to judge
     if (game.Correct) {
         StopPlay(game, window);
+        window.AnnounceSolved();
         PlayIfSoundOn(game, window, "clap.wav");
         window.Inform("Correct. Your time is " + QString::fromStdString(game.TimeText));
         game.ResultPending = true;

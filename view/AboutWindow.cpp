@@ -14,6 +14,8 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
     Logo->setGeometry(8, 16, 185, 153);
     Logo->SetPicture(GamePicture("logo.png"));
     Logo->SetTransparent(true);
+    Logo->setAccessibleName("Tolvane logo");
+    Logo->setAccessibleDescription("A puzzle grid with a pencil writing in it");
     GameName = AddLabel({224, 24}, "Tolvane", SansSerif(19, true));
     OkButton = AddButton({160, 184, 75, 25}, "Ok");
     SetOkButton(OkButton);

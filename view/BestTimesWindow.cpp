@@ -18,6 +18,7 @@ BestTimesWindow::BestTimesWindow(QWidget* mainWindow)
     Picture->SetPicture(GamePicture("trophy.png"));
     Picture->SetProportional(true);
     Picture->SetTransparent(true);
+    Picture->setAccessibleName("A trophy cup");
     TimeHeading = AddLabel({264, 72}, "Time", bold);
     LevelNames = AddText({8, 96, 73, 129}, bold);
     LevelNames->setPlainText("Easy\n\nMedium\n\nHard");

@@ -5,6 +5,7 @@
 #include "engine/Game.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
+#include "view/BoardAccessibility.h"
 #include "view/BoardArea.h"
 
 #include <QPainter>
@@ -114,6 +115,7 @@ void ClearBoard(BoardArea& area) {
     area.BoardCleared = true;
     // At once: a new puzzle's generation holds the event loop right after.
     area.repaint();
+    TellChangedCells(area);
 }
 
 void DrawBoard(BoardArea& area) {
@@ -125,6 +127,7 @@ void DrawBoard(BoardArea& area) {
     // cell) reach a compositing window manager as two changes, and mutter takes in only the
     // first while the second lies inside it: the button stayed off the screen.
     area.update();
+    TellChangedCells(area);
 }
 
 void PaintBoard(BoardArea& area, QPainter& canvas) {

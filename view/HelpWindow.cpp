@@ -43,6 +43,16 @@ HelpWindow::HelpWindow(QWidget* mainWindow)
     ColumnPicture = AddPicture({48, 428, 41, 269}, "column.png");
     RowPicture = AddPicture({112, 532, 265, 49}, "row.png");
     TwoRowsPicture = AddPicture({56, 928, 273, 69}, "two-rows.png");
+    // What a screen reader says in place of each picture.
+    BlockPicture->setAccessibleName("A filled block");
+    BlockPicture->setAccessibleDescription("Three rows of three cells holding 1 to 9 once each");
+    ColumnPicture->setAccessibleName("A filled column");
+    ColumnPicture->setAccessibleDescription("Nine cells one above the other holding 1 to 9");
+    RowPicture->setAccessibleName("A filled row");
+    RowPicture->setAccessibleDescription("Nine cells side by side holding 1 to 9");
+    TwoRowsPicture->setAccessibleName("Two rows with two solutions");
+    TwoRowsPicture->setAccessibleDescription(
+        "Two rows, both missing 2 and 7 in the same two columns");
     RulesView->setWidget(RulesContent);
     RulesView->installEventFilter(this);
     RulesView->hide();

@@ -22,6 +22,8 @@ class NotingWindow : public GameWindow {
 
     void ShowBoard() override { Asked << "board"; }
     void BlankBoard() override { Asked << "blank"; }
+    void AnnounceNewPuzzle() override { Asked << "announce new puzzle"; }
+    void AnnounceSolved() override { Asked << "announce solved"; }
     void ShowStatus(const QString& text) override { Asked << "status " + text; }
     void ShowSubmit(bool shown) override { Asked << QString("submit %1").arg(shown); }
     void EnablePlayCommands(bool enabled) override { Asked << QString("commands %1").arg(enabled); }
@@ -72,7 +74,7 @@ class GameControlTest : public QObject {
                  QStringList({"confirm Start a new puzzle?", "hold 1", "clock 0", "blank",
                               "progress 1", "progress 0", "play ready.wav",
                               "notice New puzzle generated.", "progress 0", "commands 1", "clock 1",
-                              "print", "board", "hold 0", "guessing 0"}));
+                              "print", "board", "hold 0", "guessing 0", "announce new puzzle"}));
         QVERIFY(game.Playing && !game.Guessing);
         QCOMPARE(game.ElapsedSeconds, 0);
     }

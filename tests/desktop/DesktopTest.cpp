@@ -42,6 +42,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -566,6 +567,38 @@ class DesktopTest : public QObject {
         }
     }
 
+    // A key for the menus, and where it must lead: the menu highlighted on the menu bar, open
+    // or not, and the item highlighted in it (any where none is named).
+    struct MenuKey {
+        const char* Key;
+        QMenu* Menu;
+        bool Open;
+        QAction* Item;
+    };
+
+    // Types each key once the one before has shown its effect, as a player waits to see (or
+    // hear) it.
+    bool Keys(std::initializer_list<MenuKey> keys) {
+        QMenuBar* bar = Windows.Main->menuBar();
+        for (const MenuKey& key : keys) {
+            Type(key.Key);
+            if (!QTest::qWaitFor(
+                    [&] {
+                        return bar->activeAction() == key.Menu->menuAction() &&
+                               MenuOpen(key.Menu) == key.Open &&
+                               (!key.Item || key.Menu->activeAction() == key.Item);
+                    },
+                    5000)) {
+                const QAction* at = bar->activeAction();
+                Problems << QString("%1 led to %2, not %3; ")
+                                    .arg(key.Key, at ? at->text() : "none", key.Menu->title()) +
+                                FocusReport();
+                return false;
+            }
+        }
+        return true;
+    }
+
   private slots:
     void initTestCase() {
         PrepareApplication();
@@ -776,6 +809,50 @@ class DesktopTest : public QObject {
                      qPrintable(Script.Pending() + Script.Problems.join('\n')));
         }
         QVERIFY2(Problems.isEmpty(), qPrintable(Problems.join('\n')));
+    }
+
+    // A player without a mouse: Alt, or F10, and the arrow keys start a game and open the
+    // rules; Return answers each window on the way.
+    void keyboardAloneStartsAGameAndOpensTheRules() {
+        const MainWindow& main = *Windows.Main;
+        QMenu *game = main.GameMenu, *options = main.OptionsMenu, *help = main.HelpMenu;
+        // The pointer rests away from the windows: a menu opening under it would take its
+        // highlight from the pointer rather than from the keys.
+        Run("xdotool", {"mousemove", "0", "0"});
+        for (const bool f10 : {false, true}) {
+            const QString way = f10 ? "F10" : "Alt";
+            QVERIFY(QTest::qWaitFor([] { return Active(Windows.Main); }, 5000));
+            // Alt highlights the Game menu on the menu bar; F10 opens it.
+            QVERIFY2(
+                f10 ? Keys({{"F10", game, true, nullptr}, {"Down", game, true, main.NewItem}})
+                    : Keys({{"alt", game, false, nullptr}, {"Down", game, true, main.NewItem}}),
+                qPrintable(way + ": " + Problems.join('\n')));
+            ReturnOnBox("Start a new puzzle?");
+            ReturnOn(Windows.Notice);
+            Type("Return");
+            QVERIFY2(QTest::qWaitFor([this] { return Script.Done() && !ActiveModal(); }, 30000),
+                     qPrintable(way + ": " + Script.Pending()));
+
+            QVERIFY(QTest::qWaitFor([] { return Active(Windows.Main); }, 5000));
+            QVERIFY2(f10 ? Keys({{"F10", game, true, nullptr},
+                                 {"Right", options, true, nullptr},
+                                 {"Right", help, true, main.HowToPlayItem},
+                                 {"Down", help, true, main.RulesItem}})
+                         : Keys({{"alt", game, false, nullptr},
+                                 {"Right", options, false, nullptr},
+                                 {"Right", help, false, nullptr},
+                                 {"Down", help, true, main.HowToPlayItem},
+                                 {"Down", help, true, main.RulesItem}}),
+                     qPrintable(way + ": " + Problems.join('\n')));
+            Script.Add({"the rules",
+                        [] { return IsUp(Windows.Help) && Windows.Help->RulesView->isVisible(); },
+                        [] { Type("Return"); }});
+            Type("Return");
+            QVERIFY2(QTest::qWaitFor([this] { return Script.Done() && !ActiveModal(); }, 30000),
+                     qPrintable(way + ": " + Script.Pending()));
+        }
+        QVERIFY2(Script.Problems.isEmpty() && Problems.isEmpty(),
+                 qPrintable((Script.Problems + Problems).join('\n')));
     }
 
     // Started on Wayland by the player's choice, the game plays a whole game there.

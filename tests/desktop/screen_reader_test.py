@@ -1,0 +1,220 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Tolvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A whole game played as a blind player plays it, through the assistive-technology bus (AT-SPI)
+alone: the puzzle read from the board's table, every value placed by pressing tools and cells.
+Runs in a private session bus on an X display with a window manager, starts an AT-SPI bus of its
+own, and the game (GAME, the argument) in a temporary folder with copies of the files beside it.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from gi.repository import Gio, GLib
+
+
+class Failed(Exception):
+    pass
+
+
+def wait_for(what, condition, seconds=60):
+    """The first true value of condition(), polled while the bus's events are taken in."""
+    deadline = time.monotonic() + seconds
+    while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        try:
+            value = condition()
+        except GLib.Error:  # an object that went away meanwhile
+            value = None
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failed("waited in vain for " + what)
+        time.sleep(0.05)
+
+
+launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+bus = Gio.DBusConnection.new_for_address_sync(
+    wait_for("the accessibility bus", lambda: session.call_sync(
+        "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+        GLib.VariantType("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 2000, None).unpack()[0]),
+    Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+    | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+import pyatspi  # noqa: E402  (it connects to the bus started above)
+
+# What the game announced: the objects whose name or description changed.
+announced = []
+pyatspi.Registry.registerEventListener(
+    lambda event: announced.append((event.type.split(":")[-1], event.source.path)),
+    "object:property-change:accessible-name", "object:property-change:accessible-description")
+
+
+def press(obj):
+    """Runs the object's first action and goes on: a modal window that it opens holds the
+    reply until it closes."""
+    bus.call(obj.app.bus_name, obj.path, "org.a11y.atspi.Action", "DoAction",
+             GLib.Variant("(i)", (0,)), None, Gio.DBusCallFlags.NONE, -1, None, None, None)
+
+
+def click(obj):
+    """A click of the pointer in the middle of the object, as a screen reader makes it."""
+    box = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
+                                        pyatspi.MOUSE_B1C)
+
+
+def find(root, role, name=None):
+    return pyatspi.findDescendant(
+        root, lambda o: o is not None and o.getRoleName() == role and name in (None, o.name))
+
+
+def has(obj, state):
+    return obj.getState().contains(state)
+
+
+def window(app, name):
+    """The game's window of that name once it is on the screen."""
+    return wait_for("the window " + name, lambda: next(
+        (w for w in app if w is not None and w.name == name and has(w, pyatspi.STATE_SHOWING)),
+        None))
+
+
+def solve(grid):
+    """Fills the zeros of the 81 cells so that no row, column or block holds a digit twice."""
+    if 0 not in grid:
+        return True
+    i = grid.index(0)
+    row, column, top, left = i // 9, i % 9, i // 27 * 3, i % 9 // 3 * 3
+    seen = {grid[row * 9 + k] for k in range(9)} | {grid[k * 9 + column] for k in range(9)}
+    seen |= {grid[(top + r) * 9 + left + c] for r in range(3) for c in range(3)}
+    for digit in set(range(1, 10)) - seen:
+        grid[i] = digit
+        if solve(grid):
+            return True
+    grid[i] = 0
+    return False
+
+
+def play(app, frame):
+    board = find(frame, "table", "Board")
+    press(find(frame, "menu item", "New"))
+    press(find(window(app, "Confirm"), "push button", "Yes"))
+    del announced[:]
+    press(find(window(app, "Paused"), "push button", "OK"))
+    news = wait_for("news of the new puzzle", lambda: re.fullmatch(
+        r"New Medium puzzle: (\d+) givens, (\d+) cells to fill", board.description))
+    wait_for("the new puzzle announced",
+             lambda: ("accessible-description", board.path) in announced)
+
+    # The puzzle as the table tells it: givens and empty cells only.
+    cells = [board.queryTable().getAccessibleAt(r, c) for r in range(9) for c in range(9)]
+    grid = []
+    for i, cell in enumerate(cells):
+        read = re.fullmatch(r"Row %d, column %d: (given ([1-9])|empty)" % (i // 9 + 1, i % 9 + 1),
+                            cell.name)
+        if not read:
+            raise Failed("cell %d reads %r" % (i + 1, cell.name))
+        grid.append(int(read.group(2) or 0))
+    givens = 81 - grid.count(0)
+    solution = list(grid)
+    if news.groups() != (str(givens), str(81 - givens)) or givens != 36 or not solve(solution):
+        raise Failed("%d givens read after %r" % (givens, news.group(0)))
+
+    panel = find(frame, "check box", "1").parent
+    tool = {name: find(panel, "check box", name) for name in "123456789"}
+    guessing = find(panel, "check box", "Just guessing")
+
+    def choose(name):
+        if not has(tool[name], pyatspi.STATE_CHECKED):
+            press(tool[name])
+        wait_for("tool " + name, lambda: has(tool[name], pyatspi.STATE_CHECKED))
+
+    def place(i, expected, by_pointer=False):
+        del announced[:]
+        click(cells[i]) if by_pointer else press(cells[i])
+        wanted = "Row %d, column %d: %s" % (i // 9 + 1, i % 9 + 1, expected)
+        wait_for(wanted, lambda: cells[i].name == wanted
+                 and ("accessible-name", cells[i].path) in announced)
+
+    # A guess with 3 picked by the pointer, then 5 through the button's action: the board
+    # takes 5.
+    first = grid.index(0)
+    click(tool["3"])
+    wait_for("tool 3 by the pointer", lambda: has(tool["3"], pyatspi.STATE_CHECKED))
+    choose("5")
+    press(guessing)
+    wait_for("guessing", lambda: has(guessing, pyatspi.STATE_CHECKED))
+    place(first, "guess 5")
+    press(guessing)
+    wait_for("guessing off", lambda: not has(guessing, pyatspi.STATE_CHECKED))
+    # The solution; the first cell clicked with the pointer in the middle of its square.
+    for i in range(81):
+        if grid[i] == 0:
+            choose(str(solution[i]))
+            place(i, "entry %d" % solution[i], by_pointer=(i == first))
+
+    submit = find(panel, "push button", "Submit")
+    wait_for("Submit on the screen", lambda: has(submit, pyatspi.STATE_SHOWING))
+    del announced[:]
+    press(submit)
+    result = window(app, "Information")
+    if not find(result, "label").name.startswith("Correct. Your time is "):
+        raise Failed("the result reads " + find(result, "label").name)
+    wait_for("the solved board announced", lambda: board.description == "Solved"
+             and ("accessible-description", board.path) in announced)
+    press(find(result, "push button", "OK"))
+    name_box = window(app, "New Best time")
+    find(name_box, "text").queryEditableText().setTextContents("Ada Lovelace")
+    press(find(name_box, "push button", "OK"))
+    best_times = window(app, "Best times")
+    wait_for("the name among the best times", lambda: [
+        box for box in pyatspi.findAllDescendants(best_times, lambda o: o.getRoleName() == "text")
+        if "Ada Lovelace" in box.queryText().getText(0, -1)])
+    press(find(best_times, "push button", "OK"))
+    wait_for("best times to close", lambda: not has(best_times, pyatspi.STATE_SHOWING))
+    press(find(frame, "menu item", "Exit"))
+
+
+def main(game_binary):
+    folder = tempfile.mkdtemp()
+    for name in os.listdir(os.path.dirname(game_binary)):
+        if name.endswith(".wav") or name == "highscores.txc":
+            shutil.copy(os.path.join(os.path.dirname(game_binary), name), folder)
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    environment.pop("AT_SPI_BUS_ADDRESS", None)  # Qt 6.4 takes no bus from there
+    game = subprocess.Popen([game_binary], cwd=folder, env=environment)
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+
+        def find_game():
+            desktop.clear_cache()  # the list of programs is not kept up to date
+            return next((a for a in desktop if a is not None and a.name == "Tolvane"
+                         and a.childCount), None)
+
+        app = wait_for("the game on the bus", find_game)
+        play(app, window(app, "Tolvane"))
+        if wait_for("the game to end", lambda: game.poll() is not None) and game.returncode:
+            raise Failed("the game ended with status %d" % game.returncode)
+    finally:
+        if game.poll() is None:
+            game.kill()
+            game.wait()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    try:
+        main(sys.argv[1])
+        print("screen_reader_test: a whole game played through AT-SPI")
+    except Failed as failure:
+        sys.exit("screen_reader_test: FAILED: %s" % failure)
+    finally:
+        launcher.terminate()
+        launcher.wait()
