@@ -8,7 +8,7 @@
 #include "control/GameWindow.h"
 #include "control/PrintCommand.h"
 #include "control/ScoreSaves.h"
-#include "records/LineFile.h"
+#include "records/ScoreFileStore.h"
 #include "sound/MediaPlayer.h"
 
 #include <QMainWindow>
@@ -61,7 +61,7 @@ class TForm1 : public QMainWindow {
     QWidget* Bevel2;
 
     // The hidden list of the score file's lines, the sound player and the game clock.
-    ScoreLineList ScoreLines;
+    ScoreFileStore ScoreLines;
     MediaPlayer MediaPlayer1;
     QTimer Timer1;
     // The print dialog and its printer, made at the first Print.

@@ -7,7 +7,7 @@
 #include "control/SoundCommand.h"
 #include "engine/GameState.h"
 #include "engine/TimeText.h"
-#include "records/BestTimes.h"
+#include "records/PlayerName.h"
 #include "records/ScoreFile.h"
 #include "view/NameBox.h"
 #include "view/TForm4.h"
@@ -35,7 +35,7 @@ void ShowBestTimes(const GameWindow& window) {
     struct ResultOffered {
         ~ResultOffered() { GameState.ResultPending = false; }
     } resultOffered;
-    ScoreLineList& lines = *window.ScoreLines;
+    ScoreFileStore& lines = *window.ScoreLines;
     ScoreSaves& saves = *window.Saves;
     ResetRequested = false;
     lines.LoadFromFile(ScoreFileName);

@@ -17,7 +17,7 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class QWidget;
-class ScoreLineList;
+class ScoreFileStore;
 class ScoreSaves;
 class TForm2;
 class TForm3;
@@ -54,7 +54,7 @@ struct GameWindow {
     // of the file, the printer.
     QTimer* Timer1 = nullptr;
     MediaPlayer* MediaPlayer1 = nullptr;
-    ScoreLineList* ScoreLines = nullptr;
+    ScoreFileStore* ScoreLines = nullptr;
     ScoreSaves* Saves = nullptr;
     PrintSetup* Printing = nullptr;
 

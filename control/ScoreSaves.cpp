@@ -24,7 +24,7 @@ const QString CloseAnywayText = QStringLiteral(
 
 } // namespace
 
-ScoreSaves::ScoreSaves(ScoreLineList& lines, QWidget& window) : Lines(lines), Window(window) {
+ScoreSaves::ScoreSaves(ScoreFileStore& lines, QWidget& window) : Lines(lines), Window(window) {
     RetryTimer.setInterval(RetryMs);
     QObject::connect(&RetryTimer, &QTimer::timeout, &Window, [this] { Retry(); });
 }
@@ -85,7 +85,7 @@ void ScoreSaves::Retry() {
     }
 }
 
-void ScoreSaves::ShowKept(ScoreLineList& lines) const {
+void ScoreSaves::ShowKept(ScoreFileStore& lines) const {
     for (const ScoreChange& change : Kept) {
         try {
             change(lines);

@@ -16,14 +16,14 @@ class QWidget;
 
 class ScoreSaves {
   public:
-    ScoreSaves(ScoreLineList& lines, QWidget& window);
+    ScoreSaves(ScoreFileStore& lines, QWidget& window);
 
     // Makes the change on the file as it is now, after the changes kept before it. While another
     // game holds the lock the change is kept for later; any other failure is thrown, and the
     // change that failed is dropped.
     void Save(ScoreChange change);
     // Makes the kept changes in lines loaded for showing, so that the player sees what they did.
-    void ShowKept(ScoreLineList& lines) const;
+    void ShowKept(ScoreFileStore& lines) const;
     bool Waiting() const { return !Kept.empty(); }
 
     // Whether the window may close now: yes when nothing is kept. Otherwise the first request
@@ -46,7 +46,7 @@ class ScoreSaves {
     void NothingKept();
     void Retry();
 
-    ScoreLineList& Lines;
+    ScoreFileStore& Lines;
     QWidget& Window;
     std::deque<ScoreChange> Kept;
     QTimer RetryTimer;

@@ -43,7 +43,7 @@ void SaveSoundSetting(const GameWindow& window) {
     // Should the save have to wait, the setting as it is then is written.
     const QAction* sound = window.Sound1;
     saves.Save(
-        [sound](ScoreLineList& lines) { return SoundSettingChange(sound->isChecked())(lines); });
+        [sound](ScoreFileStore& lines) { return SoundSettingChange(sound->isChecked())(lines); });
 }
 
 bool MayCloseWindow(const GameWindow& window) {

@@ -21,7 +21,7 @@ int SecondsLine(int MarkerIndex, int level) {
 
 } // namespace
 
-void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change, LockWait wait) {
+void ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change, LockWait wait) {
     const QString fileName = QString::fromLatin1(ScoreFileName);
     const ScoreFileLock lock(fileName, wait);
     ScoreLines.LoadFromFile(fileName);
@@ -29,7 +29,7 @@ void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change, LockW
         ScoreLines.SaveToFile(fileName);
 }
 
-bool ReadSoundSetting(ScoreLineList& ScoreLines) {
+bool ReadSoundSetting(ScoreFileStore& ScoreLines) {
     const QString fileName = QString::fromLatin1(ScoreFileName);
     try {
         // No save of another game is halfway while its leftovers are looked for.
@@ -44,20 +44,20 @@ bool ReadSoundSetting(ScoreLineList& ScoreLines) {
     return on;
 }
 
-void WriteSoundSetting(ScoreLineList& ScoreLines, bool checked) {
+void WriteSoundSetting(ScoreFileStore& ScoreLines, bool checked) {
     ScoreLines.Clear();
     ChangeScoreFile(ScoreLines, SoundSettingChange(checked));
 }
 
 ScoreChange SoundSettingChange(bool checked) {
-    return [checked](ScoreLineList& lines) {
+    return [checked](ScoreFileStore& lines) {
         lines.Put(SoundLine, checked ? SoundOnText : SoundOffText);
         return true;
     };
 }
 
 ScoreChange BestTimeChange(int level, const QString& name, std::int32_t seconds) {
-    return [=](ScoreLineList& lines) {
+    return [=](ScoreFileStore& lines) {
         const int marker = LocateMarker(lines);
         if (seconds >= ReadBestTimes(lines, marker)[level].Seconds)
             return false;
@@ -67,13 +67,13 @@ ScoreChange BestTimeChange(int level, const QString& name, std::int32_t seconds)
 }
 
 ScoreChange ResetChange() {
-    return [](ScoreLineList& lines) {
+    return [](ScoreFileStore& lines) {
         ResetBestTimes(lines, LocateMarker(lines));
         return true;
     };
 }
 
-int LocateMarker(const ScoreLineList& ScoreLines) {
+int LocateMarker(const ScoreFileStore& ScoreLines) {
     // Line 0 is never the marker. Get fails once the search runs past the last line.
     int index = 1;
     while (ScoreLines.Get(index) != MarkerText)
@@ -81,7 +81,7 @@ int LocateMarker(const ScoreLineList& ScoreLines) {
     return index;
 }
 
-std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreLineList& ScoreLines, int MarkerIndex) {
+std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreFileStore& ScoreLines, int MarkerIndex) {
     std::array<BestTimeRecord, 3> records{};
     for (int level = 0; level < LevelCount; ++level) {
         records[level].Name = ScoreLines.Get(NameLine(MarkerIndex, level));
@@ -90,28 +90,28 @@ std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreLineList& ScoreLines, int
     return records;
 }
 
-void WriteBestTime(ScoreLineList& ScoreLines, int MarkerIndex, int level, const QString& name,
+void WriteBestTime(ScoreFileStore& ScoreLines, int MarkerIndex, int level, const QString& name,
                    std::int32_t seconds) {
     Q_ASSERT(level >= 0 && level < LevelCount);
     ScoreLines.Put(NameLine(MarkerIndex, level), name);
     ScoreLines.Put(SecondsLine(MarkerIndex, level), QString::number(seconds));
 }
 
-void ResetBestTimes(ScoreLineList& ScoreLines, int MarkerIndex) {
+void ResetBestTimes(ScoreFileStore& ScoreLines, int MarkerIndex) {
     for (int level = 0; level < LevelCount; ++level) {
         ScoreLines.Put(NameLine(MarkerIndex, level), QString());
         ScoreLines.Put(SecondsLine(MarkerIndex, level), QString::fromLatin1(NoBestTime));
     }
 }
 
-bool StoreBestTime(ScoreLineList& ScoreLines, int level, const QString& name,
+bool StoreBestTime(ScoreFileStore& ScoreLines, int level, const QString& name,
                    std::int32_t seconds) {
     bool stored = false;
     const ScoreChange change = BestTimeChange(level, name, seconds);
-    ChangeScoreFile(ScoreLines, [&](ScoreLineList& lines) { return stored = change(lines); });
+    ChangeScoreFile(ScoreLines, [&](ScoreFileStore& lines) { return stored = change(lines); });
     return stored;
 }
 
-void ResetStoredBestTimes(ScoreLineList& ScoreLines) {
+void ResetStoredBestTimes(ScoreFileStore& ScoreLines) {
     ChangeScoreFile(ScoreLines, ResetChange());
 }

@@ -9,7 +9,8 @@
 // Two games may share the file. Each save takes the lock, reads the file again, makes only its
 // own change and writes it, so no change that another game has saved is lost.
 
-#include "records/LineFile.h"
+#include "records/ScoreFileLock.h"
+#include "records/ScoreFileStore.h"
 
 #include <QString>
 
@@ -21,12 +22,12 @@
 inline const char* const ScoreFileName = "highscores.txc";
 
 // One game's change to the lines of the file as it is now; true when it changed anything.
-using ScoreChange = std::function<bool(ScoreLineList&)>;
+using ScoreChange = std::function<bool(ScoreFileStore&)>;
 
 // Under the lock: loads the score file into ScoreLines as it is now, lets `change` make this
 // game's change there and saves the file when `change` says it made one. Throws ScoreFileBusy,
 // with the file untouched, while another game holds the lock.
-void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change,
+void ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change,
                      LockWait wait = LockWait::Moment);
 
 // The changes that the game saves: the sound setting on line 3 ("s" or "ns"), a level's new
@@ -39,14 +40,14 @@ ScoreChange ResetChange();
 // Removes the leftovers of killed saves, then loads the score file; only the exact text "s" on
 // line 3 means sound on. Empties the list afterwards. While another game is saving, the
 // leftovers wait for a later start: the file itself is always whole and can be read.
-bool ReadSoundSetting(ScoreLineList& ScoreLines);
+bool ReadSoundSetting(ScoreFileStore& ScoreLines);
 
 // Empties the list, then loads the score file again, sets line 3 to "s" or "ns" and saves it.
-void WriteSoundSetting(ScoreLineList& ScoreLines, bool checked);
+void WriteSoundSetting(ScoreFileStore& ScoreLines, bool checked);
 
 // The index of the first line at index 1 or later that is exactly "high". Without one the
 // search runs off the end and fails with "List index out of bounds (N)", N the line count.
-int LocateMarker(const ScoreLineList& ScoreLines);
+int LocateMarker(const ScoreFileStore& ScoreLines);
 
 // One level's record. Level ordinal j (Easy 0, Medium 1, Hard 2) has its name on line
 // MarkerIndex + 1 + 2j and its seconds on line MarkerIndex + 2 + 2j.
@@ -59,16 +60,17 @@ struct BestTimeRecord {
 inline const char* const NoBestTime = "86400";
 
 // Reads the six lines after the marker, in order; the first bad line stops the reading.
-std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreLineList& ScoreLines, int MarkerIndex);
+std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreFileStore& ScoreLines, int MarkerIndex);
 
 // These change the lines in memory only; the caller saves the file.
-void WriteBestTime(ScoreLineList& ScoreLines, int MarkerIndex, int level, const QString& name,
+void WriteBestTime(ScoreFileStore& ScoreLines, int MarkerIndex, int level, const QString& name,
                    std::int32_t seconds);
-void ResetBestTimes(ScoreLineList& ScoreLines, int MarkerIndex);
+void ResetBestTimes(ScoreFileStore& ScoreLines, int MarkerIndex);
 
 // Stores a level's new record, if its time still beats the one stored now: a better record that
 // another game set meanwhile stays. True when it was stored.
-bool StoreBestTime(ScoreLineList& ScoreLines, int level, const QString& name, std::int32_t seconds);
+bool StoreBestTime(ScoreFileStore& ScoreLines, int level, const QString& name,
+                   std::int32_t seconds);
 
 // Resets the records of all three levels in the file as it is now.
-void ResetStoredBestTimes(ScoreLineList& ScoreLines);
+void ResetStoredBestTimes(ScoreFileStore& ScoreLines);

@@ -444,7 +444,7 @@ class ScoreFileFaultsTest : public QObject {
         if (game.isEmpty())
             QSKIP("Only root can make a link of root's; run as root to check");
         QVERIFY(QDir::setCurrent(QFile::decodeName(game)));
-        ScoreLineList lines;
+        ScoreFileStore lines;
         QVERIFY(ReadSoundSetting(lines));
         QVERIFY(StoreBestTime(lines, 0, "Tester", 100));
         WriteSoundSetting(lines, false);

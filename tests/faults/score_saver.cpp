@@ -22,14 +22,14 @@
 int main(int argc, char** argv) {
     const long saves = argc > 1 ? std::atol(argv[1]) : -1;
     const int counted = argc > 2 ? std::atoi(argv[2]) : -1;
-    ScoreLineList ScoreLines;
+    ScoreFileStore ScoreLines;
     long done = 0;
     try {
         ReadSoundSetting(ScoreLines);
         std::printf("saving\n");
         std::fflush(stdout);
         for (; saves < 0 || done < saves; ++done) {
-            const ScoreChange change = [done, counted](ScoreLineList& lines) {
+            const ScoreChange change = [done, counted](ScoreFileStore& lines) {
                 const int marker = LocateMarker(lines);
                 if (counted >= 0)
                     WriteBestTime(lines, marker, counted, "Counter",

@@ -10,7 +10,7 @@
 // bytes of seconds (little-endian), then the file.
 
 #include "platform/GameError.h"
-#include "records/BestTimes.h"
+#include "records/PlayerName.h"
 #include "records/ScoreFile.h"
 #include "tests/fuzz/Reference.h"
 
@@ -31,7 +31,7 @@ using Lines = std::vector<QByteArray>;
 const QString FileName = QString::fromLatin1(ScoreFileName);
 
 // The game's list lives for the whole run, so stale content from the previous input must go.
-ScoreLineList ScoreLines;
+ScoreFileStore ScoreLines;
 
 struct Input {
     int Action = 0;

@@ -3,12 +3,12 @@
 // The best-times flow: a new record with the player's name, the window's contents, the reset,
 // and the score file left exactly as it was outside the lines the flow meant to change.
 
-#include "records/BestTimes.h"
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "control/BestTimesFlow.h"
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
+#include "records/PlayerName.h"
 #include "records/ScoreFile.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
@@ -206,7 +206,7 @@ class BestTimesTest : public QObject {
         QFETCH(QString, names);
         Shown shown;
         AnswerInOrder({[&](QWidget* window) {
-                           ScoreLineList other;
+                           ScoreFileStore other;
                            StoreBestTime(other, level, otherName, otherSeconds);
                            WriteSoundSetting(other, false);
                            TypeAndPress("Al", "OK")(window);
@@ -227,7 +227,7 @@ class BestTimesTest : public QObject {
     void resetKeepsAnotherGamesSoundSetting() {
         Shown shown;
         AnswerInOrder({[&](QWidget* window) {
-            ScoreLineList other;
+            ScoreFileStore other;
             WriteSoundSetting(other, false);
             ReadWindow(shown, "Reset scores", "Yes")(window);
         }});

@@ -41,7 +41,7 @@ QString ErrorOf(const std::function<void()>& action) {
     return QStringLiteral("no error");
 }
 
-QStringList LinesOf(const ScoreLineList& lines) {
+QStringList LinesOf(const ScoreFileStore& lines) {
     QStringList result;
     for (int i = 0; i < lines.Count(); ++i)
         result.append(lines.Get(i));
@@ -200,7 +200,7 @@ void ScoreFileTest::splitsLines() {
     QFETCH(QStringList, lines);
     TempFolder folder;
     folder.Write(FileName, bytes);
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     QCOMPARE(scoreLines.Count(), int(lines.size()));
     QCOMPARE(LinesOf(scoreLines), lines);
@@ -210,7 +210,7 @@ void ScoreFileTest::loadReplacesWholeContent() {
     TempFolder folder;
     folder.Write(QStringLiteral("long.txc"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
     folder.Write(QStringLiteral("short.txc"), "x\ny\n");
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(QStringLiteral("long.txc"));
     QCOMPARE(scoreLines.Count(), 5);
     scoreLines.LoadFromFile(QStringLiteral("short.txc"));
@@ -223,7 +223,7 @@ void ScoreFileTest::loadReplacesWholeContent() {
 void ScoreFileTest::failedLoadKeepsContent() {
     TempFolder folder;
     folder.Write(FileName, "a\r\nb\r\n");
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     QVERIFY(ErrorOf([&] {
                 scoreLines.LoadFromFile(QStringLiteral("missing.txc"));
@@ -256,7 +256,7 @@ void ScoreFileTest::saveChangesOnlyLineBreaks() {
     QFETCH(QByteArray, after);
     TempFolder folder;
     folder.Write(FileName, before);
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(FileName), after);
@@ -265,13 +265,13 @@ void ScoreFileTest::saveChangesOnlyLineBreaks() {
 void ScoreFileTest::accentedNamesRoundTrip() {
     TempFolder folder;
     folder.Write(FileName, "x\r\ny\r\n");
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     const QString name = QStringLiteral("Åsa Øberg-Müller");
     scoreLines.Put(1, name);
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(FileName), QByteArray("x\r\n") + name.toUtf8() + "\r\n");
-    ScoreLineList reloaded;
+    ScoreFileStore reloaded;
     reloaded.LoadFromFile(FileName);
     QCOMPARE(reloaded.Get(1), name);
 }
@@ -291,7 +291,7 @@ void ScoreFileTest::lineAccessOutOfBounds() {
     QFETCH(int, index);
     TempFolder folder;
     folder.Write(FileName, QByteArray("line\r\n").repeated(lineCount));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     QCOMPARE(ErrorOf([&] { scoreLines.Get(index); }), OutOfBounds(index));
     QCOMPARE(ErrorOf([&] { scoreLines.Put(index, QStringLiteral("x")); }), OutOfBounds(index));
@@ -303,7 +303,7 @@ void ScoreFileTest::lineAccessOutOfBounds() {
 void ScoreFileTest::putKeepsLength() {
     TempFolder folder;
     folder.Write(FileName, "a\r\nb\r\nc\r\n");
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     scoreLines.Put(0, QStringLiteral("first"));
     scoreLines.Put(2, QString());
@@ -329,7 +329,7 @@ void ScoreFileTest::readsSoundSetting() {
     QFETCH(bool, on);
     TempFolder folder;
     folder.Write(FileName, "s\r\ns\r\ns\r\n" + line3 + "\r\nhigh\r\n");
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     QCOMPARE(ReadSoundSetting(scoreLines), on);
     QCOMPARE(scoreLines.Count(), 0);
     // Line 3 is the setting whatever the line breaks.
@@ -339,7 +339,7 @@ void ScoreFileTest::readsSoundSetting() {
 
 void ScoreFileTest::soundSettingNeedsFourLines() {
     TempFolder folder;
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     folder.Write(FileName, "a\r\nb\r\ns\r\n");
     QCOMPARE(ErrorOf([&] { ReadSoundSetting(scoreLines); }), OutOfBounds(3));
     folder.Write(FileName, "");
@@ -375,7 +375,7 @@ void ScoreFileTest::writesSoundSetting() {
     folder.Write(FileName, before);
     // Whatever the list held before is dropped: the file is loaded again.
     folder.Write(QStringLiteral("other.txc"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(QStringLiteral("other.txc"));
     WriteSoundSetting(scoreLines, checked);
     QCOMPARE(folder.Read(FileName), after);
@@ -384,7 +384,7 @@ void ScoreFileTest::writesSoundSetting() {
 
 void ScoreFileTest::failedSoundWriteLeavesFile() {
     TempFolder folder;
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     QCOMPARE(ErrorOf([&] { WriteSoundSetting(scoreLines, true); }),
              QStringLiteral("Cannot open file \"%1\". No such file or directory")
                  .arg(FullPath(FileName)));
@@ -410,7 +410,7 @@ void ScoreFileTest::locatesMarker() {
     QFETCH(int, marker);
     TempFolder folder;
     folder.Write(FileName, CrLfFile(lines));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     QCOMPARE(LocateMarker(scoreLines), marker);
 }
@@ -431,7 +431,7 @@ void ScoreFileTest::missingMarker() {
     QFETCH(int, asked);
     TempFolder folder;
     folder.Write(FileName, CrLfFile(lines));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     QCOMPARE(ErrorOf([&] { LocateMarker(scoreLines); }), OutOfBounds(asked));
 }
@@ -445,7 +445,7 @@ void ScoreFileTest::readsBestTimes() {
     lines[10] = QStringLiteral("A name far longer than fifteen");
     lines[11] = QStringLiteral("-3");
     folder.Write(FileName, CrLfFile(lines));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     const int marker = LocateMarker(scoreLines);
     QCOMPARE(marker, SampleMarker);
@@ -485,7 +485,7 @@ void ScoreFileTest::badBestTimesBlock() {
     QFETCH(QString, error);
     TempFolder folder;
     folder.Write(FileName, CrLfFile(QStringList{"top", "", "", "s"} + block));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     const int marker = LocateMarker(scoreLines);
     QCOMPARE(marker, 4);
@@ -522,14 +522,14 @@ void ScoreFileTest::writeBestTimeChangesOnlyItsLines() {
     QByteArray before = CrLfFile(SampleLines).replace("\r\n", "\n");
     before.chop(1);
     folder.Write(FileName, before);
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     const int marker = LocateMarker(scoreLines);
     WriteBestTime(scoreLines, marker, level, name, seconds);
     QCOMPARE(LinesOf(scoreLines), expected);
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(FileName), CrLfFile(expected));
-    ScoreLineList reloaded;
+    ScoreFileStore reloaded;
     reloaded.LoadFromFile(FileName);
     const std::array<BestTimeRecord, 3> records = ReadBestTimes(reloaded, marker);
     QCOMPARE(records[level].Name, name);
@@ -539,7 +539,7 @@ void ScoreFileTest::writeBestTimeChangesOnlyItsLines() {
 void ScoreFileTest::resetBestTimes() {
     TempFolder folder;
     folder.Write(FileName, CrLfFile(SampleLines));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     ResetBestTimes(scoreLines, LocateMarker(scoreLines));
     QStringList expected = SampleLines;
@@ -619,7 +619,7 @@ void ScoreFileTest::rejectsNonIntegers() {
 
 void ScoreFileTest::missingFile() {
     TempFolder folder;
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     const QString expected = QStringLiteral("Cannot open file \"%1\". No such file or directory")
                                  .arg(FullPath(FileName));
     QCOMPARE(ErrorOf([&] { ReadSoundSetting(scoreLines); }), expected);
@@ -629,7 +629,7 @@ void ScoreFileTest::missingFile() {
 void ScoreFileTest::folderInPlaceOfFile() {
     TempFolder folder;
     QVERIFY(QDir().mkdir(FileName));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     QCOMPARE(ErrorOf([&] { scoreLines.LoadFromFile(FileName); }),
              QStringLiteral("Cannot open file \"%1\". Is a directory").arg(FullPath(FileName)));
     folder.Write(QStringLiteral("other.txc"), "a\r\n");
@@ -645,7 +645,7 @@ void ScoreFileTest::unreadableFile() {
     const QString path = QStringLiteral("/proc/self/mem");
     if (!QFile::exists(path))
         QSKIP("/proc/self/mem is not available here");
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     const QString error = ErrorOf([&] { scoreLines.LoadFromFile(path); });
     QVERIFY2(error.startsWith(QStringLiteral("Cannot open file \"/proc/self/mem\". ")),
              qPrintable(error));
@@ -660,7 +660,7 @@ void ScoreFileTest::saveIntoReadOnlyFolder() {
     TempFolder folder;
     folder.Write(FileName, "a\nb\nc\nns\n");
     QVERIFY(QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::ExeOwner));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     const QString error = ErrorOf([&] { WriteSoundSetting(scoreLines, true); });
     QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(error, QStringLiteral("no error"));
@@ -672,7 +672,7 @@ void ScoreFileTest::saveWherePathCannotExist() {
     // No file can be made in /proc, not even by root.
     TempFolder folder;
     folder.Write(FileName, "a\r\n");
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     const QString prefix = QStringLiteral("Cannot create file \"/proc/highscores.txc\". ");
     const QString error =
@@ -685,7 +685,7 @@ void ScoreFileTest::failedWriteKeepsOldFile() {
     TempFolder folder;
     const QByteArray before = CrLfFile(SampleLines);
     folder.Write(FileName, before);
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     WriteBestTime(scoreLines, SampleMarker, 0, QStringLiteral("Nobody"), 1);
     QString error;
@@ -701,7 +701,7 @@ void ScoreFileTest::failedWriteKeepsOldFile() {
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{FileName});
     // Once there is room again the same save goes through.
     scoreLines.SaveToFile(FileName);
-    ScoreLineList reloaded;
+    ScoreFileStore reloaded;
     reloaded.LoadFromFile(FileName);
     QCOMPARE(ReadBestTimes(reloaded, SampleMarker)[0].Name, QStringLiteral("Nobody"));
 }
@@ -712,7 +712,7 @@ void ScoreFileTest::saveKeepsPermissionsAndLeavesNoTemporary() {
     const QFile::Permissions permissions =
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     QVERIFY(QFile::setPermissions(FileName, permissions));
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     WriteSoundSetting(scoreLines, false);
     QCOMPARE(folder.Read(FileName), QByteArray("a\r\nb\r\nc\r\nns\r\n"));
     const QFile::Permissions ownerGroupOther =
@@ -727,7 +727,7 @@ void ScoreFileTest::onlyRegularFiles() {
     // A named pipe in its place is not written over (reading one: faults_score_file).
     TempFolder folder;
     QVERIFY(::mkfifo(QFile::encodeName(FileName).constData(), 0600) == 0);
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     folder.Write(QStringLiteral("other.txc"), "a\r\n");
     scoreLines.LoadFromFile(QStringLiteral("other.txc"));
     QCOMPARE(ErrorOf([&] { scoreLines.SaveToFile(FileName); }),
@@ -748,7 +748,7 @@ void ScoreFileTest::hardLinkedFileIsWrittenInPlace() {
     const QByteArray before = CrLfFile(SampleLines);
     folder.Write(FileName, before);
     QVERIFY(::link(QFile::encodeName(FileName).constData(), "second.txc") == 0);
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     scoreLines.LoadFromFile(FileName);
     // A longer text on a full disk: refused before a byte of the old one changes.
     WriteBestTime(scoreLines, SampleMarker, 0, QStringLiteral("A much longer name"), 1);
@@ -765,7 +765,7 @@ void ScoreFileTest::hardLinkedFileIsWrittenInPlace() {
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(QStringLiteral("second.txc")), folder.Read(FileName));
     QCOMPARE(ReadBestTimes(scoreLines, SampleMarker)[0].Name, QStringLiteral("A"));
-    ScoreLineList reloaded;
+    ScoreFileStore reloaded;
     reloaded.LoadFromFile(QStringLiteral("second.txc"));
     QCOMPARE(LinesOf(reloaded), LinesOf(scoreLines));
     QCOMPARE(QDir().entryList(QDir::Files), (QStringList{FileName, "second.txc"}));
@@ -777,7 +777,7 @@ void ScoreFileTest::rootSaveKeepsOwnerAndGroup() {
     TempFolder folder;
     folder.Write(FileName, "a\r\nb\r\nc\r\ns\r\n");
     QVERIFY(::chown(QFile::encodeName(FileName).constData(), 65534, 65534) == 0);
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     WriteSoundSetting(scoreLines, false);
     QCOMPARE(folder.Read(FileName), QByteArray("a\r\nb\r\nc\r\nns\r\n"));
     struct stat status {};
@@ -841,7 +841,7 @@ void ScoreFileTest::leftoverSavesAreRemoved() {
     kept += {FileName, "." + FileName + ".lock"};
     kept.sort();
 
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     QVERIFY(ReadSoundSetting(scoreLines)); // at start-up
     const QStringList afterStart = Listing();
     folder.Write(leftovers[0], "whole copy\r\n");
@@ -877,7 +877,7 @@ void ScoreFileTest::lockFileOthersCouldOpenIsNotUsed() {
     const int held = ::open(lock.constData(), O_RDONLY | O_CLOEXEC);
     QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
 
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     QElapsedTimer clock;
     clock.start();
     const QString error = ErrorOf([&] { WriteSoundSetting(scoreLines, false); });
@@ -910,7 +910,7 @@ void ScoreFileTest::playersFilesAreKept() {
     QStringList here = mine + QStringList{FileName, "." + FileName + ".saving-ASDFGH"};
     here.sort();
 
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     for (int round = 0; round < 3; ++round) {
         QCOMPARE(ReadSoundSetting(scoreLines), round % 2 == 0);
         WriteSoundSetting(scoreLines, round % 2 == 1);
@@ -934,7 +934,7 @@ void ScoreFileTest::suppliedFile() {
     QVERIFY(!supplied.contains("\r\r") && !supplied.contains('\0'));
     QCOMPARE(supplied.count('\n'), supplied.count("\r\n"));
 
-    ScoreLineList scoreLines;
+    ScoreFileStore scoreLines;
     QVERIFY(ReadSoundSetting(scoreLines));
     scoreLines.LoadFromFile(FileName);
     QVERIFY(scoreLines.Count() >= 4);

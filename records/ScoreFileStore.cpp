@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/LineFile.h"
+#include "records/ScoreFileStore.h"
 
 #include "platform/GameError.h"
+#include "records/FileErrors.h"
+#include "records/FileHandle.h"
+#include "records/TrustedPath.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,13 +13,9 @@
 #include <QRegularExpression>
 
 #include <cerrno>
-#include <chrono>
-#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <system_error>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -24,32 +23,9 @@ namespace {
 // The file holds a few hundred bytes. Far more than that is no score file, and split into lines
 // it would take some 25 times its size in memory (a file of line breaks: 50 MB took 1.3 GB).
 constexpr qsizetype MostTextBytes = 1024 * 1024;
-// Links followed on the way to one file before it counts as a loop, as the kernel counts.
-constexpr int MostLinks = 40;
-// How long a save waits for another game's save in the same folder: one takes milliseconds,
-// and the window must not stand still for longer than a moment.
-constexpr auto LockPatience = std::chrono::milliseconds(150);
-// Beside the file it guards, as the temporaries are.
-const QByteArray LockSuffix = ".lock";
 // The temporary of a save: hidden, after the file it replaces, with a marker no player's copy
 // carries. mkostemp fills in the six characters.
 const QByteArray TemporaryMarker = ".saving-";
-
-QString SystemReason(int error) {
-    return QString::fromLocal8Bit(std::generic_category().message(error).c_str());
-}
-
-using Failure = void (*)(const QString& fileName, const QString& reason);
-
-[[noreturn]] void ThrowOpenError(const QString& fileName, const QString& reason) {
-    throw GameError(QStringLiteral("Cannot open file \"%1\". %2")
-                        .arg(QFileInfo(fileName).absoluteFilePath(), reason));
-}
-
-[[noreturn]] void ThrowCreateError(const QString& fileName, const QString& reason) {
-    throw GameError(QStringLiteral("Cannot create file \"%1\". %2")
-                        .arg(QFileInfo(fileName).absoluteFilePath(), reason));
-}
 
 // Splits at CR LF, lone CR and lone LF; a break at the very end opens no further line. CR and LF
 // never occur inside a multi-byte UTF-8 character, so splitting the raw bytes is safe.
@@ -69,106 +45,6 @@ QList<QByteArray> SplitLines(const QByteArray& bytes) {
             ++pos;
     }
     return lines;
-}
-
-// The reason given for anything but a regular file in the score file's place.
-QString NotRegularReason(mode_t mode) {
-    if (S_ISDIR(mode))
-        return SystemReason(EISDIR);
-    if (S_ISFIFO(mode))
-        return QStringLiteral("Is a named pipe, not a file");
-    if (S_ISLNK(mode))
-        return QStringLiteral("Is a link that was put in its place meanwhile");
-    return QStringLiteral("Is not a regular file");
-}
-
-// Closes a file handle when it goes out of scope.
-class Handle {
-  public:
-    explicit Handle(int fd) : Fd(fd) {}
-    ~Handle() {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    int Get() const { return Fd; }
-    // Closes now, reporting the error that a close can bring.
-    int Close() {
-        const int result = ::close(Fd);
-        Fd = -1;
-        return result;
-    }
-
-  private:
-    int Fd;
-};
-
-QByteArray FolderOf(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    return slash <= 0 ? QByteArray("/") : path.left(slash);
-}
-
-QByteArray NameOf(const QByteArray& path) {
-    return path.mid(path.lastIndexOf('/') + 1);
-}
-
-QByteArray Joined(const QByteArray& folder, const QByteArray& name) {
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
-
-QByteArray LinkTarget(const QByteArray& link) {
-    QByteArray target(PATH_MAX, '\0');
-    const ssize_t size = ::readlink(link.constData(), target.data(), target.size());
-    return size < 0 ? QByteArray() : target.left(size);
-}
-
-// A link is trusted when this process's user or root owns it: the kernel's rule for sticky
-// folders, applied in every folder, so that root never follows another user's link.
-bool TrustedLink(const struct stat& link) {
-    return link.st_uid == ::geteuid() || link.st_uid == 0;
-}
-
-// The absolute path of the file that fileName leads to, with every link on the way followed and
-// checked: a link of another user stops it with `fail`. A part that does not exist is taken as
-// it is; opening the path then gives the system's reason.
-QByteArray FileBehind(const QString& fileName, Failure fail) {
-    QByteArray start = QFile::encodeName(fileName);
-    if (!start.startsWith('/'))
-        start = Joined(QFile::encodeName(QDir::currentPath()), start);
-    QList<QByteArray> pending = start.split('/');
-    QByteArray done = "/";
-    int links = 0;
-    while (!pending.isEmpty()) {
-        const QByteArray part = pending.takeFirst();
-        if (part.isEmpty() || part == ".")
-            continue;
-        if (part == "..") {
-            done = FolderOf(done);
-            continue;
-        }
-        const QByteArray path = Joined(done, part);
-        struct stat status {};
-        if (::lstat(path.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-            done = path;
-            continue;
-        }
-        if (!TrustedLink(status))
-            fail(fileName, QStringLiteral("It leads through the link \"%1\", which belongs to "
-                                          "another user; the game does not follow it")
-                               .arg(QFile::decodeName(path)));
-        if (++links > MostLinks)
-            fail(fileName, SystemReason(ELOOP));
-        const QByteArray target = LinkTarget(path);
-        if (target.isEmpty()) { // gone meanwhile: opening it tells
-            done = path;
-            continue;
-        }
-        if (target.startsWith('/'))
-            done = "/";
-        pending = target.split('/') + pending;
-    }
-    return done;
 }
 
 bool FolderWritable(const QByteArray& file) {
@@ -219,7 +95,7 @@ int WriteAll(int handle, const QByteArray& bytes) {
 // longer file's new bytes are zeros until written, and a NUL ends the text when it is read.
 void WriteInPlace(const QString& fileName, const QByteArray& path, const QByteArray& bytes) {
     auto fail = [&fileName](int error) { ThrowCreateError(fileName, SystemReason(error)); };
-    Handle file(::open(path.constData(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    FileHandle file(::open(path.constData(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (file.Get() < 0)
         fail(errno);
     struct stat status {};
@@ -241,7 +117,7 @@ void WriteInPlace(const QString& fileName, const QByteArray& path, const QByteAr
 // Makes the rename of a save last: a power cut right after it must not bring the old file back.
 // A folder that cannot be read cannot be synced; a file system that cannot sync folders says so.
 void SyncFolder(const QString& fileName, const QByteArray& path) {
-    Handle folder(::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    FileHandle folder(::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() >= 0 && ::fsync(folder.Get()) != 0 && errno != EINVAL) {
         const int error = errno;
         ThrowCreateError(fileName, SystemReason(error));
@@ -272,7 +148,7 @@ class Temporary {
 
   private:
     QByteArray Path;
-    Handle File;
+    FileHandle File;
     bool Renamed = false;
 };
 
@@ -309,7 +185,7 @@ void RemoveIfLeftover(const QByteArray& path) {
     struct stat named {};
     if (::lstat(path.constData(), &named) != 0 || !S_ISREG(named.st_mode))
         return;
-    Handle file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    FileHandle file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat opened {};
     if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
         opened.st_uid != ::geteuid() || opened.st_nlink != 1 ||
@@ -331,62 +207,13 @@ void RemoveLeftoversBeside(const QByteArray& path) {
             RemoveIfLeftover(Joined(FolderOf(path), QFile::encodeName(name)));
 }
 
-// The lock file beside the score file at `path`, made when missing. Used only when it is a regular
-// file of this process's user that no one else may open and that has no other name: a lock that
-// another user could open is one they could hold. -1 when there is none such.
-int OpenLockFile(const QByteArray& path) {
-    // Without a score file there is nothing to save, and nothing is added beside what is there.
-    struct stat score {};
-    if (::lstat(path.constData(), &score) != 0 || !S_ISREG(score.st_mode))
-        return -1;
-    const QByteArray name = Joined(FolderOf(path), '.' + NameOf(path) + LockSuffix);
-    constexpr int Flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    int file = ::open(name.constData(), O_RDWR | O_CREAT | Flags, 0600);
-    if (file < 0) // a read-only folder may still hold one
-        file = ::open(name.constData(), O_RDONLY | Flags);
-    if (file < 0)
-        return -1;
-    struct stat status {};
-    if (::fstat(file, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid() ||
-        status.st_nlink != 1 || (status.st_mode & 077) != 0) {
-        ::close(file);
-        return -1;
-    }
-    return file;
-}
-
 } // namespace
 
 void RemoveLeftoverSaves(const QString& fileName) {
     RemoveLeftoversBeside(FileBehind(fileName, ThrowOpenError));
 }
 
-ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
-    File = OpenLockFile(FileBehind(fileName, ThrowOpenError));
-    if (File < 0)
-        return;
-    const auto until = std::chrono::steady_clock::now() +
-                       (wait == LockWait::Moment ? LockPatience : std::chrono::milliseconds(0));
-    while (::flock(File, LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return; // no such locks here
-        if (std::chrono::steady_clock::now() > until) {
-            ::close(File);
-            File = -1;
-            throw ScoreFileBusy(QStringLiteral("Cannot create file \"%1\". Another game is "
-                                               "saving it just now")
-                                    .arg(QFileInfo(fileName).absoluteFilePath()));
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-}
-
-ScoreFileLock::~ScoreFileLock() {
-    if (File >= 0)
-        ::close(File);
-}
-
-void ScoreLineList::LoadFromFile(const QString& fileName) {
+void ScoreFileStore::LoadFromFile(const QString& fileName) {
     const QByteArray path = FileBehind(fileName, ThrowOpenError);
     // Looked at before it is opened: opening a device can have effects of its own, and a named
     // pipe would wait for a writer for good.
@@ -432,17 +259,17 @@ void ScoreLineList::LoadFromFile(const QString& fileName) {
     Lines = SplitLines(nul < 0 ? bytes : bytes.left(nul));
 }
 
-QString ScoreLineList::Get(int index) const {
+QString ScoreFileStore::Get(int index) const {
     CheckIndex(index);
     return QString::fromLocal8Bit(Lines[index]);
 }
 
-void ScoreLineList::Put(int index, const QString& text) {
+void ScoreFileStore::Put(int index, const QString& text) {
     CheckIndex(index);
     Lines[index] = text.toLocal8Bit();
 }
 
-void ScoreLineList::SaveToFile(const QString& fileName) const {
+void ScoreFileStore::SaveToFile(const QString& fileName) const {
     const QByteArray path = FileBehind(fileName, ThrowCreateError);
     struct stat existing {};
     const bool exists = ::lstat(path.constData(), &existing) == 0;
@@ -465,16 +292,16 @@ void ScoreLineList::SaveToFile(const QString& fileName) const {
         WriteInPlace(fileName, path, bytes);
 }
 
-void ScoreLineList::Clear() {
+void ScoreFileStore::Clear() {
     Lines.clear();
     AfterText.clear();
 }
 
-int ScoreLineList::Count() const {
+int ScoreFileStore::Count() const {
     return static_cast<int>(Lines.size());
 }
 
-void ScoreLineList::CheckIndex(int index) const {
+void ScoreFileStore::CheckIndex(int index) const {
     if (index < 0 || index >= Lines.size())
         throw GameError(QStringLiteral("List index out of bounds (%1)").arg(index));
 }

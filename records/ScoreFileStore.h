@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The score file as a file of lines that a crash never leaves half-written, in a folder that
-// belongs to the player: the game removes nothing there but its own leftover temporaries, follows
-// no link that another user planted, and keeps the saves of two games in one folder apart.
+// The score file's store: its lines in memory, loaded whole and saved whole so that a crash never
+// leaves the file half-written, in a folder that belongs to the player. The game removes nothing
+// there but its own leftover temporaries and follows no link that another user planted
+// (records/TrustedPath.h); records/ScoreFileLock.h keeps the saves of two games apart, and
 // records/ScoreFile.h gives the lines their meaning. Every failure is thrown as GameError.
-
-#include "platform/GameError.h"
 
 #include <QByteArray>
 #include <QList>
@@ -14,11 +13,7 @@
 
 // The score file's lines in memory. Each line keeps the bytes it was read with, so a line that
 // is not valid in the system's encoding is still written back exactly as it was.
-//
-// A link in the file's name is followed only when it belongs to this process's user or to root,
-// as the kernel does in sticky folders; a link of anyone else fails the load or save at once, so
-// that a game run by root never reads or writes a file that another user pointed it to.
-class ScoreLineList {
+class ScoreFileStore {
   public:
     // Replaces the whole content with the file's lines. Lines end at CR LF, a lone CR or a lone
     // LF; a NUL byte ends the text. What follows the text, from the NUL on, is kept as it was
@@ -54,30 +49,3 @@ class ScoreLineList {
 // regular, of this process's user, with no other name, and held by no running save. No name a
 // player gives a file of theirs is taken for one.
 void RemoveLeftoverSaves(const QString& fileName);
-
-// The lock that keeps the saves of games sharing a score file apart, held from reading the file
-// again to writing it: an advisory lock on a file of the game's own beside the file written,
-// ".NAME.lock", private to the player (mode 0600), so that no other user can open it, let alone
-// hold it. The lock file stays; removing it could split two games' locks. It waits a moment
-// for another game's save (or not at all, for a try again), then throws ScoreFileBusy: the
-// caller decides whether to try again later.
-// Where no such file of the player's own can be had (a read-only folder, a file of another user
-// in its place) or the file system has no such locks, the save goes on alone.
-enum class LockWait { Moment, None };
-
-class ScoreFileLock {
-  public:
-    explicit ScoreFileLock(const QString& fileName, LockWait wait = LockWait::Moment);
-    ~ScoreFileLock();
-    ScoreFileLock(const ScoreFileLock&) = delete;
-    ScoreFileLock& operator=(const ScoreFileLock&) = delete;
-
-  private:
-    int File = -1;
-};
-
-// Another of the player's games holds the lock, longer than a save takes.
-class ScoreFileBusy : public GameError {
-  public:
-    using GameError::GameError;
-};
