@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/records/ScoreFileChecks.h"
+
+#include "platform/GameError.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <exception>
+
+QString ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const GameError& error) {
+        return error.Message();
+    } catch (const std::exception& error) {
+        return QStringLiteral("not a GameError: ") + QString::fromUtf8(error.what());
+    }
+    return QStringLiteral("no error");
+}
+
+QStringList LinesOf(const ScoreFileStore& lines) {
+    QStringList result;
+    for (int i = 0; i < lines.Count(); ++i)
+        result.append(lines.Get(i));
+    return result;
+}
+
+QByteArray CrLfFile(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    return bytes;
+}
+
+QString FullPath(const QString& name) {
+    return QDir::currentPath() + QLatin1Char('/') + name;
+}
+
+QString OutOfBounds(int index) {
+    return QStringLiteral("List index out of bounds (%1)").arg(index);
+}
+
+const QStringList SampleLines = {
+    QStringLiteral("Tolvane"),
+    QStringLiteral(" keep me "),
+    QString(),
+    QStringLiteral("ns"),
+    QStringLiteral("notes"),
+    QStringLiteral("high"),
+    QStringLiteral("Ann"),
+    QStringLiteral("100"),
+    QStringLiteral("Bob"),
+    QStringLiteral("200"),
+    QStringLiteral("Cy"),
+    QStringLiteral("300"),
+    QString(),
+    QStringLiteral("high"),
+    QStringLiteral("tail"),
+};
+
+void WriteAt(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("Cannot write %s", qPrintable(path));
+}
+
+QByteArray ReadAt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("Cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+QStringList Listing(const QString& folder) {
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                               QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &Saved);
+    PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = Saved;
+    lowered.rlim_cur = bytes;
+    Active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &Saved);
+    std::signal(SIGXFSZ, PreviousHandler);
+}
