@@ -33,3 +33,9 @@ void ThrowCreateError(const QString& fileName, const QString& reason) {
     throw GameError(QStringLiteral("Cannot create file \"%1\". %2")
                         .arg(QFileInfo(fileName).absoluteFilePath(), reason));
 }
+
+void ThrowNotSavedError(const QString& fileName, const QString& reason) {
+    throw GameError(QStringLiteral("Cannot save file \"%1\". %2. The file is left as it was: the "
+                                   "earlier best times are unchanged")
+                        .arg(QFileInfo(fileName).absoluteFilePath(), reason));
+}

@@ -20,3 +20,6 @@ using FileFailure = void (*)(const QString& fileName, const QString& reason);
 [[noreturn]] void ThrowOpenError(const QString& fileName, const QString& reason);
 // "Cannot create file "PATH". REASON": a save failed.
 [[noreturn]] void ThrowCreateError(const QString& fileName, const QString& reason);
+// "Cannot save file "PATH". REASON. The file is left as it was: ...": a save was refused or
+// failed before the file changed.
+[[noreturn]] void ThrowNotSavedError(const QString& fileName, const QString& reason);

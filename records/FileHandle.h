@@ -21,6 +21,12 @@ class FileHandle {
             ::close(Fd);
         Fd = fd;
     }
+    // Gives the handle away: it is no longer closed here.
+    int Release() {
+        const int fd = Fd;
+        Fd = -1;
+        return fd;
+    }
     // Closes now, reporting the error that a close can bring.
     int Close() {
         const int result = ::close(Fd);

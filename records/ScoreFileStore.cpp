@@ -5,12 +5,10 @@
 #include "platform/GameError.h"
 #include "records/FileErrors.h"
 #include "records/FileHandle.h"
+#include "records/SaveTemporary.h"
 #include "records/TrustedPath.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -23,9 +21,6 @@ namespace {
 // The file holds a few hundred bytes. Far more than that is no score file, and split into lines
 // it would take some 25 times its size in memory (a file of line breaks: 50 MB took 1.3 GB).
 constexpr qsizetype MostTextBytes = 1024 * 1024;
-// The temporary of a save: hidden, after the file it replaces, with a marker no player's copy
-// carries. mkostemp fills in the six characters.
-const QByteArray TemporaryMarker = ".saving-";
 
 // Splits at CR LF, lone CR and lone LF; a break at the very end opens no further line. CR and LF
 // never occur inside a multi-byte UTF-8 character, so splitting the raw bytes is safe.
@@ -76,135 +71,56 @@ void KeepOwnerAndMode(int handle, const struct stat* existing) {
     ::fchmod(handle, existing->st_mode & 07777);
 }
 
-// Writes all bytes from the file's start; 0, or the system's error.
-int WriteAll(int handle, const QByteArray& bytes) {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written =
-            ::pwrite(handle, bytes.constData() + done, bytes.size() - done, done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return written < 0 ? errno : ENOSPC;
-        done += written;
-    }
-    return 0;
+// A save that failed. Where the disk (or the player's share of it) is full and the old file is
+// still there as it was, the player is told that nothing of theirs was lost.
+[[noreturn]] void ThrowSaveError(const QString& fileName, int error, bool oldFileKept) {
+    if (oldFileKept && (error == ENOSPC || error == EDQUOT || error == EFBIG))
+        ThrowNotSavedError(fileName, SystemReason(error));
+    ThrowCreateError(fileName, SystemReason(error));
 }
 
 // Writes the file over its old content, for where it cannot be replaced as a whole. The room
 // for the new text is taken first, so that a full disk fails before any byte has changed; a
 // longer file's new bytes are zeros until written, and a NUL ends the text when it is read.
 void WriteInPlace(const QString& fileName, const QByteArray& path, const QByteArray& bytes) {
-    auto fail = [&fileName](int error) { ThrowCreateError(fileName, SystemReason(error)); };
     FileHandle file(::open(path.constData(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     if (file.Get() < 0)
-        fail(errno);
+        ThrowSaveError(fileName, errno, true);
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0)
-        fail(errno);
+        ThrowSaveError(fileName, errno, true);
     if (!S_ISREG(status.st_mode))
         ThrowCreateError(fileName, NotRegularReason(status.st_mode));
     if (bytes.size() > status.st_size) {
-        const int error = ::posix_fallocate(file.Get(), 0, bytes.size());
-        if (error != 0)
-            fail(error);
+        if (const int error = ::posix_fallocate(file.Get(), 0, bytes.size()))
+            ThrowSaveError(fileName, error, true);
     }
-    if (const int error = WriteAll(file.Get(), bytes))
-        fail(error);
+    qsizetype written = 0;
+    if (const int error = WriteAll(file.Get(), bytes, &written))
+        ThrowSaveError(fileName, error, written == 0);
     if (::ftruncate(file.Get(), bytes.size()) != 0 || ::fsync(file.Get()) != 0 || file.Close() != 0)
-        fail(errno);
+        ThrowSaveError(fileName, errno, false);
 }
-
-// Makes the rename of a save last: a power cut right after it must not bring the old file back.
-// A folder that cannot be read cannot be synced; a file system that cannot sync folders says so.
-void SyncFolder(const QString& fileName, const QByteArray& path) {
-    FileHandle folder(::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Get() >= 0 && ::fsync(folder.Get()) != 0 && errno != EINVAL) {
-        const int error = errno;
-        ThrowCreateError(fileName, SystemReason(error));
-    }
-}
-
-// The temporary of a save, removed again unless it took the file's place.
-class Temporary {
-  public:
-    explicit Temporary(const QByteArray& path)
-        : Path(Joined(FolderOf(path), '.' + NameOf(path) + TemporaryMarker + "XXXXXX")),
-          File(::mkostemp(Path.data(), O_CLOEXEC)) {
-        // Another game's cleanup leaves a temporary alone while a save holds it.
-        if (File.Get() >= 0)
-            ::flock(File.Get(), LOCK_EX | LOCK_NB);
-    }
-    ~Temporary() {
-        if (File.Get() >= 0 && !Renamed)
-            ::unlink(Path.constData());
-    }
-    Temporary(const Temporary&) = delete;
-    Temporary& operator=(const Temporary&) = delete;
-    int Get() const { return File.Get(); }
-    bool RenameTo(const QByteArray& path) {
-        Renamed = ::rename(Path.constData(), path.constData()) == 0;
-        return Renamed;
-    }
-
-  private:
-    QByteArray Path;
-    FileHandle File;
-    bool Renamed = false;
-};
 
 // Replaces the file as a whole. False when no temporary can be made beside it.
 bool ReplaceWhole(const QString& fileName, const QByteArray& path, const struct stat* existing,
                   const QByteArray& bytes) {
-    auto fail = [&fileName](int error) { ThrowCreateError(fileName, SystemReason(error)); };
-    Temporary file(path);
+    const bool exists = existing != nullptr;
+    SaveTemporary file(path);
     if (file.Get() < 0) {
         const int error = errno;
-        if (existing != nullptr && !FolderWritable(path))
+        if (exists && !FolderWritable(path))
             return false;
-        fail(error);
+        ThrowSaveError(fileName, error, exists);
     }
     KeepOwnerAndMode(file.Get(), existing);
     if (const int error = WriteAll(file.Get(), bytes))
-        fail(error);
+        ThrowSaveError(fileName, error, exists);
     if (::fsync(file.Get()) != 0 || !file.RenameTo(path))
-        fail(errno);
-    SyncFolder(fileName, path);
+        ThrowSaveError(fileName, errno, exists);
+    if (const int error = SyncFolder(path))
+        ThrowCreateError(fileName, SystemReason(error));
     return true;
-}
-
-// The names of the game's temporaries beside the file at `path`.
-QRegularExpression TemporaryNames(const QByteArray& path) {
-    return QRegularExpression(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(QFile::decodeName('.' + NameOf(path) + TemporaryMarker)) +
-        QStringLiteral("[A-Za-z0-9]{6}")));
-}
-
-// Only a regular file of this process's user with no other name, that no save holds. Looked at
-// before it is opened: opening a device can have effects of its own.
-void RemoveIfLeftover(const QByteArray& path) {
-    struct stat named {};
-    if (::lstat(path.constData(), &named) != 0 || !S_ISREG(named.st_mode))
-        return;
-    FileHandle file(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat opened {};
-    if (file.Get() < 0 || ::fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
-        opened.st_uid != ::geteuid() || opened.st_nlink != 1 ||
-        ::flock(file.Get(), LOCK_EX | LOCK_NB) != 0)
-        return;
-    // Still the same file under that name.
-    if (::lstat(path.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
-        named.st_ino == opened.st_ino)
-        ::unlink(path.constData());
-}
-
-void RemoveLeftoversBeside(const QByteArray& path) {
-    const QDir folder(QFile::decodeName(FolderOf(path)));
-    const QRegularExpression temporary = TemporaryNames(path);
-    const QStringList names =
-        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : names)
-        if (temporary.match(name).hasMatch())
-            RemoveIfLeftover(Joined(FolderOf(path), QFile::encodeName(name)));
 }
 
 } // namespace
@@ -257,6 +173,8 @@ void ScoreFileStore::LoadFromFile(const QString& fileName) {
     const qsizetype nul = bytes.indexOf('\0');
     AfterText = nul < 0 ? QByteArray() : bytes.mid(nul);
     Lines = SplitLines(nul < 0 ? bytes : bytes.left(nul));
+    // A NUL inside a line: the line's bytes run on after it, with no line break between.
+    LastLineOpen = nul > 0 && bytes[nul - 1] != '\r' && bytes[nul - 1] != '\n';
 }
 
 QString ScoreFileStore::Get(int index) const {
@@ -277,14 +195,19 @@ void ScoreFileStore::SaveToFile(const QString& fileName) const {
         ThrowCreateError(fileName, NotRegularReason(existing.st_mode));
     if (exists && ::euidaccess(path.constData(), W_OK) != 0)
         ThrowCreateError(fileName, SystemReason(EACCES));
-    RemoveLeftoversBeside(path);
 
     QByteArray bytes;
-    for (const QByteArray& line : Lines) {
-        bytes += line;
-        bytes += "\r\n";
+    for (qsizetype i = 0; i < Lines.size(); ++i) {
+        bytes += Lines[i];
+        if (i + 1 < Lines.size() || !LastLineOpen)
+            bytes += "\r\n";
     }
     bytes += AfterText;
+    // Never a file that the next load would refuse.
+    if (bytes.size() > MostTextBytes)
+        ThrowNotSavedError(fileName, QStringLiteral("It would grow beyond 1 MiB, more than "
+                                                    "Tolvane reads"));
+    RemoveLeftoversBeside(path);
     // A file with further names keeps them only when it is written in place; where no file can
     // be made beside it, the file itself is still written, as a plain rewrite would.
     if ((exists && existing.st_nlink > 1) ||
@@ -295,6 +218,7 @@ void ScoreFileStore::SaveToFile(const QString& fileName) const {
 void ScoreFileStore::Clear() {
     Lines.clear();
     AfterText.clear();
+    LastLineOpen = false;
 }
 
 int ScoreFileStore::Count() const {

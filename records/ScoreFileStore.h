@@ -18,17 +18,19 @@ class ScoreFileStore {
     // Replaces the whole content with the file's lines. Lines end at CR LF, a lone CR or a lone
     // LF; a NUL byte ends the text. What follows the text, from the NUL on, is kept as it was
     // read and written back after the lines, so that a damaged file never loses the player's
-    // bytes. A file of more than 1 MiB is refused as too large. On failure the content stays as
-    // it was.
+    // bytes; a NUL inside a line ends the text in that line, and the line goes back with the NUL
+    // right after it. A file of more than 1 MiB is refused as too large. On failure the content
+    // stays as it was.
     void LoadFromFile(const QString& fileName);
     QString Get(int index) const;
     // Replaces an existing line; the list keeps its length.
     void Put(int index, const QString& text);
-    // Writes every line followed by CR LF, then the bytes kept from after a NUL. The new text goes
-    // to a temporary file of the game's own beside the file written, ".NAME.saving-XXXXXX", and
-    // replaces the old file only once it is completely on disk; then the folder is synced too. So a
-    // crash, a kill or a full disk never loses the file; after a failure it is left exactly as it
-    // was. The new file keeps the old one's mode, and its owner and group where the process may
+    // Writes every line followed by CR LF, then the bytes kept from after a NUL. A text that would
+    // make the file larger than a load reads is refused before anything is written. The new text
+    // goes to a temporary file of the game's own beside the file written, ".NAME.saving-XXXXXX",
+    // and replaces the old file only once it is completely on disk; then the folder is synced too.
+    // So a crash, a kill or a full disk never loses the file; after a failure it is left exactly as
+    // it was. The new file keeps the old one's mode, and its owner and group where the process may
     // give them. Written in place instead, as a plain rewrite, are a file with more than one name
     // (hard links), which a replacement would split, and a file in a folder where no file can be
     // made; there only a full disk is caught before the first byte changes. Only a regular file is
@@ -42,6 +44,7 @@ class ScoreFileStore {
 
     QList<QByteArray> Lines;
     QByteArray AfterText;
+    bool LastLineOpen = false;
 };
 
 // Removes the temporaries that saves killed at the wrong moment left in the folder of the file

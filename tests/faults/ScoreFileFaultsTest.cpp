@@ -76,6 +76,13 @@ QString OpenError(const QString& path, int error) {
         .arg(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
+// A save refused, or failed before the file changed: the player learns that nothing was lost.
+QString NotSaved(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot save file \"%1\". %2. The file is left as it was: the earlier "
+                          "best times are unchanged")
+        .arg(path, reason);
+}
+
 QString CreateError(const QString& path, int error) {
     return QStringLiteral("Cannot create file \"%1\". %2")
         .arg(path, QString::fromLocal8Bit(std::strerror(error)));
@@ -316,7 +323,7 @@ class ScoreFileFaultsTest : public QObject {
         Shown record;
         FinishRecordGame(record);
         QVERIFY(record.MessageBox);
-        QCOMPARE(record.Text, ErrorBoxText(CreateError(disk + "/" + FileName, ENOSPC)));
+        QCOMPARE(record.Text, ErrorBoxText(NotSaved(disk + "/" + FileName, std::strerror(ENOSPC))));
         QCOMPARE(ReadAll(FileName), Stored);
         QCOMPARE(Entries(disk).filter(FileName), (QStringList{LockName, FileName}));
 
@@ -598,6 +605,39 @@ class ScoreFileFaultsTest : public QObject {
         QCOMPARE(ReadAll(FileName), SoundOff(AfterReset(Stored)));
     }
 
+    // A score file filled to the largest size the game reads: a record with a longer name would
+    // make it larger, so it is refused, saying why, and the file stays as it was. Best Times and
+    // the next start read it as before.
+    void fullScoreFile() {
+        QByteArray full = Stored;
+        const QByteArray note = QByteArray(98, 'n') + "\r\n";
+        while (full.size() + note.size() <= 1024 * 1024)
+            full += note;
+        full += QByteArray(1024 * 1024 - full.size() - 2, 'm') + "\r\n";
+        {
+            GameSession session(GameSession::Files::Supplied, false);
+            session.Folder.Write(FileName, full);
+            session.Start();
+            Shown record, menu;
+            FinishRecordGame(record, "A much longer name");
+            OpenBestTimes(menu);
+            Form1->close();
+            QVERIFY(record.MessageBox);
+            QCOMPARE(record.Text,
+                     ErrorBoxText(NotSaved(session.Folder.Path(FileName),
+                                           "It would grow beyond 1 MiB, more than Tolvane reads")));
+            QVERIFY(menu.BestTimesWindow);
+            QCOMPARE(Form4->Memo2->toPlainText(), QString("Ann\n\nBo\n\nCy"));
+            QCOMPARE(ReadAll(FileName), full);
+        }
+        SeenMessages().clear();
+        GameSession next(GameSession::Files::Supplied, false);
+        next.Folder.Write(FileName, full);
+        next.Start();
+        QCOMPARE(SeenMessages(), QStringList());
+        QVERIFY(Form1->Sound1->isChecked());
+    }
+
     // The start-up read failed (the file was away then): the close writes the sound line only
     // when the player changed Sound since; otherwise the player's line stays as it is.
     void failedStartKeepsTheSoundLine_data() {
@@ -627,24 +667,29 @@ class ScoreFileFaultsTest : public QObject {
     }
 
     // A NUL in the file: the text ends there, and every byte from the NUL on is written back as
-    // it was. Before the best-times block the records cannot be read (the flow says so and
-    // writes nothing); after the content the record is stored. The close writes the setting.
+    // it was, a NUL inside a line too. Before the best-times block or inside it the records
+    // cannot be read (the flow says so and writes nothing); after the content the record is
+    // stored. The close writes the setting.
     void nulKeepsEveryByte_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("recordStored");
+        QTest::addColumn<QString>("failure");
         QByteArray before = Stored;
         before.replace("\r\nhigh\r\n", WithNul("\r\n\0high\r\n"));
-        QTest::newRow("before the best times") << before << false;
-        QTest::newRow("after the content") << Stored + WithNul("\0my notes\r\nmore\0\r\n") << true;
+        QTest::newRow("before the best times") << before << "List index out of bounds (4)";
+        QByteArray inName = Stored;
+        inName.replace("Ann", WithNul("Al\0ice"));
+        QTest::newRow("inside a name") << inName << "List index out of bounds (6)";
+        QTest::newRow("after the content")
+            << Stored + WithNul("\0my notes\r\nmore\0\r\n") << QString();
     }
     void nulKeepsEveryByte() {
         QFETCH(QByteArray, file);
-        QFETCH(bool, recordStored);
+        QFETCH(QString, failure);
         GameSession session(GameSession::Files::Supplied, false);
         session.Folder.Write(FileName, file);
         session.Start();
         Shown record;
-        if (recordStored) {
+        if (failure.isEmpty()) {
             FinishRecordGame(record);
         } else {
             AnswerInOrder({Note(record)});
@@ -654,11 +699,11 @@ class ScoreFileFaultsTest : public QObject {
         Form1->close();
 
         QByteArray expected = SoundOff(file);
-        if (recordStored) {
+        if (failure.isEmpty()) {
             QVERIFY(record.BestTimesWindow);
             expected.replace("Ann\r\n300", "Tester\r\n100");
         } else {
-            QCOMPARE(record.Text, ErrorBoxText("List index out of bounds (4)"));
+            QCOMPARE(record.Text, ErrorBoxText(failure));
         }
         QCOMPARE(ReadAll(FileName), expected);
     }

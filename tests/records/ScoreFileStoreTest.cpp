@@ -18,6 +18,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// A save refused, or failed before the file changed.
+QString NotSaved(const QString& reason) {
+    return QStringLiteral("Cannot save file \"%1\". %2. The file is left as it was: the earlier "
+                          "best times are unchanged")
+        .arg(FullPath(FileName), reason);
+}
+
+} // namespace
+
 class ScoreFileStoreTest : public QObject {
     Q_OBJECT
 
@@ -41,6 +52,8 @@ class ScoreFileStoreTest : public QObject {
     void saveIntoReadOnlyFolder();
     void saveWherePathCannotExist();
     void failedWriteKeepsOldFile();
+    void neverWritesWhatItCannotRead_data();
+    void neverWritesWhatItCannotRead();
     void saveKeepsPermissionsAndLeavesNoTemporary();
     void onlyRegularFiles();
     void hardLinkedFileIsWrittenInPlace();
@@ -122,8 +135,11 @@ void ScoreFileStoreTest::saveChangesOnlyLineBreaks_data() {
     QTest::newRow("blanks and tabs kept")
         << QByteArray("  \n\t x\t\n") << QByteArray("  \r\n\t x\t\r\n");
     // The text ends at a NUL; the bytes from there on are the player's and go back as they were.
-    QTest::newRow("NUL and what follows kept")
-        << QByteArray("a\r\nb\0junk\n\0", 11) << QByteArray("a\r\nb\r\n\0junk\n\0", 13);
+    // A NUL inside a line comes back right after the line's text, with no break between.
+    QTest::newRow("NUL inside a line")
+        << QByteArray("a\r\nAl\0ice\n\0", 12) << QByteArray("a\r\nAl\0ice\n\0", 12);
+    QTest::newRow("NUL after a lone LF")
+        << QByteArray("a\nb\n\0junk", 10) << QByteArray("a\r\nb\r\n\0junk", 12);
     QTest::newRow("UTF-8 kept") << QByteArray("Ren\xc3\xa9\n") << QByteArray("Ren\xc3\xa9\r\n");
     // A line written in another code page is not valid UTF-8; it must still come back as it was.
     QTest::newRow("invalid UTF-8 kept")
@@ -268,8 +284,7 @@ void ScoreFileStoreTest::failedWriteKeepsOldFile() {
         QVERIFY(limit.Active);
         error = ErrorOf([&] { scoreLines.SaveToFile(FileName); });
     }
-    QCOMPARE(error,
-             QStringLiteral("Cannot create file \"%1\". File too large").arg(FullPath(FileName)));
+    QCOMPARE(error, NotSaved("File too large"));
     QCOMPARE(folder.Read(FileName), before);
     QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{FileName});
     // Once there is room again the same save goes through.
@@ -277,6 +292,47 @@ void ScoreFileStoreTest::failedWriteKeepsOldFile() {
     ScoreFileStore reloaded;
     reloaded.LoadFromFile(FileName);
     QCOMPARE(ReadBestTimes(reloaded, SampleMarker)[0].Name, QStringLiteral("Nobody"));
+}
+
+void ScoreFileStoreTest::neverWritesWhatItCannotRead_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("saved");
+    // Filled to exactly the largest size a load reads, with lines of the player's own.
+    QByteArray full = CrLfFile(SampleLines);
+    const QByteArray line = QByteArray(98, 'x') + "\r\n";
+    while (full.size() + line.size() <= 1024 * 1024)
+        full += line;
+    full += QByteArray(1024 * 1024 - full.size() - 2, 'y') + "\r\n";
+    QTest::newRow("full, a longer name") << full << QStringLiteral("A longer name") << false;
+    QTest::newRow("full, a name as long") << full << QStringLiteral("Abc") << true;
+    // Lone LF breaks become CR LF: half the limit of them would grow beyond it.
+    QByteArray breaks = CrLfFile(SampleLines) + QByteArray(600 * 1024, '\n');
+    QTest::newRow("lone LFs that would double") << breaks << QStringLiteral("Ann") << false;
+}
+
+// A save that would make a file larger than a load reads is refused before anything is written;
+// the file stays as it was and loads as before.
+void ScoreFileStoreTest::neverWritesWhatItCannotRead() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    TempFolder folder;
+    folder.Write(FileName, file);
+    ScoreFileStore scoreLines;
+    scoreLines.LoadFromFile(FileName);
+    WriteBestTime(scoreLines, SampleMarker, 0, name, 100);
+    const QString error = ErrorOf([&] { scoreLines.SaveToFile(FileName); });
+    ScoreFileStore reloaded;
+    reloaded.LoadFromFile(FileName);
+    if (saved) {
+        QCOMPARE(error, QStringLiteral("no error"));
+        QCOMPARE(LinesOf(reloaded), LinesOf(scoreLines));
+    } else {
+        QCOMPARE(error, NotSaved("It would grow beyond 1 MiB, more than Tolvane reads"));
+        QCOMPARE(folder.Read(FileName), file);
+    }
+    QCOMPARE(Listing(), QStringList{FileName});
 }
 
 void ScoreFileStoreTest::saveKeepsPermissionsAndLeavesNoTemporary() {
@@ -328,9 +384,7 @@ void ScoreFileStoreTest::hardLinkedFileIsWrittenInPlace() {
     {
         FileSizeLimit limit(before.size() + 4);
         QVERIFY(limit.Active);
-        QCOMPARE(
-            ErrorOf([&] { scoreLines.SaveToFile(FileName); }),
-            QStringLiteral("Cannot create file \"%1\". File too large").arg(FullPath(FileName)));
+        QCOMPARE(ErrorOf([&] { scoreLines.SaveToFile(FileName); }), NotSaved("File too large"));
     }
     QCOMPARE(folder.Read(FileName), before);
     // A shorter one goes through, and both names still show the same file.
