@@ -11,6 +11,7 @@
 #include "engine/GameState.h"
 #include "platform/MessageBoxes.h"
 #include "records/ScoreFile.h"
+#include "tests/records/ScoreFileChecks.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
 #include "view/TForm4.h"
@@ -48,8 +49,6 @@ namespace {
 template <std::size_t N> QByteArray WithNul(const char (&text)[N]) {
     return QByteArray(text, N - 1);
 }
-
-const QString FileName = QString::fromLatin1(ScoreFileName);
 
 // Records set earlier, lines of the player's own around them.
 const QByteArray Stored = "Tolvane best times\r\nkept line\r\n\r\ns\r\nhigh\r\n"
@@ -114,9 +113,6 @@ void CloseMainWindow(Shown& shown) {
     Form1->close();
 }
 
-// The lock file of the game's saves, beside the score file.
-const QString LockName = "." + FileName + ".lock";
-
 QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
                                   QDir::System);
@@ -146,57 +142,6 @@ QByteArray AfterReset(QByteArray file) {
 QByteArray SoundOff(QByteArray file) {
     return file.replace("\r\n\r\ns\r\n", "\r\n\r\nns\r\n");
 }
-
-// Someone holds a flock on the file or folder at `path`: this process cannot have it now.
-bool Held(const QString& path) {
-    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (file < 0)
-        return false;
-    const bool held = ::flock(file, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(file);
-    return held;
-}
-
-// A process of a user with no account here that holds a flock on `path` until it is stopped;
-// it ends at once when it cannot open the path. One process, so that stopping it ends the lock.
-class OtherUsersLock {
-  public:
-    explicit OtherUsersLock(const QString& path) {
-        Holder.setStandardOutputFile(QProcess::nullDevice());
-        Holder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        Holder.start("setpriv", {"--reuid=64123", "--regid=64123", "--clear-groups", "sh", "-c",
-                                 "exec 9<\"$0\" && flock 9 && exec sleep 60", path});
-        Holder.waitForStarted();
-    }
-    ~OtherUsersLock() {
-        Holder.kill();
-        Holder.waitForFinished();
-    }
-    OtherUsersLock(const OtherUsersLock&) = delete;
-    OtherUsersLock& operator=(const OtherUsersLock&) = delete;
-    QProcess Holder;
-};
-
-// Holds the game's lock as another game of the player's would, for as long as it lives.
-class OwnGamesLock {
-  public:
-    explicit OwnGamesLock(const QString& lockFile)
-        : File(::open(QFile::encodeName(lockFile).constData(), O_RDONLY | O_CLOEXEC)) {
-        Holding = File >= 0 && ::flock(File, LOCK_EX | LOCK_NB) == 0;
-    }
-    ~OwnGamesLock() { Release(); }
-    OwnGamesLock(const OwnGamesLock&) = delete;
-    OwnGamesLock& operator=(const OwnGamesLock&) = delete;
-    void Release() {
-        if (File >= 0)
-            ::close(File);
-        File = -1;
-    }
-    bool Holding = false;
-
-  private:
-    int File;
-};
 
 // The Reset scores button of the best-times window, and Yes to its question.
 Answer ResetScores() {
@@ -513,7 +458,8 @@ class ScoreFileFaultsTest : public QObject {
         // The lock file as an earlier game left it.
         session.Folder.Write(LockName, {});
         QVERIFY(::chmod(QFile::encodeName(session.Folder.Path(LockName)).constData(), 0600) == 0);
-        OtherUsersLock onFolder(folder), onFile(path), onLockFile(session.Folder.Path(LockName));
+        ProgramHoldingLock onFolder(folder, 64123), onFile(path, 64123),
+            onLockFile(session.Folder.Path(LockName), 64123);
         QTRY_VERIFY(Held(folder) && Held(path));
 
         QElapsedTimer clock;
@@ -552,7 +498,7 @@ class ScoreFileFaultsTest : public QObject {
         session.Start();
         session.ShowMainWindow();
         const QString lockFile = session.Folder.Path(LockName);
-        auto held = std::make_unique<OwnGamesLock>(lockFile);
+        auto held = std::make_unique<HeldLock>(lockFile);
         QVERIFY(held->Holding);
 
         Form1->Sound1->trigger();
@@ -589,7 +535,7 @@ class ScoreFileFaultsTest : public QObject {
         held.reset();
         QTRY_COMPARE_WITH_TIMEOUT(ReadAll(FileName), AfterReset(Stored), 3000);
 
-        held = std::make_unique<OwnGamesLock>(lockFile);
+        held = std::make_unique<HeldLock>(lockFile);
         QVERIFY(held->Holding);
         Shown closing;
         AnswerInOrder({Note(closing)});

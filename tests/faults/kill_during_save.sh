@@ -5,7 +5,9 @@
 # best-times flow does. After every kill the file must read as one whole version: the one it
 # started from or one of the two the saver writes in turn. A kill may leave the game's own
 # temporary behind, whole or cut short; the next start must remove it, whatever its letters. Then
-# two savers run at once, each counting its own level up, and no count may be lost.
+# two savers run at once, each counting its own level up, and no count may be lost: with the lock
+# file as the game makes it, with the player's own lock file open to all, and with one that
+# another user planted in a folder everyone may write to.
 #   kill_during_save.sh SCORE_SAVER [KILLS]
 set -euo pipefail
 
@@ -86,13 +88,46 @@ left=$(ls -A | grep -vx -e highscores.txc -e .highscores.txc.lock || true)
 [ -z "$left" ] || fail "the next start left these behind: $left"
 
 # Two games saving at once: each counts its own level up from 0, under the lock, so neither loses
-# a save of the other.
-block Zero 0 0 >highscores.txc
-"$saver" 150 1 >"$work/medium.log" 2>&1 &
-medium=$!
-"$saver" 150 2 >"$work/hard.log" 2>&1 || fail "the Hard saver failed: $(cat "$work/hard.log")"
-wait "$medium" || fail "the Medium saver failed: $(cat "$work/medium.log")"
-counts=$(sed -n '9p;11p' highscores.txc | tr -d '\r' | tr '\n' ' ')
-[ "$counts" = "150 150 " ] || fail "two games at once: Medium and Hard counted $counts of 150 each"
-echo "two games at once: Medium and Hard counted $counts"
+# a save of the other. A saver that hangs fails the test within two minutes.
+#   two_savers CASE SAVES [AS_USER]
+two_savers() {
+    local case=$1 saves=$2 as=()
+    [ -n "${3:-}" ] && as=(setpriv --reuid="$3" --regid="$3" --clear-groups env -u XDG_RUNTIME_DIR)
+    block Zero 0 0 >highscores.txc
+    [ -z "${3:-}" ] || chown "$3:$3" highscores.txc
+    timeout 120 "${as[@]}" "$saver" "$saves" 1 >"$work/medium.log" 2>&1 &
+    local medium=$!
+    timeout 120 "${as[@]}" "$saver" "$saves" 2 >"$work/hard.log" 2>&1 ||
+        fail "$case: the Hard saver failed: $(cat "$work/hard.log")"
+    wait "$medium" || fail "$case: the Medium saver failed: $(cat "$work/medium.log")"
+    local counts
+    counts=$(sed -n '9p;11p' highscores.txc | tr -d '\r' | tr '\n' ' ')
+    [ "$counts" = "$saves $saves " ] ||
+        fail "$case: Medium and Hard counted $counts of $saves each"
+    echo "two games at once, $case: Medium and Hard counted $counts"
+}
+
+two_savers "the game's own lock file" 150
+# The player's lock file, readable by all after a restore: made private again, and used.
+chmod 644 .highscores.txc.lock
+two_savers "the player's lock file open to all" 200
+[ "$(stat -c %a .highscores.txc.lock)" = 600 ] || fail "the lock file was not made private again"
+
+if [ "$(id -u)" = 0 ]; then
+    # A player (nobody) in a folder everyone may write to, where another user planted the lock
+    # file before the player's first save.
+    shared=$work/shared
+    mkdir -m 1777 "$shared"
+    chmod 755 "$work"
+    cd "$shared"
+    touch .highscores.txc.lock
+    chown 64123:64123 .highscores.txc.lock
+    chmod 666 .highscores.txc.lock
+    two_savers "a lock file planted by another user" 200 65534
+    [ "$(stat -c %u:%a .highscores.txc.lock)" = 64123:666 ] || fail "the planted lock file was changed"
+    cd "$folder"
+else
+    echo "skip - a lock file planted by another user: only root can run the savers as two users"
+fi
+
 echo "PASS"

@@ -7,8 +7,12 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <csignal>
 #include <exception>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 QString ErrorOf(const std::function<void()>& action) {
     try {
@@ -92,4 +96,46 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes) {
 FileSizeLimit::~FileSizeLimit() {
     setrlimit(RLIMIT_FSIZE, &Saved);
     std::signal(SIGXFSZ, PreviousHandler);
+}
+
+bool Held(const QString& path) {
+    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    const bool held = ::flock(file, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(file);
+    return held;
+}
+
+HeldLock::HeldLock(const QString& path)
+    : File(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {
+    if (File < 0 && errno == ENOENT)
+        File = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+    Holding = File >= 0 && ::flock(File, LOCK_EX | LOCK_NB) == 0;
+}
+
+void HeldLock::Release() {
+    if (File >= 0)
+        ::close(File);
+    File = -1;
+}
+
+ProgramHoldingLock::ProgramHoldingLock(const QString& path, uid_t otherUser, int seconds) {
+    Holder.setStandardOutputFile(QProcess::nullDevice());
+    Holder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QStringList shell = {"sh", "-c", "exec 9<\"$0\" && flock 9 && exec sleep $1", path,
+                               QString::number(seconds)};
+    if (otherUser == uid_t(-1)) {
+        Holder.start(shell[0], shell.mid(1));
+    } else {
+        const QString id = QString::number(otherUser);
+        Holder.start("setpriv",
+                     QStringList{"--reuid=" + id, "--regid=" + id, "--clear-groups"} + shell);
+    }
+    Holder.waitForStarted();
+}
+
+ProgramHoldingLock::~ProgramHoldingLock() {
+    Holder.kill();
+    Holder.waitForFinished();
 }

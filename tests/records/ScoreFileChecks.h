@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests of the score file share: its name, a sample of its lines, the texts of its
-// failures, and ways to read a folder and to make the disk look full.
+// failures, ways to read a folder and to make the disk look full, and holders of its locks.
 
 #include "records/ScoreFile.h"
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <sys/resource.h>
+#include <sys/types.h>
 
 inline const QString FileName = QString::fromLatin1(ScoreFileName);
 
@@ -52,4 +54,39 @@ class FileSizeLimit {
   private:
     rlimit Saved{};
     void (*PreviousHandler)(int) = nullptr;
+};
+
+// The lock file of the game's saves beside the score file.
+inline const QString LockName = "." + FileName + ".lock";
+
+// Someone holds a flock on the file or folder at `path`: this process cannot have it now.
+bool Held(const QString& path);
+
+// Holds a flock on the file at `path` (made when missing) from this process, as another game of
+// the player's would, until released or gone. Holding tells whether it could.
+class HeldLock {
+  public:
+    explicit HeldLock(const QString& path);
+    ~HeldLock() { Release(); }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    void Release();
+    bool Holding = false;
+
+  private:
+    int File = -1;
+};
+
+// A program that holds a flock on `path` until it is stopped, "sleep" after the shell that took the
+// lock: the player's own, or, given a user id, one of a user with no account here, which ends at
+// once when it cannot open the path. One process, so that stopping it ends the lock.
+class ProgramHoldingLock {
+  public:
+    // It lets go by itself after `seconds`, so that a game that waits for it for good fails a
+    // test in moments instead of hanging it.
+    explicit ProgramHoldingLock(const QString& path, uid_t otherUser = uid_t(-1), int seconds = 60);
+    ~ProgramHoldingLock();
+    ProgramHoldingLock(const ProgramHoldingLock&) = delete;
+    ProgramHoldingLock& operator=(const ProgramHoldingLock&) = delete;
+    QProcess Holder;
 };
