@@ -42,8 +42,7 @@ void SaveSoundSetting(const GameWindow& window) {
     window.ScoreLines->Clear();
     // Should the save have to wait, the setting as it is then is written.
     const QAction* sound = window.Sound1;
-    saves.Save(
-        [sound](ScoreFileStore& lines) { return SoundSettingChange(sound->isChecked())(lines); });
+    saves.Save(SoundSettingChange([sound] { return sound->isChecked(); }));
 }
 
 bool MayCloseWindow(const GameWindow& window) {

@@ -7,12 +7,14 @@
 # temporary behind, whole or cut short; the next start must remove it, whatever its letters. Then
 # two savers run at once, each counting its own level up, and no count may be lost: with the lock
 # file as the game makes it, with the player's own lock file open to all, and with one that
-# another user planted in a folder everyone may write to.
-#   kill_during_save.sh SCORE_SAVER [KILLS]
+# another user planted in a folder everyone may write to. Last, a game whose changes wait for the
+# lock is killed: the next start saves them.
+#   kill_during_save.sh SCORE_SAVER KEPT_SAVER [KILLS]
 set -euo pipefail
 
 saver=$(realpath "$1")
-kills=${2:-40}
+kept_saver=$(realpath "$2")
+kills=${3:-40}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tolvane-kill.XXXXXX")
 pid=""
@@ -130,4 +132,29 @@ else
     echo "skip - a lock file planted by another user: only root can run the savers as two users"
 fi
 
+# A game whose changes wait while another program of the player's holds the lock, killed: its
+# changes are beside the score file, and the next start saves them.
+block Old 300 >highscores.txc
+exec 8<.highscores.txc.lock
+flock 8
+"$kept_saver" >"$work/kept.log" 2>&1 &
+pid=$!
+for _ in $(seq 200); do
+    grep -q kept "$work/kept.log" 2>/dev/null && break
+    kill -0 "$pid" 2>/dev/null || fail "the kept saver ended: $(cat "$work/kept.log")"
+    sleep 0.05
+done
+grep -q kept "$work/kept.log" || fail "the kept saver did not keep its changes: $(cat "$work/kept.log")"
+kill -KILL "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+exec 8<&-
+cmp -s highscores.txc "$work/versions/start" || fail "the score file changed while the lock was held"
+timeout 60 "$saver" 0 >"$work/saver.log" 2>&1 || fail "the next start failed: $(cat "$work/saver.log")"
+block Kept 10 | sed '4s/^s\r$/ns\r/' >"$work/versions/kept"
+cmp -s highscores.txc "$work/versions/kept" ||
+    fail "the changes of the killed game were lost: $(od -c highscores.txc | head -20)"
+left=$(ls -A | grep -vx -e highscores.txc -e .highscores.txc.lock || true)
+[ -z "$left" ] || fail "the next start left these behind: $left"
+echo "a killed game's kept changes were saved by the next start"
 echo "PASS"
