@@ -7,11 +7,13 @@
 #include "control/SoundCommand.h"
 #include "engine/GameState.h"
 #include "engine/TimeText.h"
+#include "platform/GameError.h"
 #include "records/PlayerName.h"
 #include "records/ScoreFile.h"
 #include "view/NameBox.h"
 #include "view/TForm4.h"
 
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 namespace {
@@ -27,6 +29,17 @@ void FillBestTimesWindow(TForm4& form, const std::array<BestTimeRecord, 3>& reco
                              TimeTextFor(records[2].Seconds));
 }
 
+// A finished game's time cannot be offered when the best times cannot be read: the player is told
+// which file to repair, and the time to write in by hand if they like.
+QString UnreadableBlockText(const QString& failure, std::int32_t seconds) {
+    return QStringLiteral("%1. The best times in \"%2\" cannot be read, so your time of %3 is not "
+                          "recorded; the file is left as it was. To record times again, repair "
+                          "its best-times block: a line \"high\", then for Easy, Medium and Hard "
+                          "a name and a time in seconds.")
+        .arg(failure, QFileInfo(QString::fromLatin1(ScoreFileName)).absoluteFilePath(),
+             TimeTextFor(seconds));
+}
+
 } // namespace
 
 void ShowBestTimes(const GameWindow& window) {
@@ -40,8 +53,16 @@ void ShowBestTimes(const GameWindow& window) {
     ResetRequested = false;
     lines.LoadFromFile(ScoreFileName);
     saves.ShowKept(lines);
-    const int k = LocateMarker(lines);
-    std::array<BestTimeRecord, 3> records = ReadBestTimes(lines, k);
+    int k = 0;
+    std::array<BestTimeRecord, 3> records{};
+    try {
+        k = LocateMarker(lines);
+        records = ReadBestTimes(lines, k);
+    } catch (const GameError& error) {
+        if (!GameState.ResultPending)
+            throw;
+        throw GameError(UnreadableBlockText(error.Message(), GameState.ElapsedSeconds));
+    }
 
     if (GameState.ResultPending) {
         const Level level = LevelOf(GameState.ShownPerBlock);

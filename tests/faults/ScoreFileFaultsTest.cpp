@@ -688,8 +688,8 @@ class ScoreFileFaultsTest : public QObject {
 
     // A NUL in the file: the text ends there, and every byte from the NUL on is written back as
     // it was, a NUL inside a line too. Before the best-times block or inside it the records
-    // cannot be read (the flow says so and writes nothing); after the content the record is
-    // stored. The close writes the setting.
+    // cannot be read: the flow says so, tells which file to repair and writes nothing; after the
+    // content the record is stored. The close writes the setting.
     void nulKeepsEveryByte_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("failure");
@@ -723,7 +723,12 @@ class ScoreFileFaultsTest : public QObject {
             QVERIFY(record.BestTimesWindow);
             expected.replace("Ann\r\n300", "Tester\r\n100");
         } else {
-            QCOMPARE(record.Text, ErrorBoxText(failure));
+            QCOMPARE(record.Text,
+                     failure + ". The best times in \"" + session.Folder.Path(FileName) +
+                         "\" cannot be read, so your time of 0:1:40 is not recorded; the file is "
+                         "left as it was. To record times again, repair its best-times block: a "
+                         "line \"high\", then for Easy, Medium and Hard a name and a time in "
+                         "seconds.");
         }
         QCOMPARE(ReadAll(FileName), expected);
     }
