@@ -12,6 +12,7 @@
 #include <exception>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 QString ErrorOf(const std::function<void()>& action) {
@@ -107,17 +108,34 @@ bool Held(const QString& path) {
     return held;
 }
 
-HeldLock::HeldLock(const QString& path)
-    : File(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {
-    if (File < 0 && errno == ENOENT)
-        File = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
-    Holding = File >= 0 && ::flock(File, LOCK_EX | LOCK_NB) == 0;
+HeldLock::HeldLock(const QString& path, int seconds) {
+    const QByteArray name = QFile::encodeName(path);
+    int ready[2];
+    if (::pipe2(ready, O_CLOEXEC) != 0)
+        return;
+    Game = ::fork();
+    if (Game == 0) {
+        // Only what is safe between fork and exit in a process with threads.
+        int file = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (file < 0 && errno == ENOENT)
+            file = ::open(name.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+        const char held = file >= 0 && ::flock(file, LOCK_EX | LOCK_NB) == 0 ? 1 : 0;
+        if (::write(ready[1], &held, 1) == 1 && held)
+            ::sleep(unsigned(seconds));
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char held = 0;
+    Holding = Game > 0 && ::read(ready[0], &held, 1) == 1 && held == 1;
+    ::close(ready[0]);
 }
 
 void HeldLock::Release() {
-    if (File >= 0)
-        ::close(File);
-    File = -1;
+    if (Game > 0) {
+        ::kill(Game, SIGKILL);
+        ::waitpid(Game, nullptr, 0);
+    }
+    Game = -1;
 }
 
 ProgramHoldingLock::ProgramHoldingLock(const QString& path, uid_t otherUser, int seconds) {

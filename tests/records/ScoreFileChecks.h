@@ -62,11 +62,13 @@ inline const QString LockName = "." + FileName + ".lock";
 // Someone holds a flock on the file or folder at `path`: this process cannot have it now.
 bool Held(const QString& path);
 
-// Holds a flock on the file at `path` (made when missing) from this process, as another game of
-// the player's would, until released or gone. Holding tells whether it could.
+// Another game of the player's, a process of this same program, that holds a flock on the file at
+// `path` (made when missing) until released or gone; it lets go by itself after `seconds`, so
+// that a game that waits for it for good fails a test in moments instead of hanging it. Holding
+// tells whether it could take the lock.
 class HeldLock {
   public:
-    explicit HeldLock(const QString& path);
+    explicit HeldLock(const QString& path, int seconds = 20);
     ~HeldLock() { Release(); }
     HeldLock(const HeldLock&) = delete;
     HeldLock& operator=(const HeldLock&) = delete;
@@ -74,7 +76,7 @@ class HeldLock {
     bool Holding = false;
 
   private:
-    int File = -1;
+    pid_t Game = -1;
 };
 
 // A program that holds a flock on `path` until it is stopped, "sleep" after the shell that took the
