@@ -70,6 +70,12 @@ void ScoreSaves::SaveKept(std::shared_ptr<ScoreFileLock> held) {
         while (!Kept.empty()) {
             ChangeLockedScoreFile(Lines, Kept.front());
             Kept.pop_front();
+            // Still under the lock: a kill from here on must not make a saved change again
+            // after another game's.
+            if (Kept.empty())
+                OnDisk.Remove();
+            else if (OnDisk.Exists())
+                KeepOnDisk();
         }
     } catch (const ScoreFileBusy& busy) {
         Saving = false;

@@ -32,6 +32,7 @@ class KeptChangesFile {
     bool Write(const QList<QByteArray>& entries);
     // Removes the file: its changes are saved, or the player let them go.
     void Remove();
+    bool Exists() const { return Held.Get() >= 0; }
 
   private:
     QString ScoreFileName;
