@@ -63,7 +63,7 @@ class MainWindow : public QMainWindow, public GameWindow {
     QWidget* Spacer;
 
     // The score file's lines, the sound player and the game clock.
-    ScoreLineList ScoreFileLines;
+    ScoreFileStore ScoreFileLines;
     EffectPlayer Player;
     QTimer Clock;
     // The print dialog and its printer, made at the first Print.
@@ -123,7 +123,7 @@ class MainWindow : public QMainWindow, public GameWindow {
     void ShowNotice(const QStringList& lines) override;
     QString AskName() override;
     bool ShowRecords(const std::array<BestTimeRecord, 3>& records) override;
-    ScoreLineList& ScoreLines() override { return ScoreFileLines; }
+    ScoreFileStore& ScoreLines() override { return ScoreFileLines; }
     ScoreSaves& Saves() override { return ScoreFileSaves; }
 
   protected:

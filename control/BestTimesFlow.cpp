@@ -5,8 +5,27 @@
 #include "control/GameWindow.h"
 #include "control/ScoreSaves.h"
 #include "control/SoundCommand.h"
-#include "records/BestTimes.h"
+#include "engine/TimeText.h"
+#include "platform/GameError.h"
+#include "records/PlayerName.h"
 #include "records/ScoreFile.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// A finished game's time cannot be offered when the best times cannot be read: the player is told
+// which file to repair, and the time to write in by hand if they like.
+QString UnreadableBlockText(const QString& failure, std::int32_t seconds) {
+    return QStringLiteral("%1. The best times in \"%2\" cannot be read, so your time of %3 is not "
+                          "recorded; the file is left as it was. To record times again, repair "
+                          "its best-times block: a line \"high\", then for Easy, Medium and Hard "
+                          "a name and a time in seconds.")
+        .arg(failure, QFileInfo(QString::fromLatin1(ScoreFileName)).absoluteFilePath(),
+             QString::fromStdString(TimeTextOf(seconds)));
+}
+
+} // namespace
 
 void ShowBestTimes(Game& game, GameWindow& window) {
     // However the flow ends, a finished game's time is offered once: a flow stopped by a failure
@@ -15,12 +34,20 @@ void ShowBestTimes(Game& game, GameWindow& window) {
         Game& Offered;
         ~ResultOffered() { Offered.ResultPending = false; }
     } resultOffered{game};
-    ScoreLineList& lines = window.ScoreLines();
+    ScoreFileStore& lines = window.ScoreLines();
     ScoreSaves& saves = window.Saves();
     lines.LoadFromFile(ScoreFileName);
     saves.ShowKept(lines);
-    const int k = LocateMarker(lines);
-    std::array<BestTimeRecord, 3> records = ReadBestTimes(lines, k);
+    int k = 0;
+    std::array<BestTimeRecord, 3> records{};
+    try {
+        k = LocateMarker(lines);
+        records = ReadBestTimes(lines, k);
+    } catch (const GameError& error) {
+        if (!game.ResultPending)
+            throw;
+        throw GameError(UnreadableBlockText(error.Message(), game.ElapsedSeconds));
+    }
 
     if (game.ResultPending) {
         const Level level = LevelOf(game.ShownPerBlock);

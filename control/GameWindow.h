@@ -12,7 +12,7 @@
 
 #include <array>
 
-class ScoreLineList;
+class ScoreFileStore;
 class ScoreSaves;
 class TextLines;
 struct BestTimeRecord;
@@ -62,6 +62,6 @@ class GameWindow {
     virtual bool ShowRecords(const std::array<BestTimeRecord, 3>& records) = 0;
 
     // The score file's lines and the saves that keep a change while another game saves.
-    virtual ScoreLineList& ScoreLines() = 0;
+    virtual ScoreFileStore& ScoreLines() = 0;
     virtual ScoreSaves& Saves() = 0;
 };

@@ -32,7 +32,7 @@ void SaveSoundSetting(const Game& game, GameWindow& window) {
         return;
     window.ScoreLines().Clear();
     // Should the save have to wait, the setting as it is then is written.
-    saves.Save([&game](ScoreLineList& lines) { return SoundSettingChange(game.SoundOn)(lines); });
+    saves.Save(SoundSettingChange([&game] { return game.SoundOn; }));
 }
 
 bool MayCloseWindow(GameWindow& window) {

@@ -3,7 +3,12 @@
 #include "records/ScoreFile.h"
 
 #include "engine/Game.h"
+#include "platform/GameError.h"
+#include "records/KeptChanges.h"
 #include "records/StrToInt.h"
+#include "records/TrustedPath.h"
+
+#include <vector>
 
 namespace {
 
@@ -21,20 +26,58 @@ int SecondsLine(int MarkerIndex, int level) {
 
 } // namespace
 
-void ChangeScoreFile(ScoreLineList& ScoreLines, const ScoreChange& change, LockWait wait) {
-    const QString fileName = QString::fromLatin1(ScoreFileName);
-    const ScoreFileLock lock(fileName, wait);
-    ScoreLines.LoadFromFile(fileName);
-    if (change(ScoreLines))
-        ScoreLines.SaveToFile(fileName);
+void ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change, LockWait wait) {
+    const ScoreFileLock lock(QString::fromLatin1(ScoreFileName), wait);
+    ChangeLockedScoreFile(ScoreLines, change);
 }
 
-bool ReadSoundSetting(ScoreLineList& ScoreLines) {
+void ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change) {
+    const QString fileName = QString::fromLatin1(ScoreFileName);
+    ScoreLines.LoadFromFile(fileName);
+    AbandonedChanges abandoned(FileBehind(fileName, ThrowOpenError));
+    bool changed = false;
+    std::vector<int> made;
+    for (int file = 0; file < abandoned.Count(); ++file) {
+        // All of one game's changes or none: what cannot be made now waits for a later save.
+        ScoreFileStore lines = ScoreLines;
+        bool whole = true, changedHere = false;
+        for (const QByteArray& entry : abandoned.Entries(file)) {
+            const std::optional<ScoreChange> kept = KeptChange(entry);
+            try {
+                whole = kept.has_value();
+                if (whole)
+                    changedHere |= kept->Make(lines);
+            } catch (const GameError&) {
+                whole = false;
+            }
+            if (!whole)
+                break;
+        }
+        if (!whole)
+            continue;
+        ScoreLines = lines;
+        changed |= changedHere;
+        made.push_back(file);
+    }
+    if (change.Make && change.Make(ScoreLines))
+        changed = true;
+    if (changed)
+        ScoreLines.SaveToFile(fileName);
+    for (const int file : made)
+        abandoned.Remove(file);
+}
+
+bool ReadSoundSetting(ScoreFileStore& ScoreLines) {
     const QString fileName = QString::fromLatin1(ScoreFileName);
     try {
         // No save of another game is halfway while its leftovers are looked for.
         const ScoreFileLock lock(fileName);
         RemoveLeftoverSaves(fileName);
+        try {
+            ChangeLockedScoreFile(ScoreLines, {});
+        } catch (const GameError&) {
+            // The load below tells what is wrong; the kept changes wait for a later save.
+        }
     } catch (const ScoreFileBusy&) {
         // A later start removes them.
     }
@@ -44,36 +87,63 @@ bool ReadSoundSetting(ScoreLineList& ScoreLines) {
     return on;
 }
 
-void WriteSoundSetting(ScoreLineList& ScoreLines, bool checked) {
+void WriteSoundSetting(ScoreFileStore& ScoreLines, bool checked) {
     ScoreLines.Clear();
     ChangeScoreFile(ScoreLines, SoundSettingChange(checked));
 }
 
 ScoreChange SoundSettingChange(bool checked) {
-    return [checked](ScoreLineList& lines) {
-        lines.Put(SoundLine, checked ? SoundOnText : SoundOffText);
-        return true;
-    };
+    return SoundSettingChange([checked] { return checked; });
+}
+
+ScoreChange SoundSettingChange(const std::function<bool()>& checkedWhenMade) {
+    return {[checkedWhenMade](ScoreFileStore& lines) {
+                lines.Put(SoundLine, checkedWhenMade() ? SoundOnText : SoundOffText);
+                return true;
+            },
+            [checkedWhenMade] { return QByteArray(checkedWhenMade() ? "sound s" : "sound ns"); }};
 }
 
 ScoreChange BestTimeChange(int level, const QString& name, std::int32_t seconds) {
-    return [=](ScoreLineList& lines) {
-        const int marker = LocateMarker(lines);
-        if (seconds >= ReadBestTimes(lines, marker)[level].Seconds)
-            return false;
-        WriteBestTime(lines, marker, level, name, seconds);
-        return true;
-    };
+    return {[=](ScoreFileStore& lines) {
+                const int marker = LocateMarker(lines);
+                if (seconds >= ReadBestTimes(lines, marker)[level].Seconds)
+                    return false;
+                WriteBestTime(lines, marker, level, name, seconds);
+                return true;
+            },
+            [=] {
+                return "best " + QByteArray::number(level) + ' ' + QByteArray::number(seconds) +
+                       ' ' + name.toUtf8().toPercentEncoding();
+            }};
 }
 
 ScoreChange ResetChange() {
-    return [](ScoreLineList& lines) {
-        ResetBestTimes(lines, LocateMarker(lines));
-        return true;
-    };
+    return {[](ScoreFileStore& lines) {
+                ResetBestTimes(lines, LocateMarker(lines));
+                return true;
+            },
+            [] { return QByteArray("reset"); }};
 }
 
-int LocateMarker(const ScoreLineList& ScoreLines) {
+std::optional<ScoreChange> KeptChange(const QByteArray& entry) {
+    const QList<QByteArray> words = entry.split(' ');
+    if (entry == "sound s" || entry == "sound ns")
+        return SoundSettingChange(entry == "sound s");
+    if (entry == "reset")
+        return ResetChange();
+    bool levelRead = false, secondsRead = false;
+    if (words.size() != 4 || words[0] != "best")
+        return std::nullopt;
+    const int level = words[1].toInt(&levelRead);
+    const std::int32_t seconds = words[2].toInt(&secondsRead);
+    if (!levelRead || !secondsRead || level < 0 || level >= LevelCount)
+        return std::nullopt;
+    return BestTimeChange(level, QString::fromUtf8(QByteArray::fromPercentEncoding(words[3])),
+                          seconds);
+}
+
+int LocateMarker(const ScoreFileStore& ScoreLines) {
     // Line 0 is never the marker. Get fails once the search runs past the last line.
     int index = 1;
     while (ScoreLines.Get(index) != MarkerText)
@@ -81,7 +151,7 @@ int LocateMarker(const ScoreLineList& ScoreLines) {
     return index;
 }
 
-std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreLineList& ScoreLines, int MarkerIndex) {
+std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreFileStore& ScoreLines, int MarkerIndex) {
     std::array<BestTimeRecord, 3> records{};
     for (int level = 0; level < LevelCount; ++level) {
         records[level].Name = ScoreLines.Get(NameLine(MarkerIndex, level));
@@ -90,28 +160,29 @@ std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreLineList& ScoreLines, int
     return records;
 }
 
-void WriteBestTime(ScoreLineList& ScoreLines, int MarkerIndex, int level, const QString& name,
+void WriteBestTime(ScoreFileStore& ScoreLines, int MarkerIndex, int level, const QString& name,
                    std::int32_t seconds) {
     Q_ASSERT(level >= 0 && level < LevelCount);
     ScoreLines.Put(NameLine(MarkerIndex, level), name);
     ScoreLines.Put(SecondsLine(MarkerIndex, level), QString::number(seconds));
 }
 
-void ResetBestTimes(ScoreLineList& ScoreLines, int MarkerIndex) {
+void ResetBestTimes(ScoreFileStore& ScoreLines, int MarkerIndex) {
     for (int level = 0; level < LevelCount; ++level) {
         ScoreLines.Put(NameLine(MarkerIndex, level), QString());
         ScoreLines.Put(SecondsLine(MarkerIndex, level), QString::fromLatin1(NoBestTime));
     }
 }
 
-bool StoreBestTime(ScoreLineList& ScoreLines, int level, const QString& name,
+bool StoreBestTime(ScoreFileStore& ScoreLines, int level, const QString& name,
                    std::int32_t seconds) {
     bool stored = false;
     const ScoreChange change = BestTimeChange(level, name, seconds);
-    ChangeScoreFile(ScoreLines, [&](ScoreLineList& lines) { return stored = change(lines); });
+    ChangeScoreFile(ScoreLines,
+                    {[&](ScoreFileStore& lines) { return stored = change.Make(lines); }, {}});
     return stored;
 }
 
-void ResetStoredBestTimes(ScoreLineList& ScoreLines) {
+void ResetStoredBestTimes(ScoreFileStore& ScoreLines) {
     ChangeScoreFile(ScoreLines, ResetChange());
 }

@@ -49,7 +49,7 @@ class NotingWindow : public GameWindow {
     void ShowNotice(const QStringList& lines) override { Asked << "notice " + lines.first(); }
     QString AskName() override { return "Tester"; }
     bool ShowRecords(const std::array<BestTimeRecord, 3>&) override { return false; }
-    ScoreLineList& ScoreLines() override { throw std::logic_error("no score file here"); }
+    ScoreFileStore& ScoreLines() override { throw std::logic_error("no score file here"); }
     ScoreSaves& Saves() override { throw std::logic_error("no score file here"); }
 
   private:

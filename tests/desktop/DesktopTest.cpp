@@ -99,9 +99,15 @@ QString Property(const QWidget* window, const QString& name) {
     return Run("xprop", {"-id", Id(window), name});
 }
 
+// How long the window manager may take to act on a window on a busy machine: a compositing one
+// (mutter, kwin) draws every frame in software here, and with both cores taken mutter once still
+// showed the progress window one pixel off, where a move of the game's passes on its way, three
+// seconds on. A correct game is seen at once; only a fault waits this long.
+constexpr int SettlingMs = 15000;
+
 // Whether `holds` is true of two readings in a row, 50 ms apart, within `ms`. The game's event
 // loop is not run meanwhile: the window manager and the X server act on their own.
-bool Agrees(const std::function<bool()>& holds, int ms = 3000) {
+bool Agrees(const std::function<bool()>& holds, int ms = SettlingMs) {
     QElapsedTimer waiting;
     waiting.start();
     for (int inARow = 0;;) {
@@ -115,7 +121,7 @@ bool Agrees(const std::function<bool()>& holds, int ms = 3000) {
 }
 
 // The frame once two readings in a row agree (or the last one read when `ms` have passed).
-QRect SettledFrame(const QWidget* window, int ms = 3000) {
+QRect SettledFrame(const QWidget* window, int ms = SettlingMs) {
     QElapsedTimer waiting;
     waiting.start();
     for (QRect last = Frame(window);;) {

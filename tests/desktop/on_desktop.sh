@@ -47,6 +47,18 @@ fail() {
     exit 1
 }
 
+# Waits until a command succeeds, for up to SECONDS: a loaded machine can take many seconds to
+# start a server or a window manager. False when the time is up or the process PID has ended.
+#   within SECONDS PID COMMAND...
+within() {
+    local until=$((SECONDS + $1)) pid=$2
+    shift 2
+    until "$@"; do
+        kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$until" ] || return 1
+        sleep 0.1
+    done
+}
+
 # A private session bus for the window managers that want one; its process id comes from the
 # daemon itself, since it forks.
 session_bus() {
@@ -58,26 +70,21 @@ session_bus() {
 }
 
 # Xvfb picks a display number nobody uses, neither by lock file nor by socket, and says which
-# (two tests may start at once); -nolisten tcp keeps the server off the network.
+# (two tests may start at once); -nolisten tcp keeps the server off the network. A server that
+# ends, or does not answer within a minute, has failed.
 x_server() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$home/display" >"$home/xvfb.log" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
-    [ -s "$home/display" ] || fail "Xvfb did not start"
+    local pid=$!
+    pids+=("$pid")
+    within 60 "$pid" test -s "$home/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$home/display")"
-    for _ in $(seq 100); do xprop -root >/dev/null 2>&1 && break; sleep 0.1; done
-    xprop -root >/dev/null 2>&1 || fail "the X server $DISPLAY does not answer"
+    within 60 "$pid" eval 'xprop -root >/dev/null 2>&1' || fail "the X server $DISPLAY does not answer"
 }
 
 # The window manager is ready once it announces itself on the root window (a loaded machine can
 # take many seconds); a start that failed is tried again.
 announced() {
-    for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
-        kill -0 "$1" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
+    within 60 "$1" eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 }
 start_wm() {
     local command

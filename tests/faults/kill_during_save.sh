@@ -5,20 +5,27 @@
 # best-times flow does. After every kill the file must read as one whole version: the one it
 # started from or one of the two the saver writes in turn. A kill may leave the game's own
 # temporary behind, whole or cut short; the next start must remove it, whatever its letters. Then
-# two savers run at once, each counting its own level up, and no count may be lost.
-#   kill_during_save.sh SCORE_SAVER [KILLS]
+# two savers run at once, each counting its own level up, and no count may be lost: with the lock
+# file as the game makes it, with the player's own lock file open to all, and with one that
+# another user planted in a folder everyone may write to. A change made while another game saves
+# without pause lands within moments. Last, a game whose changes wait for the lock is killed: the
+# next start saves them.
+#   kill_during_save.sh SCORE_SAVER KEPT_SAVER [KILLS]
 set -euo pipefail
 
 saver=$(realpath "$1")
-kills=${2:-40}
+kept_saver=$(realpath "$2")
+kills=${3:-40}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tolvane-kill.XXXXXX")
 pid=""
+steady=""
 cleanup() {
-    if [ -n "$pid" ]; then
-        kill -KILL "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
+    local started
+    for started in $pid $steady; do
+        kill -KILL "$started" 2>/dev/null || true
+        wait "$started" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -86,13 +93,96 @@ left=$(ls -A | grep -vx -e highscores.txc -e .highscores.txc.lock || true)
 [ -z "$left" ] || fail "the next start left these behind: $left"
 
 # Two games saving at once: each counts its own level up from 0, under the lock, so neither loses
-# a save of the other.
-block Zero 0 0 >highscores.txc
-"$saver" 150 1 >"$work/medium.log" 2>&1 &
-medium=$!
-"$saver" 150 2 >"$work/hard.log" 2>&1 || fail "the Hard saver failed: $(cat "$work/hard.log")"
-wait "$medium" || fail "the Medium saver failed: $(cat "$work/medium.log")"
-counts=$(sed -n '9p;11p' highscores.txc | tr -d '\r' | tr '\n' ' ')
-[ "$counts" = "150 150 " ] || fail "two games at once: Medium and Hard counted $counts of 150 each"
-echo "two games at once: Medium and Hard counted $counts"
+# a save of the other. A saver that hangs fails the test within two minutes.
+#   two_savers CASE SAVES [AS_USER]
+two_savers() {
+    local case=$1 saves=$2 as=()
+    [ -n "${3:-}" ] && as=(setpriv --reuid="$3" --regid="$3" --clear-groups env -u XDG_RUNTIME_DIR)
+    block Zero 0 0 >highscores.txc
+    [ -z "${3:-}" ] || chown "$3:$3" highscores.txc
+    timeout 120 "${as[@]}" "$saver" "$saves" 1 >"$work/medium.log" 2>&1 &
+    local medium=$!
+    timeout 120 "${as[@]}" "$saver" "$saves" 2 >"$work/hard.log" 2>&1 ||
+        fail "$case: the Hard saver failed: $(cat "$work/hard.log")"
+    wait "$medium" || fail "$case: the Medium saver failed: $(cat "$work/medium.log")"
+    local counts
+    counts=$(sed -n '9p;11p' highscores.txc | tr -d '\r' | tr '\n' ' ')
+    [ "$counts" = "$saves $saves " ] ||
+        fail "$case: Medium and Hard counted $counts of $saves each"
+    echo "two games at once, $case: Medium and Hard counted $counts"
+}
+
+two_savers "the game's own lock file" 150
+# The player's lock file, readable by all after a restore: made private again, and used.
+chmod 644 .highscores.txc.lock
+two_savers "the player's lock file open to all" 200
+[ "$(stat -c %a .highscores.txc.lock)" = 600 ] || fail "the lock file was not made private again"
+
+if [ "$(id -u)" = 0 ]; then
+    # A player (nobody) in a folder everyone may write to, where another user planted the lock
+    # file before the player's first save.
+    shared=$work/shared
+    mkdir -m 1777 "$shared"
+    chmod 755 "$work"
+    cd "$shared"
+    touch .highscores.txc.lock
+    chown 64123:64123 .highscores.txc.lock
+    chmod 666 .highscores.txc.lock
+    two_savers "a lock file planted by another user" 200 65534
+    [ "$(stat -c %u:%a .highscores.txc.lock)" = 64123:666 ] || fail "the planted lock file was changed"
+    cd "$folder"
+else
+    echo "skip - a lock file planted by another user: only root can run the savers as two users"
+fi
+
+# A change made while another game of the player's saves without pause (its Hard record) lands
+# within moments: the game waits for the lock itself instead of trying now and then.
+block Old 300 >highscores.txc
+"$saver" -1 2 >"$work/steady.log" 2>&1 &
+steady=$!
+for _ in $(seq 200); do
+    grep -q saving "$work/steady.log" 2>/dev/null && break
+    sleep 0.05
+done
+"$kept_saver" >"$work/kept.log" 2>&1 &
+pid=$!
+landed=""
+for tenth in $(seq 50); do
+    if sed -n 6p highscores.txc | grep -q '^Kept'; then
+        landed=$tenth
+        break
+    fi
+    sleep 0.1
+done
+kill -KILL "$pid" "$steady"
+wait "$pid" "$steady" 2>/dev/null || true
+pid="" steady=""
+[ -n "$landed" ] || fail "a change made while another game saved without pause was not saved within 5 s"
+echo "a change made while another game saved without pause was saved within $landed tenths of a second"
+
+# A game whose changes wait while another program of the player's holds the lock, killed: its
+# changes are beside the score file, and the next start saves them.
+block Old 300 >highscores.txc
+exec 8<.highscores.txc.lock
+flock 8
+"$kept_saver" >"$work/kept.log" 2>&1 &
+pid=$!
+for _ in $(seq 200); do
+    grep -q kept "$work/kept.log" 2>/dev/null && break
+    kill -0 "$pid" 2>/dev/null || fail "the kept saver ended: $(cat "$work/kept.log")"
+    sleep 0.05
+done
+grep -q kept "$work/kept.log" || fail "the kept saver did not keep its changes: $(cat "$work/kept.log")"
+kill -KILL "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+exec 8<&-
+cmp -s highscores.txc "$work/versions/start" || fail "the score file changed while the lock was held"
+timeout 60 "$saver" 0 >"$work/saver.log" 2>&1 || fail "the next start failed: $(cat "$work/saver.log")"
+block Kept 10 | sed '4s/^s\r$/ns\r/' >"$work/versions/kept"
+cmp -s highscores.txc "$work/versions/kept" ||
+    fail "the changes of the killed game were lost: $(od -c highscores.txc | head -20)"
+left=$(ls -A | grep -vx -e highscores.txc -e .highscores.txc.lock || true)
+[ -z "$left" ] || fail "the next start left these behind: $left"
+echo "a killed game's kept changes were saved by the next start"
 echo "PASS"

@@ -22,24 +22,26 @@
 int main(int argc, char** argv) {
     const long saves = argc > 1 ? std::atol(argv[1]) : -1;
     const int counted = argc > 2 ? std::atoi(argv[2]) : -1;
-    ScoreLineList ScoreLines;
+    ScoreFileStore ScoreLines;
     long done = 0;
     try {
         ReadSoundSetting(ScoreLines);
         std::printf("saving\n");
         std::fflush(stdout);
         for (; saves < 0 || done < saves; ++done) {
-            const ScoreChange change = [done, counted](ScoreLineList& lines) {
-                const int marker = LocateMarker(lines);
-                if (counted >= 0)
-                    WriteBestTime(lines, marker, counted, "Counter",
-                                  ReadBestTimes(lines, marker)[counted].Seconds + 1);
-                else if (done % 2 == 0)
-                    WriteBestTime(lines, marker, 0, "Alpha", 100);
-                else
-                    WriteBestTime(lines, marker, 0, "Beta", 200);
-                return true;
-            };
+            const ScoreChange change{[done, counted](ScoreFileStore& lines) {
+                                         const int marker = LocateMarker(lines);
+                                         if (counted >= 0)
+                                             WriteBestTime(
+                                                 lines, marker, counted, "Counter",
+                                                 ReadBestTimes(lines, marker)[counted].Seconds + 1);
+                                         else if (done % 2 == 0)
+                                             WriteBestTime(lines, marker, 0, "Alpha", 100);
+                                         else
+                                             WriteBestTime(lines, marker, 0, "Beta", 200);
+                                         return true;
+                                     },
+                                     {}};
             for (bool saved = false; !saved;) {
                 try {
                     ChangeScoreFile(ScoreLines, change);

@@ -10,7 +10,7 @@
 // bytes of seconds (little-endian), then the file.
 
 #include "platform/GameError.h"
-#include "records/BestTimes.h"
+#include "records/PlayerName.h"
 #include "records/ScoreFile.h"
 #include "tests/fuzz/Reference.h"
 
@@ -31,7 +31,7 @@ using Lines = std::vector<QByteArray>;
 const QString FileName = QString::fromLatin1(ScoreFileName);
 
 // The game's list lives for the whole run, so stale content from the previous input must go.
-ScoreLineList ScoreLines;
+ScoreFileStore ScoreLines;
 
 struct Input {
     int Action = 0;
@@ -100,13 +100,18 @@ void RequireLoaded(const Lines& expected, const char* when) {
                 QStringLiteral("line %1: '%2'").arg(i).arg(ScoreLines.Get(i)));
 }
 
-// The lines, then whatever followed the text from its first NUL on, as it was.
+// The lines, then whatever followed the text from its first NUL on, as it was. A NUL inside a
+// line follows that line's text with no break between.
 QByteArray Saved(const Lines& lines, const QByteArray& file) {
     QByteArray bytes;
     for (const QByteArray& line : lines)
         bytes += line + "\r\n";
     const qsizetype nul = file.indexOf('\0');
-    return nul < 0 ? bytes : bytes + file.mid(nul);
+    if (nul < 0)
+        return bytes;
+    if (nul > 0 && file[nul - 1] != '\r' && file[nul - 1] != '\n')
+        bytes.chop(2);
+    return bytes + file.mid(nul);
 }
 
 // The first line at index 1 or later that is exactly "high".

@@ -3,11 +3,11 @@
 // The best-times flow: a new record with the player's name, the window's contents, the reset,
 // and the score file left exactly as it was outside the lines the flow meant to change.
 
-#include "records/BestTimes.h"
 #include "app/MainWindow.h"
 #include "control/BestTimesFlow.h"
 #include "engine/Game.h"
 #include "platform/MessageBoxes.h"
+#include "records/PlayerName.h"
 #include "records/ScoreFile.h"
 #include "tests/support/GameSession.h"
 #include "tests/support/ModalHelper.h"
@@ -205,7 +205,7 @@ class BestTimesTest : public QObject {
         QFETCH(QString, names);
         Shown shown;
         AnswerInOrder({[&](QWidget* window) {
-                           ScoreLineList other;
+                           ScoreFileStore other;
                            StoreBestTime(other, level, otherName, otherSeconds);
                            WriteSoundSetting(other, false);
                            TypeAndPress("Al", "OK")(window);
@@ -226,7 +226,7 @@ class BestTimesTest : public QObject {
     void resetKeepsAnotherGamesSoundSetting() {
         Shown shown;
         AnswerInOrder({[&](QWidget* window) {
-            ScoreLineList other;
+            ScoreFileStore other;
             WriteSoundSetting(other, false);
             ReadWindow(shown, "Reset scores", "Yes")(window);
         }});
@@ -240,27 +240,37 @@ class BestTimesTest : public QObject {
         QCOMPARE(LinesOf(Session->Folder.Read("highscores.txc")), expected);
     }
 
+    // A finished game's time on a file whose best times cannot be read: the player learns which
+    // file to repair and how, and the time that was not recorded; nothing is written. From the
+    // menu, the failure alone.
     void brokenBlockKeepsTheWindowClosed_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("failure");
         QTest::newRow("no marker") << QByteArray("a\r\nb\r\nc\r\ns\r\nHigh\r\n")
                                    << QString("List index out of bounds (5)");
         QTest::newRow("short block") << QByteArray("a\r\nb\r\nc\r\ns\r\nhigh\r\nA\r\n1\r\n")
                                      << QString("List index out of bounds (7)");
         QTest::newRow("bad seconds")
             << QByteArray("a\r\nb\r\nc\r\ns\r\nhigh\r\nA\r\n12a\r\nB\r\n1\r\nC\r\n1\r\n")
-            << QString("'12a' is not a valid integer value.");
+            << QString("'12a' is not a valid integer value");
     }
     void brokenBlockKeepsTheWindowClosed() {
         QFETCH(QByteArray, file);
-        QFETCH(QString, error);
+        QFETCH(QString, failure);
         Session->Folder.Write("highscores.txc", file);
-        QString caption, text;
+        QString caption, text, menuText;
         AnswerInOrder({Press("OK", &caption, &text)});
-        FinishGame(4, 10);
+        FinishGame(4, 3725);
+        AnswerInOrder({Press("OK", nullptr, &menuText)});
+        Windows.Main->BestTimesItem->trigger();
         QCOMPARE(caption, QString("Tolvane"));
-        QCOMPARE(text, error);
-        QCOMPARE(SeenMessages().size(), 1);
+        QCOMPARE(text, failure + ". The best times in \"" + Session->Folder.Path("highscores.txc") +
+                           "\" cannot be read, so your time of 1:2:5 is not recorded; the file "
+                           "is left as it was. To record times again, repair its best-times "
+                           "block: a line \"high\", then for Easy, Medium and Hard a name and a "
+                           "time in seconds.");
+        QCOMPARE(menuText, ErrorBoxText(failure));
+        QCOMPARE(SeenMessages().size(), 2);
         QCOMPARE(Session->Folder.Read("highscores.txc"), file);
     }
 

@@ -209,7 +209,7 @@ class SaveCrashTest : public QObject {
         PowerCut cut;
         cut.Start(QFile::encodeName(QFileInfo(real).absolutePath()),
                   QFile::encodeName(QFileInfo(real).fileName()), Before, after);
-        ScoreLineList lines;
+        ScoreFileStore lines;
         Watched = &cut;
         WriteSoundSetting(lines, false);
         Watched = nullptr;

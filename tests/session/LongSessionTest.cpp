@@ -496,7 +496,7 @@ int LongSessionTest::Tool() const {
 }
 
 void LongSessionTest::CheckScoreFile() {
-    ScoreLineList lines;
+    ScoreFileStore lines;
     try {
         lines.LoadFromFile(ScoreFileName);
         const int k = LocateMarker(lines);
@@ -1049,7 +1049,7 @@ void LongSessionTest::initTestCase() {
     qApp->installEventFilter(this);
     Clock.start();
 
-    ScoreLineList lines;
+    ScoreFileStore lines;
     try {
         lines.LoadFromFile(ScoreFileName);
         MarkerIndex = LocateMarker(lines);

@@ -3,12 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays effects through the game's media player into a private PulseAudio server whose only
 # sink is a null sink, records that sink's monitor and checks what arrived: every effect is
-# heard, a new effect cuts off the one still sounding, and without a server nothing fails.
-#   playback_test.sh PLAY_EFFECT ASSETS_DIR
+# heard, a new effect cuts off the one still sounding, and without a server nothing fails. The
+# game itself, started as a player starts it, reaches the sound server on its own.
+#   playback_test.sh PLAY_EFFECT ASSETS_DIR GAME
 set -euo pipefail
 
 player=$1
 assets=$2
+game=$3
 
 for tool in pulseaudio pactl parecord sox soxi awk; do
     if ! command -v "$tool" >/dev/null; then
@@ -20,6 +22,7 @@ done
 work=$(mktemp -d "${TMPDIR:-/tmp}/tolvane-sound.XXXXXX")
 server_pid=""
 recorder_pid=""
+game_pid=""
 
 # Ends our server: politely, then for certain after five seconds.
 stop_server() {
@@ -34,6 +37,10 @@ stop_server() {
 }
 
 cleanup() {
+    if [ -n "$game_pid" ]; then
+        kill "$game_pid" 2>/dev/null || true
+        wait "$game_pid" 2>/dev/null || true
+    fi
     if [ -n "$recorder_pid" ]; then
         kill "$recorder_pid" 2>/dev/null || true
         wait "$recorder_pid" 2>/dev/null || true
@@ -153,14 +160,45 @@ echo "== the first two effects of a session, 50 ms apart, are both heard"
 # The start of the audio service must neither delay the first effect nor let the second cut it
 # before it sounds. (An effect cut within about 30 ms of its start is not heard at any time: the
 # sound server begins a stream once it holds its first few tens of milliseconds.) Heard alone,
-# pop.wav would sound its own length; not.wav before it adds to that.
-record first --gap 50 --tail 1000 not.wav pop.wav
-length=$(active_seconds first.wav)
+# pop.wav would sound its own length; not.wav before it adds to that. On a busy machine the sound
+# server itself now and then starts a stream a few milliseconds late, so each try is a session of
+# its own: a player that starts its audio service ahead is heard in one of three, one that starts
+# it with the first effect (a tenth of a second or more) in none.
 own=$(active_seconds pop.wav)
-echo "sounding $length s; pop.wav alone sounds $own s"
-at_least "$length" "$(awk -v o="$own" 'BEGIN { print o + 0.015 }')" ||
-    fail "sounding $length s: not.wav, the first effect, was not heard"
-at_least 0.30 "$length" || fail "sounding $length s: not.wav was not cut off by pop.wav"
+heard=""
+for try in 1 2 3; do
+    record first --gap 50 --tail 1000 not.wav pop.wav
+    length=$(active_seconds first.wav)
+    echo "try $try: sounding $length s; pop.wav alone sounds $own s"
+    at_least 0.30 "$length" || fail "sounding $length s: not.wav was not cut off by pop.wav"
+    if at_least "$length" "$(awk -v o="$own" 'BEGIN { print o + 0.015 }')"; then
+        heard=yes
+        break
+    fi
+done
+[ -n "$heard" ] || fail "not.wav, the first effect, was not heard in three sessions"
+
+echo "== the game starts its audio service by itself"
+# Started as a player starts it, the game reaches the sound server soon after its window is up,
+# before any effect: its first effect is then as quick as any other.
+mkdir game
+cp "$assets"/*.wav "$assets"/highscores.txc game/
+(cd game && exec env QT_QPA_PLATFORM=offscreen "$game" >../game.log 2>&1) &
+game_pid=$!
+reached=""
+for tenth in $(seq 150); do
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended: $(cat game.log)"
+    if pactl list clients 2>/dev/null | grep -q "application.process.id = \"$game_pid\""; then
+        reached=$tenth
+        break
+    fi
+    sleep 0.1
+done
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=""
+[ -n "$reached" ] || fail "the game did not reach the sound server within 15 s of its start"
+echo "the game reached the sound server $reached tenths of a second after its start"
 
 echo "== every effect is heard, whole and in order"
 effects=(pop.wav erase.wav notify.wav clap.wav not.wav best.wav pause.wav ready.wav solve.wav)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The name of a new record holder, made fit for the score file.
 
-#include "records/BestTimes.h"
+#include "records/PlayerName.h"
 
 #include <QList>
 

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The lock that keeps the saves of the player's games apart, held from reading the score file
+// again to writing it. It is two advisory locks, taken in this order:
+// - one in the player's private runtime folder ($XDG_RUNTIME_DIR, else /run/user/UID, else a
+//   folder /tmp/tolvane-UID of the player's own), named after the device and inode of the score
+//   file's folder and the file's name: only the player's own processes can reach it, so no
+//   permission of the score file's folder or of a file in it can take it away;
+// - one on ".NAME.lock" beside the score file, private to the player (mode 0600), which also
+//   reaches the player's games on other machines that share the folder. A lock file of the
+//   player's that others may open is made private again; one of another user's, or with a second
+//   name, is left as it is and not used.
+// A save goes on alone only where neither can be had. The lock waits a moment for another save
+// (or not at all, for a try again; or as long as it takes, for a thread of its own), then throws
+// ScoreFileBusy: the caller decides whether to try again later.
+
+#include "platform/GameError.h"
+#include "records/FileHandle.h"
+
+#include <QByteArray>
+#include <QString>
+
+enum class LockWait { Moment, None, UntilFree };
+
+class ScoreFileLock {
+  public:
+    explicit ScoreFileLock(const QString& fileName, LockWait wait = LockWait::Moment);
+    ~ScoreFileLock();
+    ScoreFileLock(const ScoreFileLock&) = delete;
+    ScoreFileLock& operator=(const ScoreFileLock&) = delete;
+
+  private:
+    void LetGo();
+
+    FileHandle Private;
+    QByteArray PrivatePath;
+    FileHandle Beside;
+};
+
+// Someone holds the lock, longer than a save takes. Who it is, when the system tells: another
+// Tolvane game, or another program by its name and process number.
+class ScoreFileBusy : public GameError {
+  public:
+    ScoreFileBusy(const QString& fileName, const QString& holder, bool holderIsGame);
+    // "another Tolvane game", "another program (flock, process 4242)" or "another program".
+    QString Holder() const { return Who; }
+    bool HolderIsGame() const { return Game; }
+
+  private:
+    QString Who;
+    bool Game;
+};
+
+// The private folder that holds the player's locks, made when missing; empty when there is none
+// that only this process's user can enter.
+QByteArray PrivateLockFolder();
+// The private lock file of the score file named so; empty when there is no private folder.
+QString PrivateLockFile(const QString& fileName);
