@@ -189,9 +189,13 @@ class ThemesTest : public QObject {
         QVERIFY(Windows.Main->ToolButtons[7]->isChecked());
         QCOMPARE(UnreadableTexts(*Windows.Main), QString());
         // On a dark face the pressed tool stands out from the others as a line would.
-        if (!IsLight(palette))
+        if (!IsLight(palette)) {
             QVERIFY(Contrast(Face(Windows.Main->ToolButtons[7]),
                              Face(Windows.Main->ToolButtons[6])) >= LineContrast);
+            // Released again, it looks like the others.
+            Windows.Main->ToolButtons[2]->click();
+            QCOMPARE(Face(Windows.Main->ToolButtons[7]), Face(Windows.Main->ToolButtons[6]));
+        }
 
         QCOMPARE(UnreadableTexts(*Windows.Progress), QString());
         QCOMPARE(TextsOfModal(Windows.Main->PauseItem, "OK"), QString());
