@@ -20,13 +20,13 @@ void PreferX11(int argc, char** argv) {
 
 void PresentToDesktop(const QString& appId) {
     QGuiApplication::setDesktopFileName(appId);
-    QIcon builtIn;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        builtIn.addFile(QString(":/icons/%1.png").arg(size), QSize(size, size));
-    QGuiApplication::setWindowIcon(builtIn);
-    // Looking the icon up in the desktop's themes reads them from disk, which would hold up the
-    // main window's first showing: the installed icon replaces the built-in one just after.
-    QTimer::singleShot(0, qApp, [appId, builtIn] {
+    // The icon comes a moment after the main window is on the screen: finding an icon engine for
+    // the pictures and looking the id up in the desktop's themes read plugins and themes from
+    // disk, and handing six sizes to the X server holds up the window's first showing.
+    QTimer::singleShot(0, qApp, [appId] {
+        QIcon builtIn;
+        for (int size : {16, 32, 48, 64, 128, 256})
+            builtIn.addFile(QString(":/icons/%1.png").arg(size), QSize(size, size));
         QGuiApplication::setWindowIcon(QIcon::fromTheme(appId, builtIn));
     });
 }

@@ -13,5 +13,6 @@
 void PreferX11(int argc, char** argv);
 
 // The desktop file's name and the icon every window carries, both by the application id: the
-// installed theme's icon, else the built-in one. Called once the application is made.
+// installed theme's icon, else the built-in one, from the first turn of the event loop on.
+// Called once the application is made.
 void PresentToDesktop(const QString& appId);
