@@ -2,34 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/EffectPlayer.h"
 
+#include "sound/AudioOutput.h"
 #include "sound/SampleStream.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
 #include <QCoreApplication>
 #include <QLoggingCategory>
-#include <QMediaDevices>
+#include <QPluginLoader>
 #include <QThread>
 
 namespace {
 
 constexpr unsigned long ServerSettleMs = 150;
-
-QString SinkErrorText(QAudio::Error error) {
-    switch (error) {
-    case QAudio::NoError:
-        return {};
-    case QAudio::OpenError:
-        return "The audio device cannot play this format";
-    case QAudio::IOError:
-        return "Writing to the audio device failed";
-    case QAudio::UnderrunError:
-        return "The audio device ran out of samples";
-    case QAudio::FatalError:
-        return "The audio device is not available";
-    }
-    return "Unknown audio device error";
-}
 
 } // namespace
 
@@ -52,19 +35,34 @@ void EffectPlayer::Play() {
         return;
     }
     ReleaseSink();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        LastPlayError = "There is no audio output device";
+    AudioOutput* output = Output();
+    if (!output) {
+        LastPlayError = OutputMissing;
         TellOnceWhySilent();
         return;
     }
-    // A fresh sink for every start: a reused one asks the server for a smaller buffer each time
-    // until the sound breaks up.
-    Sink = new QAudioSink(device, Stream->Format(), this);
     Stream->seek(0);
-    Sink->start(Stream.get());
-    LastPlayError = SinkErrorText(Sink->error());
+    const StartedSound started =
+        output->Start(*Stream, Stream->Channels(), Stream->SampleRate(), this);
+    Sink = started.Sink;
+    LastPlayError = started.Error;
     TellOnceWhySilent();
+}
+
+AudioOutput* EffectPlayer::Output() {
+    if (LoadedOutput || !OutputMissing.isEmpty())
+        return LoadedOutput;
+    // Looked for in Qt's library paths, which hold the program's own folder; the module stays
+    // loaded until the program ends.
+    QPluginLoader module(AudioModuleName);
+    LoadedOutput = qobject_cast<AudioOutput*>(module.instance());
+    if (!LoadedOutput) {
+        QString why = module.errorString();
+        if (why.endsWith('.'))
+            why.chop(1);
+        OutputMissing = "The audio module cannot be loaded: " + why;
+    }
+    return LoadedOutput;
 }
 
 void EffectPlayer::TellOnceWhySilent() {
@@ -75,11 +73,12 @@ void EffectPlayer::TellOnceWhySilent() {
 }
 
 void EffectPlayer::StartAudioService() {
-    // Asking for the output device loads the back end and connects it to the sound server.
-    if (QMediaDevices::defaultAudioOutput().isNull()) {
+    AudioOutput* output = Output();
+    if (!output)
+        LastPlayError = OutputMissing;
+    else if (!output->HasDevice())
         LastPlayError = "There is no audio output device";
-        TellOnceWhySilent();
-    }
+    TellOnceWhySilent();
 }
 
 namespace {
@@ -111,7 +110,7 @@ void EffectPlayer::QuietenMediaLibrary() {
 void EffectPlayer::ReleaseSink() {
     if (!Sink)
         return;
-    Sink->stop();
+    LoadedOutput->Stop(Sink);
     // Its destructor runs pending events, which must not happen inside the handler that plays
     // the next effect; so it goes from the event loop.
     Sink->deleteLater();

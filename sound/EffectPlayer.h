@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class QAudioSink;
+class AudioOutput;
 class SampleStream;
 
 class EffectPlayer : public QObject {
@@ -53,12 +53,17 @@ class EffectPlayer : public QObject {
     QString PlayError() const { return LastPlayError; }
 
   private:
+    // The audio module's output, loaded on the first call; null when it cannot be loaded, and
+    // then OutputMissing says why.
+    AudioOutput* Output();
     void ReleaseSink();
     void TellOnceWhySilent();
 
     QString Name;
     std::unique_ptr<SampleStream> Stream;
-    QAudioSink* Sink = nullptr;
+    AudioOutput* LoadedOutput = nullptr;
+    QString OutputMissing;
+    QObject* Sink = nullptr;
     QString LastPlayError;
     bool ToldWhySilent = false;
 };

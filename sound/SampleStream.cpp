@@ -84,9 +84,9 @@ SampleStream::SampleStream(const QString& fileName) : Handle(OpenRegularFile(fil
         ::close(Handle);
         throw;
     }
-    Channels = info.channels;
-    SampleRate = info.samplerate;
-    FrameBytes = static_cast<qint64>(Channels) * static_cast<qint64>(sizeof(short));
+    ChannelCount = info.channels;
+    Rate = info.samplerate;
+    FrameBytes = static_cast<qint64>(ChannelCount) * static_cast<qint64>(sizeof(short));
     // A stream of unknown length (a FLAC file without its sample count) claims SF_COUNT_MAX
     // frames; cap it so that the size in bytes stays representable.
     FrameCount = std::min<qint64>(info.frames, std::numeric_limits<qint64>::max() / FrameBytes);
@@ -97,14 +97,6 @@ SampleStream::~SampleStream() {
     close();
     sf_close(File);
     ::close(Handle);
-}
-
-QAudioFormat SampleStream::Format() const {
-    QAudioFormat format;
-    format.setSampleRate(SampleRate);
-    format.setChannelCount(Channels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
 }
 
 bool SampleStream::seek(qint64 pos) {
@@ -125,7 +117,7 @@ qint64 SampleStream::readData(char* data, qint64 maxSize) {
     if (frames <= 0 || Exhausted)
         return 0;
     // Read into our own buffer: the caller's bytes need not be aligned for shorts.
-    Scratch.resize(static_cast<size_t>(frames * Channels));
+    Scratch.resize(static_cast<size_t>(frames * ChannelCount));
     const sf_count_t got = sf_readf_short(File, Scratch.data(), frames);
     if (got <= 0) {
         Exhausted = true;

@@ -5,7 +5,6 @@
 // the header is read when it opens, so a long or damaged file costs neither memory nor time
 // before it plays.
 
-#include <QAudioFormat>
 #include <QIODevice>
 #include <QString>
 
@@ -21,7 +20,9 @@ class SampleStream : public QIODevice {
     explicit SampleStream(const QString& fileName);
     ~SampleStream() override;
 
-    QAudioFormat Format() const;
+    // The samples come as 16-bit integers, the channels interleaved.
+    int Channels() const { return ChannelCount; }
+    int SampleRate() const { return Rate; }
     qint64 Frames() const { return FrameCount; }
 
     bool isSequential() const override { return false; }
@@ -36,8 +37,8 @@ class SampleStream : public QIODevice {
   private:
     int Handle = -1;
     sf_private_tag* File = nullptr;
-    int Channels = 0;
-    int SampleRate = 0;
+    int ChannelCount = 0;
+    int Rate = 0;
     qint64 FrameCount = 0;
     qint64 FrameBytes = 0;
     bool Exhausted = false; // the reader gave no more frames, even if the header promised them

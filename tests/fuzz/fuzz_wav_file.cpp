@@ -120,10 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     SampleStream stream(FileName);
-    const QAudioFormat format = stream.Format();
-    const qint64 frameBytes = qint64{2} * format.channelCount();
-    Require(format.channelCount() >= 1 && format.channelCount() <= 8 &&
-                format.sampleRate() >= 8000 && format.sampleRate() <= 192000,
+    const qint64 frameBytes = qint64{2} * stream.Channels();
+    Require(stream.Channels() >= 1 && stream.Channels() <= 8 && stream.SampleRate() >= 8000 &&
+                stream.SampleRate() <= 192000,
             "an opened file has a format the audio output plays");
     Require(stream.size() >= 0 && stream.size() % frameBytes == 0, "the size is whole frames",
             QString::number(stream.size()));

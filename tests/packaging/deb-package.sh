@@ -80,6 +80,7 @@ depended=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/[[:space:]]//g')
 # package the Depends names.
 dpkg-deb -x "$deb" "$work/contents"
 program=$work/contents/usr/lib/games/tolvane/tolvane
+module=$work/contents/usr/lib/games/tolvane/libtolvane-audio.so
 # The package of an installed file; Debian 12 lists some libraries under /lib, 13 under /usr/lib.
 package_of_file() { # PATH
     local path=$1 candidate
@@ -89,15 +90,17 @@ package_of_file() { # PATH
     return 1
 }
 depends_on() { [ -n "$1" ] && grep -qx "$1" <<<"$depended"; }
-libraries=$(ldd "$program" | awk '$2 == "=>" && $3 ~ /^\// {print $3}')
-check "the program's libraries are found" [ -n "$libraries" ]
-for library in $libraries; do
-    owner=$(package_of_file "$library") || owner=
-    # Libraries that the program's direct ones load in turn need not be named.
-    if readelf -dW "$program" | grep -qF "[$(basename "$library")]"; then
-        check "depends on $owner for $(basename "$library")" \
-            depends_on "$owner"
-    fi
+for object in "$program" "$module"; do
+    libraries=$(ldd "$object" | awk '$2 == "=>" && $3 ~ /^\// {print $3}')
+    check "the libraries of $(basename "$object") are found" [ -n "$libraries" ]
+    for library in $libraries; do
+        owner=$(package_of_file "$library") || owner=
+        # Libraries that the direct ones load in turn need not be named.
+        if readelf -dW "$object" | grep -qF "[$(basename "$library")]"; then
+            check "depends on $owner for $(basename "$library")" \
+                depends_on "$owner"
+        fi
+    done
 done
 for package in qt6-qpa-plugins fonts-liberation2 fonts-quicksand fonts-dejavu-core; do
     check "depends on $package" depends_on "$package"
@@ -110,17 +113,22 @@ owners=$(dpkg-deb -c "$deb" | awk '{print $2}' | sort -u)
 check "every file in the package belongs to root" [ "$owners" = root/root ]
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/games/tolvane ./usr/lib/games/tolvane/tolvane \
+    ./usr/lib/games/tolvane/libtolvane-audio.so \
     ./usr/share/games/tolvane/highscores.txc ./usr/share/applications/$id.desktop \
     ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
     ./usr/share/man/man6/tolvane.6.gz ./usr/share/doc/tolvane/copyright; do
     check "the package holds $path" grep -qxF "$path" <<<"$contents"
 done
-sections=$(readelf -SW "$program")
-check "the program is stripped" not grep -q '\.debug_info\|\.symtab' <<<"$sections"
-check "the program has no .comment section" not grep -q ' \.comment ' <<<"$sections"
-if [ "$debian_flags" = 1 ]; then
-    check "the program is bound at start (bind-now)" grep -q 'BIND_NOW' <<<"$(readelf -dW "$program")"
-else
+for object in "$program" "$module"; do
+    name=$(basename "$object")
+    sections=$(readelf -SW "$object")
+    check "$name is stripped" not grep -q '\.debug_info\|\.symtab' <<<"$sections"
+    check "$name has no .comment section" not grep -q ' \.comment ' <<<"$sections"
+    if [ "$debian_flags" = 1 ]; then
+        check "$name is bound at start (bind-now)" grep -q 'BIND_NOW' <<<"$(readelf -dW "$object")"
+    fi
+done
+if [ "$debian_flags" != 1 ]; then
     say "skip - bind-now: this build goes without Debian's build flags (a Debug build)"
 fi
 

@@ -22,6 +22,7 @@ expected=$(
     {
         echo usr/games/tolvane
         echo usr/lib/games/tolvane/tolvane
+        echo usr/lib/games/tolvane/libtolvane-audio.so
         echo usr/share/games/tolvane/highscores.txc
         for sound in $sounds; do echo "usr/share/games/tolvane/$sound.wav"; done
         echo "usr/share/applications/$id.desktop"
@@ -44,6 +45,8 @@ fi
 mode() { stat -c %a "$1"; }
 check "the launcher is executable (755)" [ "$(mode "$usr/games/tolvane")" = 755 ]
 check "the program is executable (755)" [ "$(mode "$usr/lib/games/tolvane/tolvane")" = 755 ]
+check "the audio module is a shared object (644)" \
+    [ "$(mode "$usr/lib/games/tolvane/libtolvane-audio.so")" = 644 ]
 for file in "$usr"/share/games/tolvane/*; do
     check "$(basename "$file") is read-only for players (644)" [ "$(mode "$file")" = 644 ]
 done
