@@ -150,7 +150,8 @@ void MainWindow::CreateToolPanel() {
             button->setGeometry(232, 10, 49, 22);
         }
         ShowPressedOnDarkFace(*button);
-        ToolGroup->addButton(button, n);
+        // Each button's id in the group is the tool it chooses.
+        ToolGroup->addButton(button, n <= 9 ? n : EraseTool);
         ToolButtons[n - 1] = button;
     }
 
@@ -329,7 +330,7 @@ void MainWindow::ShowLevel(Level level) {
 
 void MainWindow::ShowTool(int tool) {
     // Setting the button down from here does not count as a click on it.
-    ToolButtons[tool == EraseTool ? 9 : tool - 1]->setChecked(true);
+    ToolGroup->button(tool)->setChecked(true);
 }
 
 void MainWindow::ShowGuessing(bool guessing) {

@@ -24,13 +24,9 @@ void PlaceTool(Game& game, int index) {
 
 } // namespace
 
-void ChooseTool(Game& game, int button) {
-    if (button >= 1 && button <= 9)
-        game.SelectedValue = button;
-    else if (button == 10)
-        game.SelectedValue = EraseTool;
-    else
-        game.SelectedValue = NoTool;
+void ChooseTool(Game& game, int tool) {
+    const bool known = (tool >= 1 && tool <= 9) || tool == EraseTool;
+    game.SelectedValue = known ? tool : NoTool;
 }
 
 void ClickCell(Game& game, GameWindow& window, int row, int column) {

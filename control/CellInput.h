@@ -8,8 +8,8 @@
 
 class GameWindow;
 
-// The tool of the tool panel's button that is down: 1 to 10 (Erase), or none.
-void ChooseTool(Game& game, int button);
+// The tool of the tool panel's button that is down: a digit, EraseTool, or anything else for none.
+void ChooseTool(Game& game, int tool);
 // Places or erases at the cell of row and column (1 to 9) that the player clicked.
 void ClickCell(Game& game, GameWindow& window, int row, int column);
 // A click beside the board: only the Submit check, in play.

@@ -35,7 +35,7 @@ class CellInputTest : public GameWindowTest {
         ChooseTool(10);
         QCOMPARE(TheGame().SelectedValue, 11);
         QVERIFY(!Windows.Main->ToolButtons[3]->isChecked());
-        QCOMPARE(Windows.Main->ToolGroup->checkedId(), 10);
+        QCOMPARE(Windows.Main->ToolGroup->checkedButton(), Windows.Main->ToolButtons[9]);
     }
 
     void wheelStepsThroughTheDigitsOnly_data() {
