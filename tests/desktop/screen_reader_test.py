@@ -86,6 +86,16 @@ def window(app, name):
         None))
 
 
+def control(app, title, role, name=None):
+    """A control of the game's window of that title, once the bus shows it: a window may be
+    announced before its controls, and the cached tree is not kept up to date."""
+    def seen():
+        shown = window(app, title)
+        shown.clear_cache()
+        return find(shown, role, name)
+    return wait_for("%s %r in the window %s" % (role, name, title), seen)
+
+
 def solve(grid):
     """Fills the zeros of the 81 cells so that no row, column or block holds a digit twice."""
     if 0 not in grid:
@@ -105,9 +115,9 @@ def solve(grid):
 def play(app, frame):
     board = find(frame, "table", "Board")
     press(find(frame, "menu item", "New"))
-    press(find(window(app, "Confirm"), "push button", "Yes"))
+    press(control(app, "Confirm", "push button", "Yes"))
     del announced[:]
-    press(find(window(app, "Paused"), "push button", "OK"))
+    press(control(app, "Paused", "push button", "OK"))
     news = wait_for("news of the new puzzle", lambda: re.fullmatch(
         r"New Medium puzzle: (\d+) givens, (\d+) cells to fill", board.description))
     wait_for("the new puzzle announced",
@@ -164,20 +174,19 @@ def play(app, frame):
     wait_for("Submit on the screen", lambda: has(submit, pyatspi.STATE_SHOWING))
     del announced[:]
     press(submit)
-    result = window(app, "Information")
-    if not find(result, "label").name.startswith("Correct. Your time is "):
-        raise Failed("the result reads " + find(result, "label").name)
+    result = control(app, "Information", "label")
+    if not result.name.startswith("Correct. Your time is "):
+        raise Failed("the result reads " + result.name)
     wait_for("the solved board announced", lambda: board.description == "Solved"
              and ("accessible-description", board.path) in announced)
-    press(find(result, "push button", "OK"))
-    name_box = window(app, "New Best time")
-    find(name_box, "text").queryEditableText().setTextContents("Ada Lovelace")
-    press(find(name_box, "push button", "OK"))
+    press(control(app, "Information", "push button", "OK"))
+    control(app, "New Best time", "text").queryEditableText().setTextContents("Ada Lovelace")
+    press(control(app, "New Best time", "push button", "OK"))
     best_times = window(app, "Best times")
     wait_for("the name among the best times", lambda: [
         box for box in pyatspi.findAllDescendants(best_times, lambda o: o.getRoleName() == "text")
         if "Ada Lovelace" in box.queryText().getText(0, -1)])
-    press(find(best_times, "push button", "OK"))
+    press(control(app, "Best times", "push button", "OK"))
     wait_for("best times to close", lambda: not has(best_times, pyatspi.STATE_SHOWING))
     press(find(frame, "menu item", "Exit"))
 
