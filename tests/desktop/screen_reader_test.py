@@ -71,8 +71,10 @@ def click(obj):
 
 
 def find(root, role, name=None):
+    """By the role itself: the names of roles differ between AT-SPI versions ("push button" on
+    Debian 12, "button" on 13)."""
     return pyatspi.findDescendant(
-        root, lambda o: o is not None and o.getRoleName() == role and name in (None, o.name))
+        root, lambda o: o is not None and o.getRole() == role and name in (None, o.name))
 
 
 def has(obj, state):
@@ -113,11 +115,11 @@ def solve(grid):
 
 
 def play(app, frame):
-    board = find(frame, "table", "Board")
-    press(find(frame, "menu item", "New"))
-    press(control(app, "Confirm", "push button", "Yes"))
+    board = find(frame, pyatspi.ROLE_TABLE, "Board")
+    press(find(frame, pyatspi.ROLE_MENU_ITEM, "New"))
+    press(control(app, "Confirm", pyatspi.ROLE_PUSH_BUTTON, "Yes"))
     del announced[:]
-    press(control(app, "Paused", "push button", "OK"))
+    press(control(app, "Paused", pyatspi.ROLE_PUSH_BUTTON, "OK"))
     news = wait_for("news of the new puzzle", lambda: re.fullmatch(
         r"New Medium puzzle: (\d+) givens, (\d+) cells to fill", board.description))
     wait_for("the new puzzle announced",
@@ -137,9 +139,9 @@ def play(app, frame):
     if news.groups() != (str(givens), str(81 - givens)) or givens != 36 or not solve(solution):
         raise Failed("%d givens read after %r" % (givens, news.group(0)))
 
-    panel = find(frame, "check box", "1").parent
-    tool = {name: find(panel, "check box", name) for name in "123456789"}
-    guessing = find(panel, "check box", "Just guessing")
+    panel = find(frame, pyatspi.ROLE_CHECK_BOX, "1").parent
+    tool = {name: find(panel, pyatspi.ROLE_CHECK_BOX, name) for name in "123456789"}
+    guessing = find(panel, pyatspi.ROLE_CHECK_BOX, "Just guessing")
 
     def choose(name):
         if not has(tool[name], pyatspi.STATE_CHECKED):
@@ -170,25 +172,27 @@ def play(app, frame):
             choose(str(solution[i]))
             place(i, "entry %d" % solution[i], by_pointer=(i == first))
 
-    submit = find(panel, "push button", "Submit")
+    submit = find(panel, pyatspi.ROLE_PUSH_BUTTON, "Submit")
     wait_for("Submit on the screen", lambda: has(submit, pyatspi.STATE_SHOWING))
     del announced[:]
     press(submit)
-    result = control(app, "Information", "label")
+    result = control(app, "Information", pyatspi.ROLE_LABEL)
     if not result.name.startswith("Correct. Your time is "):
         raise Failed("the result reads " + result.name)
     wait_for("the solved board announced", lambda: board.description == "Solved"
              and ("accessible-description", board.path) in announced)
-    press(control(app, "Information", "push button", "OK"))
-    control(app, "New Best time", "text").queryEditableText().setTextContents("Ada Lovelace")
-    press(control(app, "New Best time", "push button", "OK"))
+    press(control(app, "Information", pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    name_box = control(app, "New Best time", pyatspi.ROLE_TEXT)
+    name_box.queryEditableText().setTextContents("Ada Lovelace")
+    press(control(app, "New Best time", pyatspi.ROLE_PUSH_BUTTON, "OK"))
     best_times = window(app, "Best times")
     wait_for("the name among the best times", lambda: [
-        box for box in pyatspi.findAllDescendants(best_times, lambda o: o.getRoleName() == "text")
+        box for box in pyatspi.findAllDescendants(
+            best_times, lambda o: o.getRole() == pyatspi.ROLE_TEXT)
         if "Ada Lovelace" in box.queryText().getText(0, -1)])
-    press(control(app, "Best times", "push button", "OK"))
+    press(control(app, "Best times", pyatspi.ROLE_PUSH_BUTTON, "OK"))
     wait_for("best times to close", lambda: not has(best_times, pyatspi.STATE_SHOWING))
-    press(find(frame, "menu item", "Exit"))
+    press(find(frame, pyatspi.ROLE_MENU_ITEM, "Exit"))
 
 
 def main(game_binary):
