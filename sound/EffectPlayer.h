@@ -32,10 +32,10 @@ class EffectPlayer : public QObject {
 
     void Close();
 
-    // Loads the audio service and lets it reach the sound server ahead of the first effect. On
-    // some Qt versions the first start does both, which takes a tenth of a second or more and
-    // cuts or delays the effect; after this the first start is as quick as any other. Without an
-    // audio output the player says so, once.
+    // Loads the audio module and service, and lets the service reach the sound server ahead of
+    // the first effect. On some Qt versions the first start does both, which takes a tenth of a
+    // second or more and cuts or delays the effect; after this the first start is as quick as any
+    // other. Without an audio output the player says so, once.
     void StartAudioService();
 
     // Keeps the media library's own notes (its back end's version, hardware it looked for) off
