@@ -371,8 +371,6 @@ class MediaPlayerTest : public QObject {
         QVERIFY2(player.PlayError().startsWith("The audio module cannot be loaded: "),
                  qPrintable(player.PlayError()));
         QVERIFY(player.IsOpen());
-        player.Play(); // a second try changes nothing
-        QVERIFY(player.PlayError().startsWith("The audio module cannot be loaded: "));
     }
 };
 
