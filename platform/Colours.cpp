@@ -287,16 +287,7 @@ BoardColours BoardColoursOn(const QPalette& palette) {
         std::array{designed.Given, designed.Entry, designed.Guess, designed.CellFrame,
                    designed.BlockFrame},
         [&face](const QColor& colour) { return Contrast(colour, face) >= LargeTextContrast; });
-    if (reads)
-        return designed;
-    // Worked out once for each face: the board is painted often.
-    static QRgb lastFace = 0;
-    static BoardColours last;
-    if (!last.Face.isValid() || lastFace != face.rgba()) {
-        last = MadeFor(face);
-        lastFace = face.rgba();
-    }
-    return last;
+    return reads ? designed : MadeFor(face);
 }
 
 QPalette PrintedPalette() {

@@ -35,6 +35,18 @@ void BoardArea::PressCell(int row, int column) {
     emit CellClicked(row, column);
 }
 
+const BoardColours& BoardArea::Colours() {
+    if (!ColoursChosen)
+        ColoursChosen = BoardColoursOn(palette());
+    return *ColoursChosen;
+}
+
+void BoardArea::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        ColoursChosen.reset();
+    QWidget::changeEvent(event);
+}
+
 void BoardArea::paintEvent(QPaintEvent*) {
     QPainter canvas(this);
     PaintBoard(*this, canvas);

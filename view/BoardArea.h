@@ -5,7 +5,11 @@
 // the mouse over it (not over its child controls) is reported to the window by signals: a click
 // as the cell it lands on, or as a click beside the board.
 
+#include "platform/Colours.h"
+
 #include <QWidget>
+
+#include <optional>
 
 struct Game;
 
@@ -30,6 +34,11 @@ class BoardArea : public QWidget {
     // A press that counts as a click on the cell (an assistive technology's press on it).
     void PressCell(int row, int column);
 
+    // The board's colours on the area's palette. Choosing them for a face the designed colours
+    // do not read on takes a while, and the board is painted often: they are chosen again only
+    // when the palette changes.
+    const BoardColours& Colours();
+
   signals:
     // A click of the primary button on the cell of row and column (1 to 9, from the top left).
     void CellClicked(int row, int column);
@@ -39,6 +48,7 @@ class BoardArea : public QWidget {
     void WheelDown();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -50,4 +60,5 @@ class BoardArea : public QWidget {
     bool ClickStarted = false;
     // Wheel turn not yet amounting to a whole notch (fine-grained wheels and touchpads).
     int WheelRemainder = 0;
+    std::optional<BoardColours> ColoursChosen;
 };

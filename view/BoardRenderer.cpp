@@ -135,7 +135,7 @@ void PaintBoard(BoardArea& area, QPainter& canvas) {
     if (NotificationShowing(area))
         return;
     // The area's own palette: the desktop's on screen, a light one while it is printed.
-    const BoardColours colours = BoardColoursOn(area.palette());
+    const BoardColours& colours = area.Colours();
     PaintBackground(canvas, colours);
     if (area.BoardCleared)
         return;
