@@ -74,37 +74,40 @@ Candidate Describe(const QColor& colour, const QColor& face, int steps) {
             steps};
 }
 
-// The designed colour, its hue and saturation kept, made darker (or lighter) step by step: every
-// step that stands out from the face at least as large text must.
+// The designed colour, its hue and saturation kept, made darker (or lighter) one step of
+// lightness at a time, from itself to black (or white).
+std::vector<QColor> LightnessSteps(const QColor& designed, bool darker) {
+    const QColor hsl = designed.toHsl();
+    std::vector<QColor> steps;
+    for (int lightness = hsl.lightness(); lightness >= 0 && lightness <= 255;
+         lightness += darker ? -1 : 1)
+        steps.push_back(QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb());
+    return steps;
+}
+
+// The steps that stand out from the face at least as large text must.
 std::vector<Candidate> Steps(const QColor& designed, const Candidate& given, const QColor& face,
                              bool darker) {
-    const QColor hsl = designed.toHsl();
-    std::vector<Candidate> steps;
-    for (int lightness = hsl.lightness(); lightness >= 0 && lightness <= 255;
-         lightness += darker ? -1 : 1) {
-        const QColor step = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
-        if (Contrast(step, face) < LargeTextContrast)
+    const std::vector<QColor> steps = LightnessSteps(designed, darker);
+    std::vector<Candidate> readable;
+    for (std::size_t moved = 0; moved < steps.size(); ++moved) {
+        if (Contrast(steps[moved], face) < LargeTextContrast)
             continue;
-        Candidate candidate = Describe(step, face, std::abs(lightness - hsl.lightness()));
+        Candidate candidate = Describe(steps[moved], face, static_cast<int>(moved));
         candidate.FromGiven = Ciede2000(given.Seen, candidate.Seen);
         candidate.FromGivenDeuteranope =
             Ciede2000(given.SeenDeuteranope, candidate.SeenDeuteranope);
-        steps.push_back(candidate);
+        readable.push_back(candidate);
     }
-    return steps;
+    return readable;
 }
 
 // The first step that stands out by `ratio`; the last one when none does.
 QColor StandingOut(const QColor& designed, const QColor& face, bool darker, double ratio) {
-    const QColor hsl = designed.toHsl();
-    QColor step = designed;
-    for (int lightness = hsl.lightness(); lightness >= 0 && lightness <= 255;
-         lightness += darker ? -1 : 1) {
-        step = QColor::fromHsl(hsl.hslHue(), hsl.hslSaturation(), lightness).toRgb();
-        if (Contrast(step, face) >= ratio)
-            break;
-    }
-    return step;
+    const std::vector<QColor> steps = LightnessSteps(designed, darker);
+    const auto reads = std::ranges::find_if(
+        steps, [&](const QColor& step) { return Contrast(step, face) >= ratio; });
+    return reads == steps.end() ? steps.back() : *reads;
 }
 
 // How well an entry and a guess colour go with the given's on the face, best greatest: first the
