@@ -26,6 +26,7 @@
 #include "view/NameBox.h"
 #include "view/NoticeWindow.h"
 #include "view/ProgressWindow.h"
+#include "view/TranslatedLevels.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -83,6 +84,8 @@ MainWindow::MainWindow() {
 
     ClientArea = new BoardArea(CurrentGame, this);
     setCentralWidget(ClientArea);
+    // The board and its tool panel stay as designed in a language written right to left.
+    ClientArea->setLayoutDirection(Qt::LeftToRight);
     // The window takes the size of its client area and menu bar; the user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -97,31 +100,35 @@ MainWindow::MainWindow() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateMenus() {
-    GameMenu = menuBar()->addMenu("Game");
-    NewItem = AddItem(GameMenu, "New");
+    // The three menus' titles share the menu bar of the 409 px wide window.
+    //: Menu title; the three titles share 409 px
+    GameMenu = menuBar()->addMenu(tr("Game"));
+    NewItem = AddItem(GameMenu, tr("New"));
     GameMenu->addSeparator();
-    EasyItem = AddCheckItem(GameMenu, "Easy", false);
-    MediumItem = AddCheckItem(GameMenu, "Medium", true);
-    HardItem = AddCheckItem(GameMenu, "Hard", false);
+    EasyItem = AddCheckItem(GameMenu, TranslatedLevelName(Easy), false);
+    MediumItem = AddCheckItem(GameMenu, TranslatedLevelName(Medium), true);
+    HardItem = AddCheckItem(GameMenu, TranslatedLevelName(Hard), false);
     GameMenu->addSeparator();
-    SoundItem = AddCheckItem(GameMenu, "Sound", CurrentGame.SoundOn);
-    BestTimesItem = AddItem(GameMenu, "Best Times");
-    PrintItem = AddItem(GameMenu, "Print", false);
+    SoundItem = AddCheckItem(GameMenu, tr("Sound"), CurrentGame.SoundOn);
+    BestTimesItem = AddItem(GameMenu, tr("Best Times"));
+    PrintItem = AddItem(GameMenu, tr("Print"), false);
     GameMenu->addSeparator();
-    ExitItem = AddItem(GameMenu, "Exit");
+    ExitItem = AddItem(GameMenu, tr("Exit"));
 
-    OptionsMenu = menuBar()->addMenu("Options");
-    ClearAllItem = AddItem(OptionsMenu, "Clear all", false);
-    SolveItem = AddItem(OptionsMenu, "Solve", false);
-    SubmitItem = AddItem(OptionsMenu, "Submit", false);
+    //: Menu title; the three titles share 409 px
+    OptionsMenu = menuBar()->addMenu(tr("Options"));
+    ClearAllItem = AddItem(OptionsMenu, tr("Clear all"), false);
+    SolveItem = AddItem(OptionsMenu, tr("Solve"), false);
+    SubmitItem = AddItem(OptionsMenu, tr("Submit"), false);
     OptionsMenu->addSeparator();
-    PauseItem = AddItem(OptionsMenu, "Pause", false);
+    PauseItem = AddItem(OptionsMenu, tr("Pause"), false);
 
-    HelpMenu = menuBar()->addMenu("Help");
-    HowToPlayItem = AddItem(HelpMenu, "How to play");
-    RulesItem = AddItem(HelpMenu, "Rules");
+    //: Menu title; the three titles share 409 px
+    HelpMenu = menuBar()->addMenu(tr("Help"));
+    HowToPlayItem = AddItem(HelpMenu, tr("How to play"));
+    RulesItem = AddItem(HelpMenu, tr("Rules"));
     HelpMenu->addSeparator();
-    AboutItem = AddItem(HelpMenu, "About");
+    AboutItem = AddItem(HelpMenu, tr("About"));
 
     // F10 opens the Game menu, as on GTK desktops; Alt keeps Qt's own way to the menu bar.
     auto* menuKey = new QAction(this);
@@ -145,7 +152,8 @@ void MainWindow::CreateToolPanel() {
             button->setFont(SansSerif(13, true));
             button->setGeometry(8 + 24 * (n - 1), 10, 23, 22);
         } else {
-            button->setText("Erase");
+            //: Tool panel button, 49 x 22 px, 11 px bold
+            button->setText(tr("Erase"));
             button->setFont(SansSerif(11, true));
             button->setGeometry(232, 10, 49, 22);
         }
@@ -155,7 +163,8 @@ void MainWindow::CreateToolPanel() {
         ToolButtons[n - 1] = button;
     }
 
-    GuessingBox = new QCheckBox("Just guessing", ToolPanel);
+    //: Tool panel check box, 97 px with its box, 11 px bold
+    GuessingBox = new QCheckBox(tr("Just guessing"), ToolPanel);
     GuessingBox->setFont(SansSerif(11, true));
     GuessingBox->setGeometry(294, 13, 97, 17);
 
@@ -163,12 +172,14 @@ void MainWindow::CreateToolPanel() {
     Divider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Divider->setGeometry(8, 40, 393, 3);
 
-    StatusLine = new QLabel("Click 'Game' to start", ToolPanel);
+    //: Status line, 11 px bold; up to 150 px, the Submit button stands to its right
+    StatusLine = new QLabel(tr("Click 'Game' to start"), ToolPanel);
     StatusLine->setFont(SansSerif(11, true));
     StatusLine->move(11, 52);
     StatusLine->adjustSize();
 
-    SubmitButton = new QPushButton("Submit", ToolPanel);
+    //: Tool panel button, 81 x 19 px, 11 px bold
+    SubmitButton = new QPushButton(tr("Submit"), ToolPanel);
     SubmitButton->setFont(SansSerif(11, true));
     SubmitButton->setGeometry(161, 51, 81, 19);
     SubmitButton->setAutoDefault(false);
@@ -396,15 +407,18 @@ QString MainWindow::AskName() {
     return ::AskName(this);
 }
 
-bool MainWindow::ShowRecords(const std::array<BestTimeRecord, 3>& records) {
+bool MainWindow::ShowRecords(const std::array<BestTimeRecord, LevelCount>& records) {
     const auto time = [](std::int32_t seconds) {
         return " " + QString::fromStdString(TimeTextOf(seconds));
     };
     BestTimesWindow& window = BestTimes();
-    window.PlayerNames->setPlainText(records[0].Name + "\n\n" + records[1].Name + "\n\n" +
-                                     records[2].Name);
-    window.Times->setPlainText(time(records[0].Seconds) + "\n\n" + time(records[1].Seconds) +
-                               "\n\n" + time(records[2].Seconds));
+    QStringList names, times;
+    for (const BestTimeRecord& record : records) {
+        names << NameShown(record.Name);
+        times << time(record.Seconds);
+    }
+    window.PlayerNames->setPlainText(names.join("\n\n"));
+    window.Times->setPlainText(times.join("\n\n"));
     return window.ShowAskingReset();
 }
 

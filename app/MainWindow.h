@@ -122,7 +122,7 @@ class MainWindow : public QMainWindow, public GameWindow {
     void Inform(const QString& text) override;
     void ShowNotice(const QStringList& lines) override;
     QString AskName() override;
-    bool ShowRecords(const std::array<BestTimeRecord, 3>& records) override;
+    bool ShowRecords(const std::array<BestTimeRecord, LevelCount>& records) override;
     ScoreFileStore& ScoreLines() override { return ScoreFileLines; }
     ScoreSaves& Saves() override { return ScoreFileSaves; }
 

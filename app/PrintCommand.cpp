@@ -9,6 +9,7 @@
 #include "view/BoardArea.h"
 #include "view/Printing.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -42,10 +43,12 @@ void PrintBoard(MainWindow& window, QPrinter& printer) {
 }
 
 void PrintCommand(MainWindow& window) {
-    if (!Confirm(&window, "Do you want to print the current puzzle ?"))
+    if (!Confirm(&window, QCoreApplication::translate("PrintCommand",
+                                                      "Do you want to print the current puzzle ?")))
         return;
     if (QPrinterInfo::availablePrinters().isEmpty())
-        throw GameError("There is no default printer currently selected");
+        throw GameError(QCoreApplication::translate(
+            "PrintCommand", "There is no default printer currently selected"));
     PrintSetup& setup = window.Printing;
     if (!setup.Dialog) {
         setup.Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "platform/Desktop.h"
 #include "platform/Fonts.h"
+#include "platform/Translations.h"
 #include "sound/EffectPlayer.h"
 #include "view/Pictures.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     EffectPlayer::QuietenMediaLibrary();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tolvane");
+    InstallTranslations(application);
     // The id names the installed desktop entry and the icon; the build defines it.
     PresentToDesktop(QStringLiteral(TOLVANE_APP_ID));
     InstallFontSubstitutes();

@@ -10,6 +10,7 @@
 #include "records/PlayerName.h"
 #include "records/ScoreFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -17,10 +18,13 @@ namespace {
 // A finished game's time cannot be offered when the best times cannot be read: the player is told
 // which file to repair, and the time to write in by hand if they like.
 QString UnreadableBlockText(const QString& failure, std::int32_t seconds) {
-    return QStringLiteral("%1. The best times in \"%2\" cannot be read, so your time of %3 is not "
-                          "recorded; the file is left as it was. To record times again, repair "
-                          "its best-times block: a line \"high\", then for Easy, Medium and Hard "
-                          "a name and a time in seconds.")
+    //: %1 the failure, %2 the file, %3 the time; "high" is written in the file as it is
+    return QCoreApplication::translate(
+               "BestTimesFlow",
+               "%1. The best times in \"%2\" cannot be read, so your time of %3 is not "
+               "recorded; the file is left as it was. To record times again, repair its "
+               "best-times block: a line \"high\", then for Easy, Medium and Hard a name and a "
+               "time in seconds.")
         .arg(failure, QFileInfo(QString::fromLatin1(ScoreFileName)).absoluteFilePath(),
              QString::fromStdString(TimeTextOf(seconds)));
 }
@@ -39,7 +43,7 @@ void ShowBestTimes(Game& game, GameWindow& window) {
     lines.LoadFromFile(ScoreFileName);
     saves.ShowKept(lines);
     int k = 0;
-    std::array<BestTimeRecord, 3> records{};
+    std::array<BestTimeRecord, LevelCount> records{};
     try {
         k = LocateMarker(lines);
         records = ReadBestTimes(lines, k);

@@ -5,8 +5,12 @@
 #include "control/GameWindow.h"
 #include "engine/TimeText.h"
 
+#include <QCoreApplication>
+
 void TickClock(Game& game, GameWindow& window) {
     ++game.ElapsedSeconds;
     game.TimeText = TimeTextOf(game.ElapsedSeconds);
-    window.ShowStatus("Time: " + QString::fromStdString(game.TimeText));
+    //: Status line while the clock runs, 11 px bold, up to 150 px (the Submit button follows)
+    window.ShowStatus(QCoreApplication::translate("GameClock", "Time: %1")
+                          .arg(QString::fromStdString(game.TimeText)));
 }

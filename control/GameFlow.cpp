@@ -10,6 +10,8 @@
 #include "engine/SolutionEvaluation.h"
 #include "platform/MessageBoxes.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // From the cleared board, through the progress window while the generator runs, to the player's
@@ -24,7 +26,11 @@ void PrepareNewPuzzle(Game& game, GameWindow& window) {
     GridGenerator(game, window.GeneratorLog(), window.ProgressText()).GeneratePuzzle();
     window.ShowProgress(false);
     PlayIfSoundOn(game, window, "ready.wav");
-    window.ShowNotice({"New puzzle generated.", "", "Click OK to start."});
+    //: Notice window, first line of three in a 201 px wide box, 13 px bold
+    const QString ready = QCoreApplication::translate("NoticeWindow", "New puzzle generated.");
+    //: Notice window, third line of three in a 201 px wide box, 13 px bold
+    const QString start = QCoreApplication::translate("NoticeWindow", "Click OK to start.");
+    window.ShowNotice({ready, "", start});
 }
 
 } // namespace
@@ -58,14 +64,14 @@ void NewGame(Game& game, GameWindow& window) {
 }
 
 void ConfirmNewGame(Game& game, GameWindow& window) {
-    if (window.Confirm("Start a new puzzle?"))
+    if (window.Confirm(QCoreApplication::translate("GameFlow", "Start a new puzzle?")))
         NewGame(game, window);
 }
 
 void ChooseLevel(Game& game, GameWindow& window, Level level) {
     // The menu has already toggled the item's mark; the level decides it, not the click.
     window.ShowLevel(LevelOf(game.ShownPerBlock));
-    if (!window.Confirm("Start a new puzzle?"))
+    if (!window.Confirm(QCoreApplication::translate("GameFlow", "Start a new puzzle?")))
         return;
     game.ShownPerBlock = GivensPerBlock(level);
     window.ShowLevel(level);
@@ -73,7 +79,7 @@ void ChooseLevel(Game& game, GameWindow& window, Level level) {
 }
 
 void ClearAll(Game& game, GameWindow& window) {
-    if (!window.Confirm("Clear all inserted values?"))
+    if (!window.Confirm(QCoreApplication::translate("GameFlow", "Clear all inserted values?")))
         return;
     ResetPlayerValues(game);
     window.ShowBoard();
@@ -85,7 +91,8 @@ void SolvePuzzle(Game& game, GameWindow& window) {
         game.Entries[i] = game.Solution[i];
     window.ShowBoard();
     StopPlay(game, window);
-    window.ShowStatus("Solved by computer");
+    //: Status line, 11 px bold, up to 390 px
+    window.ShowStatus(QCoreApplication::translate("GameFlow", "Solved by computer"));
     window.AnnounceSolved();
 }
 
@@ -93,7 +100,11 @@ void PauseGame(Game& game, GameWindow& window) {
     PlayIfSoundOn(game, window, "pause.wav");
     window.BlankBoard();
     window.RunClock(false);
-    window.ShowNotice({"Game paused", "", "Press OK to continue"});
+    //: Notice window, first line of three in a 201 px wide box, 13 px bold
+    const QString paused = QCoreApplication::translate("NoticeWindow", "Game paused");
+    //: Notice window, third line of three in a 201 px wide box, 13 px bold
+    const QString resume = QCoreApplication::translate("NoticeWindow", "Press OK to continue");
+    window.ShowNotice({paused, "", resume});
     window.ShowBoard();
     window.RunClock(true);
 }
@@ -105,11 +116,13 @@ void SubmitSolution(Game& game, GameWindow& window) {
         StopPlay(game, window);
         window.AnnounceSolved();
         PlayIfSoundOn(game, window, "clap.wav");
-        window.Inform("Correct. Your time is " + QString::fromStdString(game.TimeText));
+        window.Inform(QCoreApplication::translate("GameFlow", "Correct. Your time is %1")
+                          .arg(QString::fromStdString(game.TimeText)));
         game.ResultPending = true;
         ShowBestTimes(game, window);
     } else {
         PlayIfSoundOn(game, window, "not.wav");
-        window.Inform("Puzzle solved incorrectly, press OK to continue.");
+        window.Inform(QCoreApplication::translate(
+            "GameFlow", "Puzzle solved incorrectly, press OK to continue."));
     }
 }

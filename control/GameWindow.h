@@ -59,7 +59,7 @@ class GameWindow {
     virtual void ShowNotice(const QStringList& lines) = 0;
     virtual QString AskName() = 0;
     // Shows the best times until the window closes; true when the player asked to reset them.
-    virtual bool ShowRecords(const std::array<BestTimeRecord, 3>& records) = 0;
+    virtual bool ShowRecords(const std::array<BestTimeRecord, LevelCount>& records) = 0;
 
     // The score file's lines and the saves that keep a change while another game saves.
     virtual ScoreFileStore& ScoreLines() = 0;

@@ -4,6 +4,7 @@
 
 #include "platform/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QWidget>
@@ -30,8 +31,8 @@ QString Capitalized(const QString& text) {
 // Question icon, caption "Confirm", Yes and No; unlike the game's other questions No is the
 // default, so that Enter keeps the player's changes.
 bool ConfirmCloseWithout(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, "Confirm", text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("MessageBoxes", "Confirm"),
+                    text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

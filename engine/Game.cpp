@@ -17,9 +17,9 @@ void SetBoardConstants(Game& game) {
 }
 
 Level LevelOf(int shownPerBlock) {
-    for (Level level : {Easy, Medium, Hard})
-        if (GivensPerBlock(level) == shownPerBlock)
-            return level;
+    for (int level = 0; level < LevelCount; ++level)
+        if (Levels[level].ShownPerBlock == shownPerBlock)
+            return static_cast<Level>(level);
     throw std::invalid_argument("no level shows " + std::to_string(shownPerBlock) +
                                 " givens per block");
 }

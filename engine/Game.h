@@ -7,7 +7,9 @@
 
 #include "engine/OneBased.h"
 #include "engine/Random.h"
+#include "engine/TranslatableText.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -68,13 +70,28 @@ constexpr int CellOfBlockPosition(int b, int p) {
     return CellIndex(3 * ((b - 1) / 3) + (p - 1) / 3 + 1, 3 * ((b - 1) % 3) + (p - 1) % 3 + 1);
 }
 
-// The levels, in the order of the Game menu and of the score file's best-times block, and the
-// givens each shows in every block.
+// The levels, in the order of the Game menu and of the score file's best-times block.
 enum Level { Easy, Medium, Hard };
 constexpr int LevelCount = 3;
+
+// What the game says of a level, once: its name (the design's English, which the windows
+// translate; the score file never holds it) and the givens it shows in every block. A level's
+// place in the best times is its place here.
+struct LevelDescription {
+    const char* Name;
+    int ShownPerBlock;
+};
+constexpr std::array<LevelDescription, LevelCount> Levels{{
+    //: Level: a Game menu item, and a line of the best-times window's 73 px column, 13 px bold
+    {QT_TRANSLATE_NOOP("Level", "Easy"), 5},
+    //: Level: a Game menu item, and a line of the best-times window's 73 px column, 13 px bold
+    {QT_TRANSLATE_NOOP("Level", "Medium"), 4},
+    //: Level: a Game menu item, and a line of the best-times window's 73 px column, 13 px bold
+    {QT_TRANSLATE_NOOP("Level", "Hard"), 3},
+}};
+
 constexpr int GivensPerBlock(Level level) {
-    constexpr int givens[LevelCount] = {5, 4, 3};
-    return givens[level];
+    return Levels[level].ShownPerBlock;
 }
 
 // The level of a number of givens per block (ShownPerBlock).

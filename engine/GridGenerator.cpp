@@ -5,6 +5,7 @@
 #include "engine/PuzzleLayout.h"
 #include "engine/Random.h"
 #include "engine/TextLines.h"
+#include "engine/TranslatableText.h"
 
 #include <array>
 #include <bit>
@@ -230,17 +231,18 @@ GridGenerator::GridGenerator(Game& game, TextLines& log, TextLines& progress)
 }
 
 void GridGenerator::AppendProgressLines() {
+    // The words blink in the middle of the progress window's box: translations keep the padding.
     if (TheGame.BlinkPhase) {
-        Progress.Append("          PLEASE  ");
+        Progress.Append(QT_TRANSLATE_NOOP("GeneratorProgress", "          PLEASE  "));
         TheGame.BlinkPhase = false;
     } else {
-        Progress.Append("           WAIT   ");
+        Progress.Append(QT_TRANSLATE_NOOP("GeneratorProgress", "           WAIT   "));
         TheGame.BlinkPhase = true;
     }
     Progress.Append("");
-    Progress.Append("Generating a new puzzle.");
+    Progress.Append(QT_TRANSLATE_NOOP("GeneratorProgress", "Generating a new puzzle."));
     Progress.Append("");
-    Progress.Append("This may take up to a minute.");
+    Progress.Append(QT_TRANSLATE_NOOP("GeneratorProgress", "This may take up to a minute."));
 }
 
 void GridGenerator::WriteDrawnValues() {

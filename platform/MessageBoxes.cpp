@@ -5,6 +5,7 @@
 #include "platform/GameError.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -16,21 +17,23 @@ QWidget* DefaultParent(QWidget* parent) {
 } // namespace
 
 bool Confirm(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, "Confirm", text, QMessageBox::Yes | QMessageBox::No,
-                    DefaultParent(parent));
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("MessageBoxes", "Confirm"),
+                    text, QMessageBox::Yes | QMessageBox::No, DefaultParent(parent));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 void Inform(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, "Information", text, QMessageBox::Ok,
-                    DefaultParent(parent));
+    QMessageBox box(QMessageBox::Information,
+                    QCoreApplication::translate("MessageBoxes", "Information"), text,
+                    QMessageBox::Ok, DefaultParent(parent));
     box.exec();
 }
 
 void ShowErrorMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, "Error", text, QMessageBox::Ok, DefaultParent(parent));
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("MessageBoxes", "Error"),
+                    text, QMessageBox::Ok, DefaultParent(parent));
     box.exec();
 }
 
@@ -56,7 +59,7 @@ void RunHandler(const std::function<void()>& handler) {
     } catch (const std::exception& error) {
         failure = QString::fromUtf8(error.what());
     } catch (...) {
-        failure = "Unknown failure";
+        failure = QCoreApplication::translate("MessageBoxes", "Unknown failure");
     }
     ShowErrorBox(failure);
 }

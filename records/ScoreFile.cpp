@@ -151,8 +151,9 @@ int LocateMarker(const ScoreFileStore& ScoreLines) {
     return index;
 }
 
-std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreFileStore& ScoreLines, int MarkerIndex) {
-    std::array<BestTimeRecord, 3> records{};
+std::array<BestTimeRecord, LevelCount> ReadBestTimes(const ScoreFileStore& ScoreLines,
+                                                     int MarkerIndex) {
+    std::array<BestTimeRecord, LevelCount> records{};
     for (int level = 0; level < LevelCount; ++level) {
         records[level].Name = ScoreLines.Get(NameLine(MarkerIndex, level));
         records[level].Seconds = StrToInt(ScoreLines.Get(SecondsLine(MarkerIndex, level)));

@@ -9,6 +9,7 @@
 // Two games may share the file. Each save takes the lock, reads the file again, makes only its
 // own change and writes it, so no change that another game has saved is lost.
 
+#include "engine/Game.h"
 #include "records/ScoreFileLock.h"
 #include "records/ScoreFileStore.h"
 
@@ -74,7 +75,8 @@ struct BestTimeRecord {
 inline const char* const NoBestTime = "86400";
 
 // Reads the six lines after the marker, in order; the first bad line stops the reading.
-std::array<BestTimeRecord, 3> ReadBestTimes(const ScoreFileStore& ScoreLines, int MarkerIndex);
+std::array<BestTimeRecord, LevelCount> ReadBestTimes(const ScoreFileStore& ScoreLines,
+                                                     int MarkerIndex);
 
 // These change the lines in memory only; the caller saves the file.
 void WriteBestTime(ScoreFileStore& ScoreLines, int MarkerIndex, int level, const QString& name,

@@ -6,6 +6,8 @@
 #include "sound/EffectPlayer.h"
 #include "sound/SoundNames.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 void PlayEffect(EffectPlayer& player, const QString& fileName) {
@@ -24,6 +26,7 @@ bool ProbeSoundFiles(EffectPlayer& player) {
     if (!failed)
         return true;
     // The box runs its own event loop, so it is shown outside the handler of the failure.
-    ShowErrorMessage(nullptr, "Some sound files may be missing");
+    ShowErrorMessage(
+        nullptr, QCoreApplication::translate("SoundEffects", "Some sound files may be missing"));
     return false;
 }

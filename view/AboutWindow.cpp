@@ -9,15 +9,16 @@
 #include <QPushButton>
 
 AboutWindow::AboutWindow(QWidget* mainWindow)
-    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Dialog), ClientSize, "About") {
+    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Dialog), ClientSize, tr("About")) {
     Logo = new PictureBox(this);
     Logo->setGeometry(8, 16, 185, 153);
     Logo->SetPicture(GamePicture("logo.png"));
     Logo->SetTransparent(true);
-    Logo->setAccessibleName("Tolvane logo");
-    Logo->setAccessibleDescription("A puzzle grid with a pencil writing in it");
+    Logo->setAccessibleName(tr("Tolvane logo"));
+    Logo->setAccessibleDescription(tr("A puzzle grid with a pencil writing in it"));
     GameName = AddLabel({224, 24}, "Tolvane", SansSerif(19, true));
-    OkButton = AddButton({160, 184, 75, 25}, "Ok");
+    //: Button, 75 x 25 px
+    OkButton = AddButton({160, 184, 75, 25}, tr("Ok"));
     SetOkButton(OkButton);
     connect(OkButton, &QPushButton::clicked, this, &AboutWindow::Ok);
 }

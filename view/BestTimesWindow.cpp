@@ -5,30 +5,37 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
 #include "view/Pictures.h"
+#include "view/TranslatedLevels.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 BestTimesWindow::BestTimesWindow(QWidget* mainWindow)
-    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Tool), ClientSize, "Best times") {
+    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Tool), ClientSize, tr("Best times")) {
     const QFont bold = SansSerif(13, true);
     Picture = new PictureBox(this);
     Picture->setGeometry(144, 0, 81, 97);
     Picture->SetPicture(GamePicture("trophy.png"));
     Picture->SetProportional(true);
     Picture->SetTransparent(true);
-    Picture->setAccessibleName("A trophy cup");
-    TimeHeading = AddLabel({264, 72}, "Time", bold);
+    Picture->setAccessibleName(tr("A trophy cup"));
+    //: Heading of the times' column, 13 px bold, up to 105 px
+    TimeHeading = AddLabel({264, 72}, tr("Time"), bold);
     LevelNames = AddText({8, 96, 73, 129}, bold);
-    LevelNames->setPlainText("Easy\n\nMedium\n\nHard");
+    QStringList levels;
+    for (int level = 0; level < LevelCount; ++level)
+        levels << TranslatedLevelName(static_cast<Level>(level));
+    LevelNames->setPlainText(levels.join("\n\n"));
     PlayerNames = AddText({88, 96, 169, 121}, bold);
     // A name too wide for the box is cut at its edge: wrapped, it would push the names below it
     // out of line with their levels and times.
     PlayerNames->setLineWrapMode(QPlainTextEdit::NoWrap);
     Times = AddText({264, 96, 105, 129}, bold);
-    ResetButton = AddButton({48, 232, 81, 25}, "Reset scores");
-    OkButton = AddButton({240, 232, 81, 25}, "OK");
+    //: Button, 81 x 25 px
+    ResetButton = AddButton({48, 232, 81, 25}, tr("Reset scores"));
+    //: Button, 81 x 25 px
+    OkButton = AddButton({240, 232, 81, 25}, tr("OK"));
     setTabOrder(OkButton, ResetButton);
     SetOkButton(OkButton);
     connect(OkButton, &QPushButton::clicked, this, &BestTimesWindow::Ok);
@@ -47,7 +54,7 @@ void BestTimesWindow::Ok() {
 
 void BestTimesWindow::AskReset() {
     RunHandler([this] {
-        if (Confirm(this, "Reset the best scores?"))
+        if (Confirm(this, tr("Reset the best scores?")))
             ResetWanted = true;
         hide();
     });

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The texts of the help window, carried in the resources (assets/help/). Each heading stands on a
-// line of its own.
+// The texts of the help window, in the player's language. Each heading stands on a line of its
+// own.
 
 #include <QString>
 

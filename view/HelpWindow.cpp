@@ -13,7 +13,7 @@
 #include <QScrollBar>
 
 HelpWindow::HelpWindow(QWidget* mainWindow)
-    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Dialog), ClientSize, "Help") {
+    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Dialog), ClientSize, tr("Help")) {
     const QFont regular = SansSerif(13);
     const QRect view(8, 8, 417, 385);
 
@@ -44,20 +44,22 @@ HelpWindow::HelpWindow(QWidget* mainWindow)
     RowPicture = AddPicture({112, 532, 265, 49}, "row.png");
     TwoRowsPicture = AddPicture({56, 928, 273, 69}, "two-rows.png");
     // What a screen reader says in place of each picture.
-    BlockPicture->setAccessibleName("A filled block");
-    BlockPicture->setAccessibleDescription("Three rows of three cells holding 1 to 9 once each");
-    ColumnPicture->setAccessibleName("A filled column");
-    ColumnPicture->setAccessibleDescription("Nine cells one above the other holding 1 to 9");
-    RowPicture->setAccessibleName("A filled row");
-    RowPicture->setAccessibleDescription("Nine cells side by side holding 1 to 9");
-    TwoRowsPicture->setAccessibleName("Two rows with two solutions");
+    BlockPicture->setAccessibleName(tr("A filled block"));
+    BlockPicture->setAccessibleDescription(
+        tr("Three rows of three cells holding 1 to 9 once each"));
+    ColumnPicture->setAccessibleName(tr("A filled column"));
+    ColumnPicture->setAccessibleDescription(tr("Nine cells one above the other holding 1 to 9"));
+    RowPicture->setAccessibleName(tr("A filled row"));
+    RowPicture->setAccessibleDescription(tr("Nine cells side by side holding 1 to 9"));
+    TwoRowsPicture->setAccessibleName(tr("Two rows with two solutions"));
     TwoRowsPicture->setAccessibleDescription(
-        "Two rows, both missing 2 and 7 in the same two columns");
+        tr("Two rows, both missing 2 and 7 in the same two columns"));
     RulesView->setWidget(RulesContent);
     RulesView->installEventFilter(this);
     RulesView->hide();
 
-    OkButton = AddButton({160, 416, 75, 25}, "Ok");
+    //: Button, 75 x 25 px
+    OkButton = AddButton({160, 416, 75, 25}, tr("Ok"));
     SetOkButton(OkButton);
     connect(OkButton, &QPushButton::clicked, this, &HelpWindow::Ok);
 }

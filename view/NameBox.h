@@ -7,6 +7,9 @@
 
 class QWidget;
 
-// "New Best time": the name typed, up to 255 characters, starting as "Anonymous" all selected;
-// Cancel or the close box give "Anonymous".
+// "New Best time": the name typed, up to 255 characters, starting as "Anonymous" (in the
+// player's language) all selected; Cancel, the close box or the offered name give "Anonymous".
 QString AskName(QWidget* parent);
+
+// A stored name as the best-times window shows it: "Anonymous" in the player's language.
+QString NameShown(const QString& stored);

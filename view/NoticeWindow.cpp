@@ -8,10 +8,11 @@
 #include <QPushButton>
 
 NoticeWindow::NoticeWindow(QWidget* mainWindow)
-    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Tool), ClientSize, "Paused") {
+    : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Tool), ClientSize, tr("Paused")) {
     Text = AddText({128, 24, 201, 73}, SansSerif(13, true));
-    SetLines({"New puzzle generated.", "", "Click OK to start."});
-    OkButton = AddButton({184, 112, 75, 25}, "OK");
+    SetLines({tr("New puzzle generated."), "", tr("Click OK to start.")});
+    //: Button, 75 x 25 px
+    OkButton = AddButton({184, 112, 75, 25}, tr("OK"));
     SetOkButton(OkButton);
     connect(OkButton, &QPushButton::clicked, this, &NoticeWindow::Ok);
 }

@@ -12,7 +12,7 @@
 #include <QString>
 #include <QWidget>
 
-// Makes the program's resources (pictures, help texts, cursor) available. The resources live in
+// Makes the program's resources (pictures, cursor, translations) available. The resources live in
 // a static library, so something must pull them in; safe to call any number of times.
 void LoadGameResources();
 

@@ -5,6 +5,7 @@
 #include "platform/Colours.h"
 #include "platform/GameError.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPrinter>
@@ -45,13 +46,15 @@ QImage WindowImage(QWidget& area) {
 void PrintImage(QPrinter& printer, const QImage& image) {
     QPainter page;
     if (!page.begin(&printer))
-        throw GameError("The printer could not start the document");
+        throw GameError(
+            QCoreApplication::translate("Printing", "The printer could not start the document"));
     // A straight copy of the colours: no lossy compression of the image on its way.
     page.setRenderHint(QPainter::LosslessImageRendering);
     const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
     page.drawImage(QRect(QPoint(0, 0), PrintSize(image.size(), printable.size())), image);
     if (!page.end())
-        throw GameError("The printer could not finish the document");
+        throw GameError(
+            QCoreApplication::translate("Printing", "The printer could not finish the document"));
 }
 
 BoardPrintDialog::BoardPrintDialog(QPrinter* printer, QWidget* parent)

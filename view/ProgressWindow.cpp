@@ -5,12 +5,16 @@
 #include "platform/Fonts.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include <string>
+
 ProgressWindow::ProgressWindow(QWidget* mainWindow)
     : SecondaryWindow(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
-                      ClientSize, "Generating") {
+                      //: Caption of the progress window, 358 px wide client area
+                      ClientSize, tr("Generating")) {
     Text = AddText({80, 24, 201, 105}, SansSerif(13, true));
     // The box shows the newest attempt; what scrolled out of it above is let go, so a long run
     // of games does not pile up text no one can see. No undo step for a line appended either.
@@ -58,5 +62,7 @@ void ProgressWindow::PaintNow() {
 }
 
 void ProgressLines::Append(std::string_view line) {
-    Window.AppendLine(QString::fromUtf8(line.data(), qsizetype(line.size())));
+    // The generator writes the design's English; the player reads it in their language.
+    const std::string english(line);
+    Window.AppendLine(QCoreApplication::translate("GeneratorProgress", english.c_str()));
 }

@@ -48,7 +48,7 @@ class NotingWindow : public GameWindow {
     void Inform(const QString& text) override { Asked << "inform " + text; }
     void ShowNotice(const QStringList& lines) override { Asked << "notice " + lines.first(); }
     QString AskName() override { return "Tester"; }
-    bool ShowRecords(const std::array<BestTimeRecord, 3>&) override { return false; }
+    bool ShowRecords(const std::array<BestTimeRecord, LevelCount>&) override { return false; }
     ScoreFileStore& ScoreLines() override { throw std::logic_error("no score file here"); }
     ScoreSaves& Saves() override { throw std::logic_error("no score file here"); }
 
