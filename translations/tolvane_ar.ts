@@ -1,23 +1,23 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ar_EG">
+<TS version="2.1" language="ar">
 <context>
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>عن اللعبة</translation>
     </message>
     <message>
         <source>Tolvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>شعار Tolvane</translation>
     </message>
     <message>
         <source>A puzzle grid with a pencil writing in it</source>
-        <translation type="unfinished"></translation>
+        <translation>شبكة لغز يكتب فيها قلم رصاص</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
@@ -25,34 +25,34 @@
     <message>
         <source>%1. The best times in &quot;%2&quot; cannot be read, so your time of %3 is not recorded; the file is left as it was. To record times again, repair its best-times block: a line &quot;high&quot;, then for Easy, Medium and Hard a name and a time in seconds.</source>
         <extracomment>%1 the failure, %2 the file, %3 the time; &quot;high&quot; is written in the file as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. تعذّرت قراءة أفضل الأوقات في «%2»، لذلك لم يُسجَّل وقتك %3 وبقي الملف كما كان. لتسجيل الأوقات من جديد، أصلح قسم أفضل الأوقات فيه: سطر «high»، ثم لكل من سهل ومتوسط وصعب اسم ووقت بالثواني.</translation>
     </message>
 </context>
 <context>
     <name>BestTimesWindow</name>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>أفضل الأوقات</translation>
     </message>
     <message>
         <source>A trophy cup</source>
-        <translation type="unfinished"></translation>
+        <translation>كأس</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>Reset scores</source>
-        <translation type="unfinished"></translation>
+        <translation>تصفير</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Reset the best scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>تصفير أفضل الأوقات؟</translation>
     </message>
 </context>
 <context>
@@ -60,295 +60,295 @@
     <message>
         <source>Time: %1</source>
         <extracomment>Status line while the clock runs, 11 px bold, up to 150 px (the Submit button follows)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الوقت: %1</translation>
     </message>
 </context>
 <context>
     <name>GameFlow</name>
     <message>
         <source>Start a new puzzle?</source>
-        <translation type="unfinished"></translation>
+        <translation>أتبدأ لغزًا جديدًا؟</translation>
     </message>
     <message>
         <source>Clear all inserted values?</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح كل ما أدخلته؟</translation>
     </message>
     <message>
         <source>Solved by computer</source>
         <extracomment>Status line, 11 px bold, up to 390 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حلّه الحاسوب</translation>
     </message>
     <message>
         <source>Correct. Your time is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>صحيح! وقتك: %1</translation>
     </message>
     <message>
         <source>Puzzle solved incorrectly, press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>الحل غير صحيح، اضغط موافق للمتابعة.</translation>
     </message>
 </context>
 <context>
     <name>GeneratorProgress</name>
     <message>
         <source>          PLEASE  </source>
-        <translation type="unfinished"></translation>
+        <translation>          انتظر  </translation>
     </message>
     <message>
         <source>           WAIT   </source>
-        <translation type="unfinished"></translation>
+        <translation>          قليلًا  </translation>
     </message>
     <message>
         <source>Generating a new puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إنشاء لغز جديد.</translation>
     </message>
     <message>
         <source>This may take up to a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>قد يستغرق دقيقة.</translation>
     </message>
 </context>
 <context>
     <name>HelpTexts</name>
     <message>
         <source>How to play:</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة اللعب:</translation>
     </message>
     <message>
         <source>Tolvane is meant to be easy to play. These guidelines show you how.</source>
-        <translation type="unfinished"></translation>
+        <translation>صُممت Tolvane لتكون سهلة اللعب. هذه الإرشادات توضح الطريقة.</translation>
     </message>
     <message>
         <source>Starting a new game:</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء لعبة جديدة:</translation>
     </message>
     <message>
         <source>Choose &quot;New&quot; on the &quot;Game&quot; menu. After you have confirmed, a new puzzle is generated. This may take a little while, but never longer than a minute. A notification tells you when the puzzle is ready; the clock starts only when you click its OK button.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر «جديدة» من قائمة «اللعبة». بعد التأكيد يُنشأ لغز جديد. قد يستغرق ذلك بعض الوقت، لكن لا يزيد أبدًا عن دقيقة. يخبرك إشعار عندما يصبح اللغز جاهزًا، ولا تبدأ الساعة إلا عند الضغط على زر موافق فيه.</translation>
     </message>
     <message>
         <source>Solving the puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>حلّ اللغز:</translation>
     </message>
     <message>
         <source>Solving comes down to three things: inserting values, guessing and submitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>الحل ثلاثة أمور: إدخال القيم، والتخمين، والتحقّق.</translation>
     </message>
     <message>
         <source>Inserting values</source>
-        <translation type="unfinished"></translation>
+        <translation>إدخال القيم</translation>
     </message>
     <message>
         <source>Select a value on the panel at the bottom of the window, or scroll through the values with the mouse wheel, then click an empty cell to put the value there. To remove a wrong value, select the Erase button and click the value in the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر قيمة من اللوحة أسفل النافذة، أو مرّر بين القيم بعجلة الفأرة، ثم انقر خانة فارغة لوضع القيمة فيها. لإزالة قيمة خاطئة، اختر زر «مسح» وانقر القيمة بالطريقة نفسها.</translation>
     </message>
     <message>
         <source>Guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>التخمين</translation>
     </message>
     <message>
         <source>Not sure yet? Tick &quot;Just guessing&quot;. The values you insert then appear in a different colour, so you can tell them apart from the values you are sure of. A game cannot be completed while guesses are on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>لست متأكدًا بعد؟ فعّل «تخمين فقط». تظهر القيم التي تدخلها حينئذ بلون آخر لتميّزها عن القيم التي أنت متأكد منها. لا يمكن إكمال اللعبة ما دامت على اللوحة تخمينات.</translation>
     </message>
     <message>
         <source>Submitting</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقّق</translation>
     </message>
     <message>
         <source>As soon as every cell holds a value (guesses do not count), a Submit button appears. Click it to have your solution checked. If it is wrong, you can correct it and submit it again. Any solution that breaks none of the rules is accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>حين تمتلئ كل خانة بقيمة (لا تُحسب التخمينات) يظهر زر «تحقّق». اضغطه لفحص حلّك. إن كان خاطئًا يمكنك تصحيحه والتحقق منه مجددًا. يُقبل أي حل لا يخالف أي قاعدة.</translation>
     </message>
     <message>
         <source>Playing options:</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات اللعب:</translation>
     </message>
     <message>
         <source>The &quot;Options&quot; menu offers four more things to do while you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم قائمة «خيارات» أربعة أمور أخرى أثناء اللعب.</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح الكل</translation>
     </message>
     <message>
         <source>&quot;Clear all&quot; on the &quot;Options&quot; menu removes every value you have inserted, so you can start the same puzzle anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>«مسح الكل» في قائمة «خيارات» يزيل كل القيم التي أدخلتها لتبدأ اللغز نفسه من جديد.</translation>
     </message>
     <message>
         <source>Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>حلّ</translation>
     </message>
     <message>
         <source>&quot;Solve&quot; on the &quot;Options&quot; menu lets the computer solve the puzzle for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>«حلّ» في قائمة «خيارات» يترك الحاسوب يحلّ اللغز عنك.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت</translation>
     </message>
     <message>
         <source>&quot;Pause&quot; on the &quot;Options&quot; menu hides the puzzle and stops the clock until you resume the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>«إيقاف مؤقت» في قائمة «خيارات» يخفي اللغز ويوقف الساعة حتى تستأنف اللعب.</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>المستوى</translation>
     </message>
     <message>
         <source>There are three levels. On Easy, five of the nine values of each block are shown; on Medium, four; and on Hard, three. Which values are shown is chosen at random when the puzzle is generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>هناك ثلاثة مستويات. في السهل تظهر خمس من القيم التسع في كل مربع، وفي المتوسط أربع، وفي الصعب ثلاث. تُختار القيم الظاهرة عشوائيًا عند إنشاء اللغز.</translation>
     </message>
     <message>
         <source>Other options:</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات أخرى:</translation>
     </message>
     <message>
         <source>Three more options are found on the &quot;Game&quot; menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>في قائمة «اللعبة» ثلاثة خيارات أخرى.</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>&quot;Sound&quot; on the &quot;Game&quot; menu turns all sounds off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>«الصوت» في قائمة «اللعبة» يطفئ كل الأصوات ويعيد تشغيلها.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>&quot;Print&quot; on the &quot;Game&quot; menu prints the current puzzle with every value on the board, guesses included.</source>
-        <translation type="unfinished"></translation>
+        <translation>«طباعة» في قائمة «اللعبة» تطبع اللغز الحالي بكل قيمه على اللوحة، ومعها التخمينات.</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>أفضل الأوقات</translation>
     </message>
     <message>
         <source>The time you take to solve a puzzle is recorded. The best time of each level is kept together with the player&apos;s name. The best-times command on the &quot;Game&quot; menu shows them, and &quot;Reset scores&quot; in its window clears them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُسجَّل الوقت الذي تستغرقه لحل اللغز. ويُحفظ أفضل وقت لكل مستوى مع اسم اللاعب. يعرضها أمر «أفضل الأوقات» في قائمة «اللعبة»، و«تصفير» في نافذته يمسحها كلها.</translation>
     </message>
     <message>
         <source>Enjoy the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>استمتع باللعبة!</translation>
     </message>
     <message>
         <source>Rules of Tolvane:</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>قواعد Tolvane:</translation>
     </message>
     <message>
         <source>The object of the game is to fill in all the missing values according to the rules. A completed grid that breaks no rule earns a score: the time you took. There are just three rules.</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الهدف هو ملء كل القيم الناقصة وفق القواعد. الشبكة المكتملة التي لا تخالف أي قاعدة تنال نتيجة: الوقت الذي استغرقته. القواعد ثلاث فقط.</translation>
     </message>
     <message>
         <source>Blocks</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المربعات</translation>
     </message>
     <message>
         <source>The puzzle is made of nine big blocks, framed in black. Each big block is made of nine small blocks, framed in blue: these are the cells. Every big block must hold every number from 1 to 9, so each number appears in it exactly once, like this:</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يتكون اللغز من تسعة مربعات كبيرة بإطار أسود. ويتكون كل مربع كبير من تسعة مربعات صغيرة بإطار أزرق: هي الخانات. يجب أن يحوي كل مربع كبير كل الأرقام من 1 إلى 9، فيظهر كل رقم فيه مرة واحدة تمامًا، هكذا:</translation>
     </message>
     <message>
         <source>Rows &amp; Columns</source>
         <extracomment>Rules, second box: its paragraphs share 393 x 93 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الصفوف والأعمدة</translation>
     </message>
     <message>
         <source>Every row and every column of the puzzle must also hold every number from 1 to 9, each exactly once. Here are a filled column and a filled row:</source>
         <extracomment>Rules, second box: its paragraphs share 393 x 93 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ويجب أن يحوي كل صف وكل عمود أيضًا كل الأرقام من 1 إلى 9، كلًّا منها مرة واحدة. هذا عمود مكتمل وصف مكتمل:</translation>
     </message>
     <message>
         <source>Consequences</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النتائج</translation>
     </message>
     <message>
         <source>Because of these rules, no block, row or column can ever hold the same number twice.</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>بسبب هذه القواعد لا يمكن أن يحوي مربع أو صف أو عمود الرقم نفسه مرتين.</translation>
     </message>
     <message>
         <source>Usually a puzzle has just one solution. Sometimes, however, the same two values are missing in two rows, and in the same two columns. Then the two values can be filled in either way round: both orders are valid solutions, and Tolvane accepts either of them.</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>للغز عادةً حلّ واحد. لكن أحيانًا تنقص القيمتان نفسهما في صفين وفي العمودين نفسيهما. عندئذ يمكن وضع القيمتين بأي ترتيب: كلا الترتيبين حلّ صحيح، وتقبل Tolvane أيًّا منهما.</translation>
     </message>
     <message>
         <source>In the picture below, 2 and 7 are missing in both rows:</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في الصورة أدناه ينقص 2 و7 في كلا الصفين:</translation>
     </message>
     <message>
         <source>Whichever way round you put the 2 and the 7, every row, every column and every block still holds each number once. The same can happen in two columns, and more rarely a puzzle may even have more than two solutions. Any of them is accepted.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أيًّا كان ترتيب 2 و7، يبقى في كل صف وعمود ومربع كل رقم مرة واحدة. وقد يحدث الأمر نفسه في عمودين، ونادرًا ما يكون للغز أكثر من حلّين. وكلها مقبولة.</translation>
     </message>
     <message>
         <source>The working of Tolvane</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كيف تعمل Tolvane</translation>
     </message>
     <message>
         <source>For every new game, Tolvane builds a complete grid of its own. It fills every block at random and tests it against the rules as it goes, trying again whenever a block does not fit. That is why generating a puzzle takes a moment.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لكل لعبة جديدة تبني Tolvane شبكة مكتملة خاصة بها. تملأ كل مربع عشوائيًا وتفحصه وفق القواعد أثناء ذلك، وتعيد المحاولة حين لا يناسب مربع. لهذا يستغرق إنشاء اللغز لحظة.</translation>
     </message>
     <message>
         <source>There are so many possible grids that the chance of getting the same grid twice is 1 in 6670903752021072936960.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الشبكات الممكنة كثيرة جدًا حتى إن احتمال الحصول على الشبكة نفسها مرتين هو 1 من 6670903752021072936960.</translation>
     </message>
     <message>
         <source>When the grid is complete, the values shown in each block are chosen at random according to the level: five on Easy, four on Medium and three on Hard. The rest is up to you: have fun!</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حين تكتمل الشبكة تُختار القيم الظاهرة في كل مربع عشوائيًا حسب المستوى: خمس في السهل، وأربع في المتوسط، وثلاث في الصعب. والباقي عليك: استمتع!</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>A filled block</source>
-        <translation type="unfinished"></translation>
+        <translation>مربع مكتمل</translation>
     </message>
     <message>
         <source>Three rows of three cells holding 1 to 9 once each</source>
-        <translation type="unfinished"></translation>
+        <translation>ثلاثة صفوف من ثلاث خانات فيها 1 إلى 9 مرة واحدة</translation>
     </message>
     <message>
         <source>A filled column</source>
-        <translation type="unfinished"></translation>
+        <translation>عمود مكتمل</translation>
     </message>
     <message>
         <source>Nine cells one above the other holding 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>تسع خانات متتالية عموديًا فيها 1 إلى 9</translation>
     </message>
     <message>
         <source>A filled row</source>
-        <translation type="unfinished"></translation>
+        <translation>صف مكتمل</translation>
     </message>
     <message>
         <source>Nine cells side by side holding 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>تسع خانات متجاورة فيها 1 إلى 9</translation>
     </message>
     <message>
         <source>Two rows with two solutions</source>
-        <translation type="unfinished"></translation>
+        <translation>صفان لهما حلّان</translation>
     </message>
     <message>
         <source>Two rows, both missing 2 and 7 in the same two columns</source>
-        <translation type="unfinished"></translation>
+        <translation>صفان ينقصهما 2 و7 في العمودين نفسيهما</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
@@ -356,17 +356,17 @@
     <message>
         <source>Easy</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سهل</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>متوسط</translation>
     </message>
     <message>
         <source>Hard</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>صعب</translation>
     </message>
 </context>
 <context>
@@ -374,100 +374,100 @@
     <message>
         <source>Game</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اللعبة</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديدة</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>الصوت</translation>
     </message>
     <message>
         <source>Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>أفضل الأوقات</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Options</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>خيارات</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح الكل</translation>
     </message>
     <message>
         <source>Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>حلّ</translation>
     </message>
     <message>
         <source>Submit</source>
         <extracomment>Tool panel button, 81 x 19 px, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحقّق</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة اللعب</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>القواعد</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>عن اللعبة</translation>
     </message>
     <message>
         <source>Erase</source>
         <extracomment>Tool panel button, 49 x 22 px, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <source>Just guessing</source>
         <extracomment>Tool panel check box, 97 px with its box, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تخمين فقط</translation>
     </message>
     <message>
         <source>Click &apos;Game&apos; to start</source>
         <extracomment>Status line, 11 px bold; up to 150 px, the Submit button stands to its right</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اضغط «اللعبة» للبدء</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxes</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>Unknown failure</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ غير معروف</translation>
     </message>
 </context>
 <context>
@@ -475,15 +475,15 @@
     <message>
         <source>Anonymous</source>
         <extracomment>The name of a record holder who gave none; best-times window, 169 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مجهول</translation>
     </message>
     <message>
         <source>New Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>أفضل وقت جديد</translation>
     </message>
     <message>
         <source>Best time. Please enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>أفضل وقت! اكتب اسمك من فضلك</translation>
     </message>
 </context>
 <context>
@@ -491,52 +491,52 @@
     <message>
         <source>New puzzle generated.</source>
         <extracomment>Notice window, first line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تم إنشاء لغز جديد.</translation>
     </message>
     <message>
         <source>Click OK to start.</source>
         <extracomment>Notice window, third line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اضغط موافق للبدء.</translation>
     </message>
     <message>
         <source>Game paused</source>
         <extracomment>Notice window, first line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اللعبة متوقفة</translation>
     </message>
     <message>
         <source>Press OK to continue</source>
         <extracomment>Notice window, third line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اضغط موافق للمتابعة</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>متوقفة</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>PrintCommand</name>
     <message>
         <source>Do you want to print the current puzzle ?</source>
-        <translation type="unfinished"></translation>
+        <translation>أتريد طباعة اللغز الحالي؟</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُختر طابعة افتراضية</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>The printer could not start the document</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر على الطابعة بدء المستند</translation>
     </message>
     <message>
         <source>The printer could not finish the document</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر على الطابعة إنهاء المستند</translation>
     </message>
 </context>
 <context>
@@ -544,7 +544,7 @@
     <message>
         <source>Generating</source>
         <extracomment>Caption of the progress window, 358 px wide client area</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الإنشاء</translation>
     </message>
 </context>
 <context>
@@ -552,14 +552,14 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
-        <translation type="unfinished"></translation>
+        <translation>قد تكون بعض ملفات الصوت مفقودة</translation>
     </message>
 </context>
 </TS>

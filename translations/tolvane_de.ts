@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Select a value on the panel at the bottom of the window, or scroll through the values with the mouse wheel, then click an empty cell to put the value there. To remove a wrong value, select the Erase button and click the value in the same way.</source>
-        <translation>Wählen Sie unten im Fenster einen Wert aus oder blättern Sie mit dem Mausrad durch die Werte, und klicken Sie dann auf eine leere Zelle, um den Wert dort einzutragen. Um einen falschen Wert zu entfernen, wählen Sie „Löschen“ und klicken Sie ebenso auf den Wert.</translation>
+        <translation>Wählen Sie unten im Fenster einen Wert aus oder blättern Sie mit dem Mausrad durch die Werte, und klicken Sie dann auf eine leere Zelle, um den Wert dort einzutragen. Um einen falschen Wert zu entfernen, wählen Sie „Leeren“ und klicken Sie ebenso auf den Wert.</translation>
     </message>
     <message>
         <source>Guessing</source>
@@ -438,7 +438,7 @@
     <message>
         <source>Erase</source>
         <extracomment>Tool panel button, 49 x 22 px, 11 px bold</extracomment>
-        <translation>Löschen</translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Just guessing</source>

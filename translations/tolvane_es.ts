@@ -1,23 +1,23 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="es_ES">
+<TS version="2.1" language="es">
 <context>
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Tolvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Tolvane</translation>
     </message>
     <message>
         <source>A puzzle grid with a pencil writing in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cuadrícula en la que escribe un lápiz</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -25,34 +25,34 @@
     <message>
         <source>%1. The best times in &quot;%2&quot; cannot be read, so your time of %3 is not recorded; the file is left as it was. To record times again, repair its best-times block: a line &quot;high&quot;, then for Easy, Medium and Hard a name and a time in seconds.</source>
         <extracomment>%1 the failure, %2 the file, %3 the time; &quot;high&quot; is written in the file as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. No se pueden leer los mejores tiempos de «%2», así que su tiempo de %3 no se registra; el archivo queda como estaba. Para volver a registrar tiempos, repare su bloque de mejores tiempos: una línea «high» y, para Fácil, Medio y Difícil, un nombre y un tiempo en segundos.</translation>
     </message>
 </context>
 <context>
     <name>BestTimesWindow</name>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores tiempos</translation>
     </message>
     <message>
         <source>A trophy cup</source>
-        <translation type="unfinished"></translation>
+        <translation>Una copa de campeón</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Reset scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Reset the best scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar los mejores tiempos?</translation>
     </message>
 </context>
 <context>
@@ -60,295 +60,295 @@
     <message>
         <source>Time: %1</source>
         <extracomment>Status line while the clock runs, 11 px bold, up to 150 px (the Submit button follows)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo: %1</translation>
     </message>
 </context>
 <context>
     <name>GameFlow</name>
     <message>
         <source>Start a new puzzle?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Empezar un puzle nuevo?</translation>
     </message>
     <message>
         <source>Clear all inserted values?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todas las entradas?</translation>
     </message>
     <message>
         <source>Solved by computer</source>
         <extracomment>Status line, 11 px bold, up to 390 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resuelto por el ordenador</translation>
     </message>
     <message>
         <source>Correct. Your time is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Correcto! Su tiempo: %1</translation>
     </message>
     <message>
         <source>Puzzle solved incorrectly, press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puzle no es correcto. Pulse Aceptar para seguir.</translation>
     </message>
 </context>
 <context>
     <name>GeneratorProgress</name>
     <message>
         <source>          PLEASE  </source>
-        <translation type="unfinished"></translation>
+        <translation>          ESPERE  </translation>
     </message>
     <message>
         <source>           WAIT   </source>
-        <translation type="unfinished"></translation>
+        <translation>          UN MOMENTO  </translation>
     </message>
     <message>
         <source>Generating a new puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando un puzle nuevo.</translation>
     </message>
     <message>
         <source>This may take up to a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un minuto como mucho.</translation>
     </message>
 </context>
 <context>
     <name>HelpTexts</name>
     <message>
         <source>How to play:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar:</translation>
     </message>
     <message>
         <source>Tolvane is meant to be easy to play. These guidelines show you how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane quiere ser fácil de jugar. Estas indicaciones le muestran cómo.</translation>
     </message>
     <message>
         <source>Starting a new game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar una partida:</translation>
     </message>
     <message>
         <source>Choose &quot;New&quot; on the &quot;Game&quot; menu. After you have confirmed, a new puzzle is generated. This may take a little while, but never longer than a minute. A notification tells you when the puzzle is ready; the clock starts only when you click its OK button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija «Nuevo» en el menú «Juego». Tras confirmarlo, se crea un puzle nuevo. Puede tardar un poco, pero nunca más de un minuto. Un aviso le indica cuándo está listo; el reloj empieza solo cuando pulsa su botón Aceptar.</translation>
     </message>
     <message>
         <source>Solving the puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolver el puzle:</translation>
     </message>
     <message>
         <source>Solving comes down to three things: inserting values, guessing and submitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolver se reduce a tres cosas: introducir valores, suponer y enviar.</translation>
     </message>
     <message>
         <source>Inserting values</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir valores</translation>
     </message>
     <message>
         <source>Select a value on the panel at the bottom of the window, or scroll through the values with the mouse wheel, then click an empty cell to put the value there. To remove a wrong value, select the Erase button and click the value in the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un valor en el panel de la parte inferior de la ventana, o recorra los valores con la rueda del ratón, y pulse una casilla vacía para ponerlo allí. Para quitar un valor equivocado, elija Borrar y pulse el valor del mismo modo.</translation>
     </message>
     <message>
         <source>Guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>Suposiciones</translation>
     </message>
     <message>
         <source>Not sure yet? Tick &quot;Just guessing&quot;. The values you insert then appear in a different colour, so you can tell them apart from the values you are sure of. A game cannot be completed while guesses are on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Aún no está seguro? Marque «Suposición». Los valores que introduzca aparecerán en otro color, para distinguirlos de los que tiene claros. No se puede terminar una partida mientras haya suposiciones en el tablero.</translation>
     </message>
     <message>
         <source>Submitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>As soon as every cell holds a value (guesses do not count), a Submit button appears. Click it to have your solution checked. If it is wrong, you can correct it and submit it again. Any solution that breaks none of the rules is accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cuanto cada casilla tenga un valor (las suposiciones no cuentan), aparece un botón Enviar. Púlselo para que se compruebe su solución. Si es incorrecta, puede corregirla y enviarla de nuevo. Se acepta cualquier solución que no incumpla ninguna regla.</translation>
     </message>
     <message>
         <source>Playing options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de juego:</translation>
     </message>
     <message>
         <source>The &quot;Options&quot; menu offers four more things to do while you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>El menú «Opciones» ofrece cuatro cosas más durante la partida.</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todo</translation>
     </message>
     <message>
         <source>&quot;Clear all&quot; on the &quot;Options&quot; menu removes every value you have inserted, so you can start the same puzzle anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Borrar todo» en el menú «Opciones» quita todos los valores que ha introducido, para empezar de nuevo el mismo puzle.</translation>
     </message>
     <message>
         <source>Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolver</translation>
     </message>
     <message>
         <source>&quot;Solve&quot; on the &quot;Options&quot; menu lets the computer solve the puzzle for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Resolver» en el menú «Opciones» deja que el ordenador resuelva el puzle por usted.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>&quot;Pause&quot; on the &quot;Options&quot; menu hides the puzzle and stops the clock until you resume the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Pausa» en el menú «Opciones» oculta el puzle y detiene el reloj hasta que reanude la partida.</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>There are three levels. On Easy, five of the nine values of each block are shown; on Medium, four; and on Hard, three. Which values are shown is chosen at random when the puzzle is generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay tres niveles. En Fácil se muestran cinco de los nueve valores de cada bloque; en Medio, cuatro; y en Difícil, tres. Qué valores se muestran se elige al azar al crear el puzle.</translation>
     </message>
     <message>
         <source>Other options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras opciones:</translation>
     </message>
     <message>
         <source>Three more options are found on the &quot;Game&quot; menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el menú «Juego» hay tres opciones más.</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>&quot;Sound&quot; on the &quot;Game&quot; menu turns all sounds off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Sonido» en el menú «Juego» apaga todos los sonidos y los vuelve a encender.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>&quot;Print&quot; on the &quot;Game&quot; menu prints the current puzzle with every value on the board, guesses included.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Imprimir» en el menú «Juego» imprime el puzle actual con todos sus valores, suposiciones incluidas.</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores tiempos</translation>
     </message>
     <message>
         <source>The time you take to solve a puzzle is recorded. The best time of each level is kept together with the player&apos;s name. The best-times command on the &quot;Game&quot; menu shows them, and &quot;Reset scores&quot; in its window clears them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mide el tiempo que tarda en resolver un puzle. El mejor tiempo de cada nivel se guarda con el nombre del jugador. «Mejores tiempos» en el menú «Juego» los muestra, y «Borrar» en su ventana los borra todos.</translation>
     </message>
     <message>
         <source>Enjoy the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Que disfrute del juego!</translation>
     </message>
     <message>
         <source>Rules of Tolvane:</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reglas de Tolvane:</translation>
     </message>
     <message>
         <source>The object of the game is to fill in all the missing values according to the rules. A completed grid that breaks no rule earns a score: the time you took. There are just three rules.</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El objetivo es completar todos los valores que faltan según las reglas. Una cuadrícula completa que no incumple ninguna regla obtiene una puntuación: su tiempo. Solo hay tres reglas.</translation>
     </message>
     <message>
         <source>Blocks</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bloques</translation>
     </message>
     <message>
         <source>The puzzle is made of nine big blocks, framed in black. Each big block is made of nine small blocks, framed in blue: these are the cells. Every big block must hold every number from 1 to 9, so each number appears in it exactly once, like this:</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El puzle se compone de nueve bloques grandes, con marco negro. Cada bloque grande se compone de nueve pequeños, con marco azul: las casillas. Cada bloque grande debe contener todos los números del 1 al 9, cada uno una sola vez, así:</translation>
     </message>
     <message>
         <source>Rows &amp; Columns</source>
         <extracomment>Rules, second box: its paragraphs share 393 x 93 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Filas y columnas</translation>
     </message>
     <message>
         <source>Every row and every column of the puzzle must also hold every number from 1 to 9, each exactly once. Here are a filled column and a filled row:</source>
         <extracomment>Rules, second box: its paragraphs share 393 x 93 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cada fila y cada columna también debe contener todos los números del 1 al 9, cada uno una sola vez. Aquí tiene una columna y una fila completas:</translation>
     </message>
     <message>
         <source>Consequences</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Consecuencias</translation>
     </message>
     <message>
         <source>Because of these rules, no block, row or column can ever hold the same number twice.</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Por estas reglas, ningún bloque, fila ni columna puede contener dos veces el mismo número.</translation>
     </message>
     <message>
         <source>Usually a puzzle has just one solution. Sometimes, however, the same two values are missing in two rows, and in the same two columns. Then the two values can be filled in either way round: both orders are valid solutions, and Tolvane accepts either of them.</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente un puzle tiene una sola solución. A veces, sin embargo, faltan los mismos dos valores en dos filas y en las mismas dos columnas. Entonces los dos valores pueden ir en cualquier orden: ambos son soluciones válidas, y Tolvane acepta cualquiera.</translation>
     </message>
     <message>
         <source>In the picture below, 2 and 7 are missing in both rows:</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En la imagen de abajo faltan 2 y 7 en ambas filas:</translation>
     </message>
     <message>
         <source>Whichever way round you put the 2 and the 7, every row, every column and every block still holds each number once. The same can happen in two columns, and more rarely a puzzle may even have more than two solutions. Any of them is accepted.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ponga el 2 y el 7 como los ponga, cada fila, columna y bloque sigue teniendo cada número una vez. Lo mismo puede ocurrir en dos columnas, y más raramente un puzle tiene más de dos soluciones. Todas se aceptan.</translation>
     </message>
     <message>
         <source>The working of Tolvane</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cómo funciona Tolvane</translation>
     </message>
     <message>
         <source>For every new game, Tolvane builds a complete grid of its own. It fills every block at random and tests it against the rules as it goes, trying again whenever a block does not fit. That is why generating a puzzle takes a moment.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Para cada partida, Tolvane construye su propia cuadrícula completa. Llena cada bloque al azar, lo comprueba con las reglas sobre la marcha y vuelve a intentarlo cuando un bloque no encaja. Por eso crear un puzle lleva un momento.</translation>
     </message>
     <message>
         <source>There are so many possible grids that the chance of getting the same grid twice is 1 in 6670903752021072936960.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hay tantas cuadrículas posibles que la probabilidad de que salga dos veces la misma es de 1 entre 6670903752021072936960.</translation>
     </message>
     <message>
         <source>When the grid is complete, the values shown in each block are chosen at random according to the level: five on Easy, four on Medium and three on Hard. The rest is up to you: have fun!</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con la cuadrícula completa, los valores que se muestran en cada bloque se eligen al azar según el nivel: cinco en Fácil, cuatro en Medio y tres en Difícil. El resto es cosa suya: ¡diviértase!</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>A filled block</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bloque completo</translation>
     </message>
     <message>
         <source>Three rows of three cells holding 1 to 9 once each</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres filas de tres casillas con 1 a 9, cada uno una vez</translation>
     </message>
     <message>
         <source>A filled column</source>
-        <translation type="unfinished"></translation>
+        <translation>Una columna completa</translation>
     </message>
     <message>
         <source>Nine cells one above the other holding 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve casillas una debajo de otra con 1 a 9</translation>
     </message>
     <message>
         <source>A filled row</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila completa</translation>
     </message>
     <message>
         <source>Nine cells side by side holding 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve casillas una al lado de otra con 1 a 9</translation>
     </message>
     <message>
         <source>Two rows with two solutions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos filas con dos soluciones</translation>
     </message>
     <message>
         <source>Two rows, both missing 2 and 7 in the same two columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos filas a las que faltan 2 y 7 en las mismas dos columnas</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -356,17 +356,17 @@
     <message>
         <source>Easy</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fácil</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Hard</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Difícil</translation>
     </message>
 </context>
 <context>
@@ -374,100 +374,100 @@
     <message>
         <source>Game</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores tiempos</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Options</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todo</translation>
     </message>
     <message>
         <source>Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolver</translation>
     </message>
     <message>
         <source>Submit</source>
         <extracomment>Tool panel button, 81 x 19 px, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Erase</source>
         <extracomment>Tool panel button, 49 x 22 px, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Just guessing</source>
         <extracomment>Tool panel check box, 97 px with its box, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suposición</translation>
     </message>
     <message>
         <source>Click &apos;Game&apos; to start</source>
         <extracomment>Status line, 11 px bold; up to 150 px, the Submit button stands to its right</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Empiece con «Juego»</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxes</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Unknown failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
@@ -475,15 +475,15 @@
     <message>
         <source>Anonymous</source>
         <extracomment>The name of a record holder who gave none; best-times window, 169 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anónimo</translation>
     </message>
     <message>
         <source>New Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo mejor tiempo</translation>
     </message>
     <message>
         <source>Best time. Please enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Mejor tiempo! Escriba su nombre</translation>
     </message>
 </context>
 <context>
@@ -491,52 +491,52 @@
     <message>
         <source>New puzzle generated.</source>
         <extracomment>Notice window, first line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Puzle nuevo creado.</translation>
     </message>
     <message>
         <source>Click OK to start.</source>
         <extracomment>Notice window, third line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Aceptar.</translation>
     </message>
     <message>
         <source>Game paused</source>
         <extracomment>Notice window, first line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Juego en pausa</translation>
     </message>
     <message>
         <source>Press OK to continue</source>
         <extracomment>Notice window, third line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar para seguir</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>PrintCommand</name>
     <message>
         <source>Do you want to print the current puzzle ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere imprimir el puzle actual?</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora predeterminada seleccionada</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>The printer could not start the document</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no pudo empezar el documento</translation>
     </message>
     <message>
         <source>The printer could not finish the document</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora no pudo terminar el documento</translation>
     </message>
 </context>
 <context>
@@ -544,7 +544,7 @@
     <message>
         <source>Generating</source>
         <extracomment>Caption of the progress window, 358 px wide client area</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Creando</translation>
     </message>
 </context>
 <context>
@@ -552,14 +552,14 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que falten algunos archivos de sonido</translation>
     </message>
 </context>
 </TS>

@@ -1,23 +1,23 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pl_PL">
+<TS version="2.1" language="pl">
 <context>
     <name>AboutWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O grze</translation>
     </message>
     <message>
         <source>Tolvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo Tolvane</translation>
     </message>
     <message>
         <source>A puzzle grid with a pencil writing in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Plansza łamigłówki, w której pisze ołówek</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -25,34 +25,34 @@
     <message>
         <source>%1. The best times in &quot;%2&quot; cannot be read, so your time of %3 is not recorded; the file is left as it was. To record times again, repair its best-times block: a line &quot;high&quot;, then for Easy, Medium and Hard a name and a time in seconds.</source>
         <extracomment>%1 the failure, %2 the file, %3 the time; &quot;high&quot; is written in the file as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Nie można odczytać najlepszych czasów w „%2”, więc Twój czas %3 nie został zapisany; plik pozostał bez zmian. Aby znów zapisywać czasy, napraw jego blok najlepszych czasów: wiersz „high”, a potem dla poziomów Łatwy, Średni i Trudny imię i czas w sekundach.</translation>
     </message>
 </context>
 <context>
     <name>BestTimesWindow</name>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze czasy</translation>
     </message>
     <message>
         <source>A trophy cup</source>
-        <translation type="unfinished"></translation>
+        <translation>Puchar</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Reset scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyzeruj</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Reset the best scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyzerować najlepsze czasy?</translation>
     </message>
 </context>
 <context>
@@ -60,295 +60,295 @@
     <message>
         <source>Time: %1</source>
         <extracomment>Status line while the clock runs, 11 px bold, up to 150 px (the Submit button follows)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czas: %1</translation>
     </message>
 </context>
 <context>
     <name>GameFlow</name>
     <message>
         <source>Start a new puzzle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zacząć nową łamigłówkę?</translation>
     </message>
     <message>
         <source>Clear all inserted values?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć wszystkie wpisy?</translation>
     </message>
     <message>
         <source>Solved by computer</source>
         <extracomment>Status line, 11 px bold, up to 390 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rozwiązane przez komputer</translation>
     </message>
     <message>
         <source>Correct. Your time is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobrze! Twój czas: %1</translation>
     </message>
     <message>
         <source>Puzzle solved incorrectly, press OK to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Łamigłówka rozwiązana błędnie. Kliknij OK, aby kontynuować.</translation>
     </message>
 </context>
 <context>
     <name>GeneratorProgress</name>
     <message>
         <source>          PLEASE  </source>
-        <translation type="unfinished"></translation>
+        <translation>          PROSZĘ  </translation>
     </message>
     <message>
         <source>           WAIT   </source>
-        <translation type="unfinished"></translation>
+        <translation>          CZEKAĆ  </translation>
     </message>
     <message>
         <source>Generating a new puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzę nową łamigłówkę.</translation>
     </message>
     <message>
         <source>This may take up to a minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potrwa to najwyżej minutę.</translation>
     </message>
 </context>
 <context>
     <name>HelpTexts</name>
     <message>
         <source>How to play:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak grać:</translation>
     </message>
     <message>
         <source>Tolvane is meant to be easy to play. These guidelines show you how.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvane ma być łatwy w obsłudze. Oto jak grać.</translation>
     </message>
     <message>
         <source>Starting a new game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra:</translation>
     </message>
     <message>
         <source>Choose &quot;New&quot; on the &quot;Game&quot; menu. After you have confirmed, a new puzzle is generated. This may take a little while, but never longer than a minute. A notification tells you when the puzzle is ready; the clock starts only when you click its OK button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz „Nowa” w menu „Gra”. Po potwierdzeniu powstaje nowa łamigłówka. Może to chwilę potrwać, ale nigdy dłużej niż minutę. Komunikat powie Ci, kiedy łamigłówka jest gotowa; zegar rusza dopiero po kliknięciu jego przycisku OK.</translation>
     </message>
     <message>
         <source>Solving the puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozwiązywanie:</translation>
     </message>
     <message>
         <source>Solving comes down to three things: inserting values, guessing and submitting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozwiązywanie sprowadza się do trzech rzeczy: wpisywania wartości, prób i sprawdzania.</translation>
     </message>
     <message>
         <source>Inserting values</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisywanie wartości</translation>
     </message>
     <message>
         <source>Select a value on the panel at the bottom of the window, or scroll through the values with the mouse wheel, then click an empty cell to put the value there. To remove a wrong value, select the Erase button and click the value in the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz wartość na panelu u dołu okna albo przewiń wartości kółkiem myszy, a potem kliknij puste pole, aby ją tam wpisać. Aby usunąć błędną wartość, wybierz Gumkę i kliknij tę wartość w ten sam sposób.</translation>
     </message>
     <message>
         <source>Guessing</source>
-        <translation type="unfinished"></translation>
+        <translation>Próby</translation>
     </message>
     <message>
         <source>Not sure yet? Tick &quot;Just guessing&quot;. The values you insert then appear in a different colour, so you can tell them apart from the values you are sure of. A game cannot be completed while guesses are on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie masz pewności? Zaznacz „Na próbę”. Wpisywane wartości pojawią się wtedy w innym kolorze, więc odróżnisz je od tych, których jesteś pewien. Gry nie da się ukończyć, dopóki na planszy są wpisy próbne.</translation>
     </message>
     <message>
         <source>Submitting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie</translation>
     </message>
     <message>
         <source>As soon as every cell holds a value (guesses do not count), a Submit button appears. Click it to have your solution checked. If it is wrong, you can correct it and submit it again. Any solution that breaks none of the rules is accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy każde pole ma wartość (wpisy próbne się nie liczą), pojawia się przycisk Sprawdź. Kliknij go, aby sprawdzić rozwiązanie. Jeśli jest błędne, możesz je poprawić i sprawdzić ponownie. Każde rozwiązanie zgodne z zasadami jest przyjmowane.</translation>
     </message>
     <message>
         <source>Playing options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje w trakcie gry:</translation>
     </message>
     <message>
         <source>The &quot;Options&quot; menu offers four more things to do while you play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu „Opcje” daje cztery dodatkowe możliwości w trakcie gry.</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść wszystko</translation>
     </message>
     <message>
         <source>&quot;Clear all&quot; on the &quot;Options&quot; menu removes every value you have inserted, so you can start the same puzzle anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Wyczyść wszystko” w menu „Opcje” usuwa wszystkie wpisane wartości, aby zacząć tę samą łamigłówkę od nowa.</translation>
     </message>
     <message>
         <source>Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozwiąż</translation>
     </message>
     <message>
         <source>&quot;Solve&quot; on the &quot;Options&quot; menu lets the computer solve the puzzle for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Rozwiąż” w menu „Opcje” pozwala komputerowi rozwiązać łamigłówkę za Ciebie.</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>&quot;Pause&quot; on the &quot;Options&quot; menu hides the puzzle and stops the clock until you resume the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Pauza” w menu „Opcje” ukrywa łamigłówkę i zatrzymuje zegar, aż wrócisz do gry.</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom</translation>
     </message>
     <message>
         <source>There are three levels. On Easy, five of the nine values of each block are shown; on Medium, four; and on Hard, three. Which values are shown is chosen at random when the puzzle is generated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Są trzy poziomy. Na Łatwym widać pięć z dziewięciu wartości każdego bloku, na Średnim cztery, a na Trudnym trzy. Które wartości są widoczne, losuje się przy tworzeniu łamigłówki.</translation>
     </message>
     <message>
         <source>Other options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inne opcje:</translation>
     </message>
     <message>
         <source>Three more options are found on the &quot;Game&quot; menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzy kolejne opcje są w menu „Gra”.</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>&quot;Sound&quot; on the &quot;Game&quot; menu turns all sounds off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Dźwięk” w menu „Gra” wyłącza wszystkie dźwięki i włącza je z powrotem.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>&quot;Print&quot; on the &quot;Game&quot; menu prints the current puzzle with every value on the board, guesses included.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Drukuj” w menu „Gra” drukuje bieżącą łamigłówkę ze wszystkimi wartościami, także próbnymi.</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze czasy</translation>
     </message>
     <message>
         <source>The time you take to solve a puzzle is recorded. The best time of each level is kept together with the player&apos;s name. The best-times command on the &quot;Game&quot; menu shows them, and &quot;Reset scores&quot; in its window clears them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas rozwiązywania jest mierzony. Najlepszy czas każdego poziomu jest zapisywany razem z imieniem gracza. „Najlepsze czasy” w menu „Gra” je pokazują, a „Wyzeruj” w tym oknie kasuje je wszystkie.</translation>
     </message>
     <message>
         <source>Enjoy the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Miłej gry!</translation>
     </message>
     <message>
         <source>Rules of Tolvane:</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zasady Tolvane:</translation>
     </message>
     <message>
         <source>The object of the game is to fill in all the missing values according to the rules. A completed grid that breaks no rule earns a score: the time you took. There are just three rules.</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Celem gry jest uzupełnienie wszystkich brakujących wartości zgodnie z zasadami. Pełna plansza, która nie łamie żadnej zasady, daje wynik: Twój czas. Zasady są tylko trzy.</translation>
     </message>
     <message>
         <source>Blocks</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bloki</translation>
     </message>
     <message>
         <source>The puzzle is made of nine big blocks, framed in black. Each big block is made of nine small blocks, framed in blue: these are the cells. Every big block must hold every number from 1 to 9, so each number appears in it exactly once, like this:</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Łamigłówka składa się z dziewięciu dużych bloków w czarnych ramkach. Każdy duży blok składa się z dziewięciu małych w niebieskich ramkach: to pola. Każdy duży blok musi zawierać wszystkie cyfry od 1 do 9, każdą dokładnie raz, o tak:</translation>
     </message>
     <message>
         <source>Rows &amp; Columns</source>
         <extracomment>Rules, second box: its paragraphs share 393 x 93 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiersze i kolumny</translation>
     </message>
     <message>
         <source>Every row and every column of the puzzle must also hold every number from 1 to 9, each exactly once. Here are a filled column and a filled row:</source>
         <extracomment>Rules, second box: its paragraphs share 393 x 93 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Każdy wiersz i każda kolumna też musi zawierać wszystkie cyfry od 1 do 9, każdą dokładnie raz. Oto wypełniona kolumna i wypełniony wiersz:</translation>
     </message>
     <message>
         <source>Consequences</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wnioski</translation>
     </message>
     <message>
         <source>Because of these rules, no block, row or column can ever hold the same number twice.</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Z tych zasad wynika, że żaden blok, wiersz ani kolumna nie zawiera dwa razy tej samej cyfry.</translation>
     </message>
     <message>
         <source>Usually a puzzle has just one solution. Sometimes, however, the same two values are missing in two rows, and in the same two columns. Then the two values can be filled in either way round: both orders are valid solutions, and Tolvane accepts either of them.</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zwykle łamigłówka ma jedno rozwiązanie. Czasem jednak w dwóch wierszach brakuje tych samych dwóch wartości, w tych samych dwóch kolumnach. Wtedy można je wpisać w dowolnej kolejności: obie są poprawne i Tolvane przyjmie każdą.</translation>
     </message>
     <message>
         <source>In the picture below, 2 and 7 are missing in both rows:</source>
         <extracomment>Rules, third box: its paragraphs share 393 x 214 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na obrazku poniżej w obu wierszach brakuje 2 i 7:</translation>
     </message>
     <message>
         <source>Whichever way round you put the 2 and the 7, every row, every column and every block still holds each number once. The same can happen in two columns, and more rarely a puzzle may even have more than two solutions. Any of them is accepted.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jakkolwiek wpiszesz 2 i 7, każdy wiersz, kolumna i blok zawiera każdą cyfrę raz. To samo może się zdarzyć w dwóch kolumnach, a rzadziej łamigłówka ma nawet więcej niż dwa rozwiązania. Każde jest przyjmowane.</translation>
     </message>
     <message>
         <source>The working of Tolvane</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jak działa Tolvane</translation>
     </message>
     <message>
         <source>For every new game, Tolvane builds a complete grid of its own. It fills every block at random and tests it against the rules as it goes, trying again whenever a block does not fit. That is why generating a puzzle takes a moment.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Do każdej nowej gry Tolvane buduje własną pełną planszę. Wypełnia każdy blok losowo, na bieżąco sprawdza go z zasadami i próbuje ponownie, gdy blok nie pasuje. Dlatego tworzenie łamigłówki chwilę trwa.</translation>
     </message>
     <message>
         <source>There are so many possible grids that the chance of getting the same grid twice is 1 in 6670903752021072936960.</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Możliwych plansz jest tak wiele, że szansa na dwukrotne otrzymanie tej samej wynosi 1 do 6670903752021072936960.</translation>
     </message>
     <message>
         <source>When the grid is complete, the values shown in each block are chosen at random according to the level: five on Easy, four on Medium and three on Hard. The rest is up to you: have fun!</source>
         <extracomment>Rules, fourth box: its paragraphs share 393 x 335 px at 13 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gdy plansza jest gotowa, widoczne wartości każdego bloku losuje się według poziomu: pięć na Łatwym, cztery na Średnim i trzy na Trudnym. Reszta należy do Ciebie: baw się dobrze!</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>A filled block</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełniony blok</translation>
     </message>
     <message>
         <source>Three rows of three cells holding 1 to 9 once each</source>
-        <translation type="unfinished"></translation>
+        <translation>Trzy rzędy po trzy pola z cyframi od 1 do 9, każdą raz</translation>
     </message>
     <message>
         <source>A filled column</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełniona kolumna</translation>
     </message>
     <message>
         <source>Nine cells one above the other holding 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziewięć pól jedno pod drugim z cyframi od 1 do 9</translation>
     </message>
     <message>
         <source>A filled row</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełniony wiersz</translation>
     </message>
     <message>
         <source>Nine cells side by side holding 1 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziewięć pól obok siebie z cyframi od 1 do 9</translation>
     </message>
     <message>
         <source>Two rows with two solutions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwa wiersze z dwoma rozwiązaniami</translation>
     </message>
     <message>
         <source>Two rows, both missing 2 and 7 in the same two columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Dwa wiersze, w obu brak 2 i 7 w tych samych dwóch kolumnach</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -356,17 +356,17 @@
     <message>
         <source>Easy</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Łatwy</translation>
     </message>
     <message>
         <source>Medium</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Hard</source>
         <extracomment>Level: a Game menu item, and a line of the best-times window&apos;s 73 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trudny</translation>
     </message>
 </context>
 <context>
@@ -374,100 +374,100 @@
     <message>
         <source>Game</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze czasy</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Options</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść wszystko</translation>
     </message>
     <message>
         <source>Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozwiąż</translation>
     </message>
     <message>
         <source>Submit</source>
         <extracomment>Tool panel button, 81 x 19 px, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>Menu title; the three titles share 409 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>How to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak grać</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasady</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O grze</translation>
     </message>
     <message>
         <source>Erase</source>
         <extracomment>Tool panel button, 49 x 22 px, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gumka</translation>
     </message>
     <message>
         <source>Just guessing</source>
         <extracomment>Tool panel check box, 97 px with its box, 11 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na próbę</translation>
     </message>
     <message>
         <source>Click &apos;Game&apos; to start</source>
         <extracomment>Status line, 11 px bold; up to 150 px, the Submit button stands to its right</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij „Gra”, by zacząć</translation>
     </message>
 </context>
 <context>
     <name>MessageBoxes</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdź</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacja</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd</translation>
     </message>
     <message>
         <source>Unknown failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany błąd</translation>
     </message>
 </context>
 <context>
@@ -475,15 +475,15 @@
     <message>
         <source>Anonymous</source>
         <extracomment>The name of a record holder who gave none; best-times window, 169 px column, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anonim</translation>
     </message>
     <message>
         <source>New Best time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy najlepszy czas</translation>
     </message>
     <message>
         <source>Best time. Please enter your name</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepszy czas! Wpisz swoje imię</translation>
     </message>
 </context>
 <context>
@@ -491,52 +491,52 @@
     <message>
         <source>New puzzle generated.</source>
         <extracomment>Notice window, first line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nowa łamigłówka gotowa.</translation>
     </message>
     <message>
         <source>Click OK to start.</source>
         <extracomment>Notice window, third line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij OK, by zacząć.</translation>
     </message>
     <message>
         <source>Game paused</source>
         <extracomment>Notice window, first line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra wstrzymana</translation>
     </message>
     <message>
         <source>Press OK to continue</source>
         <extracomment>Notice window, third line of three in a 201 px wide box, 13 px bold</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK, by kontynuować</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PrintCommand</name>
     <message>
         <source>Do you want to print the current puzzle ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy wydrukować bieżącą łamigłówkę?</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wybrano domyślnej drukarki</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>The printer could not start the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka nie mogła rozpocząć dokumentu</translation>
     </message>
     <message>
         <source>The printer could not finish the document</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka nie mogła zakończyć dokumentu</translation>
     </message>
 </context>
 <context>
@@ -544,7 +544,7 @@
     <message>
         <source>Generating</source>
         <extracomment>Caption of the progress window, 358 px wide client area</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tworzenie</translation>
     </message>
 </context>
 <context>
@@ -552,14 +552,14 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Może brakować niektórych plików dźwiękowych</translation>
     </message>
 </context>
 </TS>

@@ -2,16 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every window, laid out in the control and the box it was designed for, at the
 // designed face, height and weight: none may wrap or be cut. This is what decides the stand-in
-// faces; a face wider than the designed one (DejaVu Sans) fails here.
+// faces; a face wider than the designed one (DejaVu Sans) fails here. The build runs it in every
+// language the game speaks (a translation too long for its control fails), and in a made-up
+// language a good deal longer than any, which must fail.
 
 #include "app/MainWindow.h"
 #include "platform/Fonts.h"
 #include "tests/support/GameSession.h"
+#include "tests/support/TestLanguage.h"
 #include "tests/support/TestWindows.h"
 #include "view/AboutWindow.h"
 #include "view/BestTimesWindow.h"
 #include "view/HelpTexts.h"
 #include "view/HelpWindow.h"
+#include "view/NameBox.h"
 #include "view/NoticeWindow.h"
 #include "view/ProgressWindow.h"
 
@@ -103,8 +107,14 @@ void Row(const char* window, const char* control, QWidget* widget, QSize box, co
     QTest::newRow(qPrintable(name)) << widget << box << text << paragraphs;
 }
 
+QString Tr(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text);
+}
+
 QString Attempt(const char* word) {
-    return QString(word) + "\n\nGenerating a new puzzle.\n\nThis may take up to a minute.";
+    return Tr("GeneratorProgress", word) + "\n\n" +
+           Tr("GeneratorProgress", "Generating a new puzzle.") + "\n\n" +
+           Tr("GeneratorProgress", "This may take up to a minute.");
 }
 
 } // namespace
@@ -115,6 +125,7 @@ class DesignedTextsTest : public QObject {
   private slots:
     void initTestCase() {
         PrepareApplication();
+        InstallTestLanguage();
         Session = std::make_unique<GameSession>();
         Session->ShowMainWindow();
         // Text boxes take their final width only when shown.
@@ -134,33 +145,44 @@ class DesignedTextsTest : public QObject {
         for (int n = 1; n <= 9; ++n)
             Row("main", "ToolButtons", Windows.Main->ToolButtons[n - 1], {23, 22},
                 QString::number(n));
-        Row("main", "ToolButtons", Windows.Main->ToolButtons[9], {49, 22}, "Erase");
-        Row("main", "GuessingBox", Windows.Main->GuessingBox, {97, 17}, "Just guessing");
-        Row("main", "StatusLine", Windows.Main->StatusLine, {115, 13}, "Click 'Game' to start");
+        Row("main", "ToolButtons", Windows.Main->ToolButtons[9], {49, 22},
+            Tr("MainWindow", "Erase"));
+        Row("main", "GuessingBox", Windows.Main->GuessingBox, {97, 17},
+            Tr("MainWindow", "Just guessing"));
         // The status line grows to its right, up to the Submit button.
-        Row("main", "StatusLine", Windows.Main->StatusLine, {150, 13}, "Solved by computer");
-        Row("main", "StatusLine", Windows.Main->StatusLine, {150, 13}, "Time: 99:59:59");
-        Row("main", "SubmitButton", Windows.Main->SubmitButton, {81, 19}, "Submit");
+        Row("main", "StatusLine", Windows.Main->StatusLine, {150, 13},
+            Tr("MainWindow", "Click 'Game' to start"));
+        Row("main", "StatusLine", Windows.Main->StatusLine, {150, 13},
+            Tr("GameFlow", "Solved by computer"));
+        Row("main", "StatusLine", Windows.Main->StatusLine, {150, 13},
+            Tr("GameClock", "Time: %1").arg("99:59:59"));
+        Row("main", "SubmitButton", Windows.Main->SubmitButton, {81, 19},
+            Tr("MainWindow", "Submit"));
 
         Row("progress", "Text", Windows.Progress->Text, {201, 105}, Attempt("          PLEASE  "));
         Row("progress", "Text", Windows.Progress->Text, {201, 105}, Attempt("           WAIT   "));
 
         Row("notification", "Text", Windows.Notice->Text, {201, 73},
-            "New puzzle generated.\n\nClick OK to start.");
+            Tr("NoticeWindow", "New puzzle generated.") + "\n\n" +
+                Tr("NoticeWindow", "Click OK to start."));
         Row("notification", "Text", Windows.Notice->Text, {201, 73},
-            "Game paused\n\nPress OK to continue");
-        Row("notification", "OkButton", Windows.Notice->OkButton, {75, 25}, "OK");
+            Tr("NoticeWindow", "Game paused") + "\n\n" +
+                Tr("NoticeWindow", "Press OK to continue"));
+        Row("notification", "OkButton", Windows.Notice->OkButton, {75, 25},
+            Tr("NoticeWindow", "OK"));
 
         Row("best times", "TimeHeading", Windows.BestTimes->TimeHeading, {105, 24},
-            "Time"); // above the times
+            Tr("BestTimesWindow", "Time")); // above the times
         Row("best times", "LevelNames", Windows.BestTimes->LevelNames, {73, 129},
-            "Easy\n\nMedium\n\nHard");
+            Tr("Level", "Easy") + "\n\n" + Tr("Level", "Medium") + "\n\n" + Tr("Level", "Hard"));
         Row("best times", "PlayerNames", Windows.BestTimes->PlayerNames, {169, 121},
-            "MMMMMMMMMMMMMMM\n\nAnonymous\n\nMMMMMMMMMMMMMMM");
+            "MMMMMMMMMMMMMMM\n\n" + NameShown("Anonymous") + "\n\nMMMMMMMMMMMMMMM");
         Row("best times", "Times", Windows.BestTimes->Times, {105, 129},
             " 24:0:0\n\n 23:59:59\n\n 0:0:1");
-        Row("best times", "ResetButton", Windows.BestTimes->ResetButton, {81, 25}, "Reset scores");
-        Row("best times", "OkButton", Windows.BestTimes->OkButton, {81, 25}, "OK");
+        Row("best times", "ResetButton", Windows.BestTimes->ResetButton, {81, 25},
+            Tr("BestTimesWindow", "Reset scores"));
+        Row("best times", "OkButton", Windows.BestTimes->OkButton, {81, 25},
+            Tr("BestTimesWindow", "OK"));
 
         Row("help", "IntroductionBox", Windows.Help->IntroductionBox, {393, 213},
             RulesIntroductionText(), true);
@@ -169,11 +191,11 @@ class DesignedTextsTest : public QObject {
         Row("help", "ConsequencesBox", Windows.Help->ConsequencesBox, {393, 214},
             ConsequencesText(), true);
         Row("help", "WorkingBox", Windows.Help->WorkingBox, {393, 335}, WorkingText(), true);
-        Row("help", "OkButton", Windows.Help->OkButton, {75, 25}, "Ok");
+        Row("help", "OkButton", Windows.Help->OkButton, {75, 25}, Tr("HelpWindow", "Ok"));
 
         Row("about", "GameName", Windows.About->GameName, {200, 160},
             "Tolvane"); // up to the right edge
-        Row("about", "OkButton", Windows.About->OkButton, {75, 25}, "Ok");
+        Row("about", "OkButton", Windows.About->OkButton, {75, 25}, Tr("AboutWindow", "Ok"));
     }
 
     void fitsItsBox() {

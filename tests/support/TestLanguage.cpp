@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/TestLanguage.h"
+
+#include "platform/Translations.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QTranslator>
+
+namespace {
+
+const QString Open = QStringLiteral("⟦"), Close = QStringLiteral("⟧");
+
+// Every text of every context (the game's and Qt's) in the pseudo-language.
+class PseudoTranslator : public QTranslator {
+  public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (!source || !*source)
+            return {};
+        if (QByteArrayView(source) == "QT_LAYOUT_DIRECTION")
+            return QStringLiteral("LTR");
+        Q_UNUSED(context);
+        return Pseudo(QString::fromUtf8(source));
+    }
+};
+
+} // namespace
+
+bool PseudoLanguage() {
+    return qEnvironmentVariableIsSet("TOLVANE_PSEUDO_LANGUAGE");
+}
+
+void InstallTestLanguage() {
+    if (PseudoLanguage())
+        QCoreApplication::installTranslator(new PseudoTranslator(QCoreApplication::instance()));
+    else
+        InstallTranslations(*QCoreApplication::instance());
+}
+
+QString Pseudo(const QString& english) {
+    static const QHash<QChar, QChar> accented{{'a', u'á'}, {'e', u'ë'}, {'i', u'î'}, {'o', u'ø'},
+                                              {'u', u'ü'}, {'A', u'Å'}, {'E', u'É'}, {'O', u'Ö'},
+                                              {'c', u'ç'}, {'n', u'ñ'}, {'y', u'ý'}, {'s', u'š'}};
+    QString shown;
+    int letters = 0;
+    for (int i = 0; i < english.size(); ++i) {
+        const QChar c = english[i];
+        // Placeholders and line breaks stay; padding stays padding.
+        if (c == '%' && i + 1 < english.size() &&
+            (english[i + 1].isDigit() || english[i + 1] == 'n')) {
+            shown += english.mid(i, 2);
+            ++i;
+            continue;
+        }
+        shown += accented.value(c, c);
+        // One letter in five doubled, one in ten followed by a wide glyph: about 40 % wider.
+        if (c.isLetter() && ++letters % 5 == 0)
+            shown += accented.value(c, c);
+        if (c.isLetter() && letters % 10 == 0)
+            shown += QChar(u'Ｗ');
+    }
+    return Open + shown + Close;
+}
+
+bool IsPseudo(const QString& shown) {
+    return shown.contains(Open) && shown.contains(Close);
+}
