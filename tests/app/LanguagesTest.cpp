@@ -1,0 +1,198 @@
+// SPDX-FileCopyrightText: 2026 The Tolvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game as a player of each language starts it (the build runs this once a language, with
+// LANGUAGE and LANG as that player's desktop sets them, once in the C locale and once in a made-up
+// language): the menus and the tool panel speak the player's language, Arabic's menus run right
+// to left around a board that keeps its own direction, every window and box a game goes through
+// shows only translated texts, and the score file holds no word of any language.
+
+#include "app/MainWindow.h"
+#include "engine/Game.h"
+#include "tests/support/GamePlay.h"
+#include "tests/support/GameSession.h"
+#include "tests/support/ModalHelper.h"
+#include "tests/support/TestLanguage.h"
+#include "tests/support/TestWindows.h"
+#include "view/AboutWindow.h"
+#include "view/BestTimesWindow.h"
+#include "view/BoardArea.h"
+#include "view/HelpWindow.h"
+#include "view/ProgressWindow.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolButton>
+#include <QTranslator>
+
+namespace {
+
+QString Language() {
+    return qEnvironmentVariable("LANGUAGE");
+}
+
+// What the player should read for an English source text.
+QString Expected(const char* context, const char* source) {
+    if (PseudoLanguage())
+        return Pseudo(source);
+    if (Language().isEmpty())
+        return source;
+    static QTranslator catalogue;
+    if (catalogue.isEmpty() && !catalogue.load(":/i18n/tolvane_" + Language()))
+        qFatal("The game has no translation for %s", qPrintable(Language()));
+    return catalogue.translate(context, source);
+}
+
+// The texts under `root` (captions, buttons, labels, text boxes, menus, names a screen reader
+// speaks) that did not come through the translation system. Only the made-up language tells:
+// every translated text in it is marked. Numbers, times and the game's name are nobody's words.
+QStringList Untranslated(QWidget* root) {
+    QStringList texts{root->windowTitle()};
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        texts << widget->accessibleName() << widget->accessibleDescription();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+            texts << box->toPlainText().split('\n');
+        else if (auto* field = qobject_cast<QLineEdit*>(widget))
+            texts << field->text();
+        else if (auto* menu = qobject_cast<QMenu*>(widget)) {
+            texts << menu->title();
+            for (const QAction* item : menu->actions())
+                texts << item->text();
+        }
+    }
+    static const QRegularExpression nobodysWords(R"(^[\s\d:.&]*$|^Tolvane$)");
+    QStringList untranslated;
+    for (const QString& text : texts)
+        if (!nobodysWords.match(text).hasMatch() && !IsPseudo(text))
+            untranslated << text;
+    return untranslated;
+}
+
+// Notes what the window shows untranslated, then answers as a player going on would: Yes, OK,
+// the offered name.
+Answer GoOn(QStringList& untranslated) {
+    return [&untranslated](QWidget* window) {
+        untranslated << Untranslated(window);
+        if (auto* box = qobject_cast<QMessageBox*>(window)) {
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes ? yes : box->button(QMessageBox::Ok))->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(window)) {
+            dialog->accept();
+        }
+    };
+}
+
+// Plays a game to a record of 42 seconds at Medium, through every box on the way, and returns
+// the score file it leaves.
+QByteArray PlayToARecord(QStringList& untranslated) {
+    GameSession session;
+    AnswerInOrder({GoOn(untranslated), GoOn(untranslated)});
+    Windows.Main->NewItem->trigger();
+    FinishGridByClick();
+    TheGame().ElapsedSeconds = 42;
+    AnswerInOrder({GoOn(untranslated), GoOn(untranslated), GoOn(untranslated)});
+    Windows.Main->SubmitButton->click();
+    return session.Folder.Read("highscores.txc");
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        PrepareApplication();
+        InstallTestLanguage();
+    }
+
+    void menusAndToolPanelSpeakThePlayersLanguage() {
+        GameSession session;
+        MainWindow& main = *Windows.Main;
+        const std::initializer_list<std::tuple<QString, const char*, const char*>> shown{
+            {main.GameMenu->title(), "MainWindow", "Game"},
+            {main.NewItem->text(), "MainWindow", "New"},
+            {main.EasyItem->text(), "Level", "Easy"},
+            {main.MediumItem->text(), "Level", "Medium"},
+            {main.HardItem->text(), "Level", "Hard"},
+            {main.SoundItem->text(), "MainWindow", "Sound"},
+            {main.BestTimesItem->text(), "MainWindow", "Best Times"},
+            {main.PrintItem->text(), "MainWindow", "Print"},
+            {main.ExitItem->text(), "MainWindow", "Exit"},
+            {main.OptionsMenu->title(), "MainWindow", "Options"},
+            {main.ClearAllItem->text(), "MainWindow", "Clear all"},
+            {main.SolveItem->text(), "MainWindow", "Solve"},
+            {main.SubmitItem->text(), "MainWindow", "Submit"},
+            {main.PauseItem->text(), "MainWindow", "Pause"},
+            {main.HelpMenu->title(), "MainWindow", "Help"},
+            {main.HowToPlayItem->text(), "MainWindow", "How to play"},
+            {main.RulesItem->text(), "MainWindow", "Rules"},
+            {main.AboutItem->text(), "MainWindow", "About"},
+            {main.ToolButtons[9]->text(), "MainWindow", "Erase"},
+            {main.GuessingBox->text(), "MainWindow", "Just guessing"},
+            {main.StatusLine->text(), "MainWindow", "Click 'Game' to start"},
+            {main.SubmitButton->text(), "MainWindow", "Submit"}};
+        for (const auto& [text, context, source] : shown)
+            QCOMPARE(text, Expected(context, source));
+        // The three menus share the menu bar of the designed width on one line.
+        QVERIFY(main.menuBar()->sizeHint().width() <= main.ClientArea->width());
+        QCOMPARE(main.ClientArea->size(), QSize(409, 463));
+    }
+
+    void arabicRunsRightToLeftAroundTheBoard() {
+        GameSession session;
+        const Qt::LayoutDirection direction =
+            Language() == "ar" ? Qt::RightToLeft : Qt::LeftToRight;
+        QCOMPARE(Windows.Main->menuBar()->layoutDirection(), direction);
+        QCOMPARE(Windows.BestTimes->layoutDirection(), direction);
+        QCOMPARE(Windows.Main->ClientArea->layoutDirection(), Qt::LeftToRight);
+    }
+
+    void everyWindowAndBoxIsTranslated() {
+        if (!PseudoLanguage())
+            QSKIP("only the made-up language marks every translated text");
+        QStringList untranslated;
+        PlayToARecord(untranslated);
+        GameSession session;
+        untranslated << Untranslated(Windows.Main);
+        AnswerInOrder({GoOn(untranslated), GoOn(untranslated)});
+        Windows.Main->NewItem->trigger();
+        untranslated << Untranslated(Windows.Progress);
+        for (QAction* item : {Windows.Main->PauseItem, Windows.Main->ClearAllItem,
+                              Windows.Main->HowToPlayItem, Windows.Main->AboutItem}) {
+            AnswerInOrder({GoOn(untranslated)});
+            item->trigger();
+        }
+        untranslated.removeDuplicates();
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(" | ")));
+    }
+
+    // The record of a game in the player's language is the same bytes as that of a game in the
+    // design's English: the offered name is "Anonymous" in the file, whatever it reads on screen.
+    void scoreFileIsTheSameInEveryLanguage() {
+        QStringList ignored;
+        const QByteArray inLanguage = PlayToARecord(ignored);
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>())
+            QCoreApplication::removeTranslator(translator);
+        const QByteArray inEnglish = PlayToARecord(ignored);
+        QVERIFY(inEnglish.contains("Anonymous\r\n42\r\n"));
+        QCOMPARE(inLanguage, inEnglish);
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "LanguagesTest.moc"
