@@ -233,15 +233,19 @@ GridGenerator::GridGenerator(Game& game, TextLines& log, TextLines& progress)
 void GridGenerator::AppendProgressLines() {
     // The words blink in the middle of the progress window's box: translations keep the padding.
     if (TheGame.BlinkPhase) {
+        //: Progress window, blinking word, centred by its spaces in 201 px, 13 px bold
         Progress.Append(QT_TRANSLATE_NOOP("GeneratorProgress", "          PLEASE  "));
         TheGame.BlinkPhase = false;
     } else {
+        //: Progress window, blinking word, centred by its spaces in 201 px, 13 px bold
         Progress.Append(QT_TRANSLATE_NOOP("GeneratorProgress", "           WAIT   "));
         TheGame.BlinkPhase = true;
     }
     Progress.Append("");
+    //: Progress window, a line of 201 px, 13 px bold
     Progress.Append(QT_TRANSLATE_NOOP("GeneratorProgress", "Generating a new puzzle."));
     Progress.Append("");
+    //: Progress window, a line of 201 px, 13 px bold
     Progress.Append(QT_TRANSLATE_NOOP("GeneratorProgress", "This may take up to a minute."));
 }
 

@@ -17,6 +17,7 @@
     </message>
     <message>
         <source>Ok</source>
+        <extracomment>Button, 75 x 25 px</extracomment>
         <translation>OK</translation>
     </message>
 </context>
@@ -40,14 +41,17 @@
     </message>
     <message>
         <source>Time</source>
+        <extracomment>Heading of the times&apos; column, 13 px bold, up to 105 px</extracomment>
         <translation>Zeit</translation>
     </message>
     <message>
         <source>Reset scores</source>
+        <extracomment>Button, 81 x 25 px</extracomment>
         <translation>Löschen</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Button, 81 x 25 px</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -91,18 +95,22 @@
     <name>GeneratorProgress</name>
     <message>
         <source>          PLEASE  </source>
+        <extracomment>Progress window, blinking word, centred by its spaces in 201 px, 13 px bold</extracomment>
         <translation>          BITTE  </translation>
     </message>
     <message>
         <source>           WAIT   </source>
+        <extracomment>Progress window, blinking word, centred by its spaces in 201 px, 13 px bold</extracomment>
         <translation>          WARTEN  </translation>
     </message>
     <message>
         <source>Generating a new puzzle.</source>
+        <extracomment>Progress window, a line of 201 px, 13 px bold</extracomment>
         <translation>Neues Rätsel entsteht.</translation>
     </message>
     <message>
         <source>This may take up to a minute.</source>
+        <extracomment>Progress window, a line of 201 px, 13 px bold</extracomment>
         <translation>Höchstens eine Minute.</translation>
     </message>
 </context>
@@ -348,6 +356,7 @@
     </message>
     <message>
         <source>Ok</source>
+        <extracomment>Button, 75 x 25 px</extracomment>
         <translation>OK</translation>
     </message>
 </context>
@@ -514,6 +523,7 @@
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Button, 75 x 25 px</extracomment>
         <translation>OK</translation>
     </message>
 </context>

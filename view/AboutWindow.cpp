@@ -17,8 +17,9 @@ AboutWindow::AboutWindow(QWidget* mainWindow)
     Logo->setAccessibleName(tr("Tolvane logo"));
     Logo->setAccessibleDescription(tr("A puzzle grid with a pencil writing in it"));
     GameName = AddLabel({224, 24}, "Tolvane", SansSerif(19, true));
-    //: Button, 75 x 25 px
-    OkButton = AddButton({160, 184, 75, 25}, tr("Ok"));
+    OkButton = AddButton({160, 184, 75, 25},
+                         //: Button, 75 x 25 px
+                         tr("Ok"));
     SetOkButton(OkButton);
     connect(OkButton, &QPushButton::clicked, this, &AboutWindow::Ok);
 }

@@ -20,8 +20,9 @@ BestTimesWindow::BestTimesWindow(QWidget* mainWindow)
     Picture->SetProportional(true);
     Picture->SetTransparent(true);
     Picture->setAccessibleName(tr("A trophy cup"));
-    //: Heading of the times' column, 13 px bold, up to 105 px
-    TimeHeading = AddLabel({264, 72}, tr("Time"), bold);
+    TimeHeading = AddLabel({264, 72},
+                           //: Heading of the times' column, 13 px bold, up to 105 px
+                           tr("Time"), bold);
     LevelNames = AddText({8, 96, 73, 129}, bold);
     QStringList levels;
     for (int level = 0; level < LevelCount; ++level)
@@ -32,10 +33,12 @@ BestTimesWindow::BestTimesWindow(QWidget* mainWindow)
     // out of line with their levels and times.
     PlayerNames->setLineWrapMode(QPlainTextEdit::NoWrap);
     Times = AddText({264, 96, 105, 129}, bold);
-    //: Button, 81 x 25 px
-    ResetButton = AddButton({48, 232, 81, 25}, tr("Reset scores"));
-    //: Button, 81 x 25 px
-    OkButton = AddButton({240, 232, 81, 25}, tr("OK"));
+    ResetButton = AddButton({48, 232, 81, 25},
+                            //: Button, 81 x 25 px
+                            tr("Reset scores"));
+    OkButton = AddButton({240, 232, 81, 25},
+                         //: Button, 81 x 25 px
+                         tr("OK"));
     setTabOrder(OkButton, ResetButton);
     SetOkButton(OkButton);
     connect(OkButton, &QPushButton::clicked, this, &BestTimesWindow::Ok);

@@ -58,8 +58,9 @@ HelpWindow::HelpWindow(QWidget* mainWindow)
     RulesView->installEventFilter(this);
     RulesView->hide();
 
-    //: Button, 75 x 25 px
-    OkButton = AddButton({160, 416, 75, 25}, tr("Ok"));
+    OkButton = AddButton({160, 416, 75, 25},
+                         //: Button, 75 x 25 px
+                         tr("Ok"));
     SetOkButton(OkButton);
     connect(OkButton, &QPushButton::clicked, this, &HelpWindow::Ok);
 }

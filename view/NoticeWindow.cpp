@@ -11,8 +11,9 @@ NoticeWindow::NoticeWindow(QWidget* mainWindow)
     : SecondaryWindow(mainWindow, CloseBoxOnly(Qt::Tool), ClientSize, tr("Paused")) {
     Text = AddText({128, 24, 201, 73}, SansSerif(13, true));
     SetLines({tr("New puzzle generated."), "", tr("Click OK to start.")});
-    //: Button, 75 x 25 px
-    OkButton = AddButton({184, 112, 75, 25}, tr("OK"));
+    OkButton = AddButton({184, 112, 75, 25},
+                         //: Button, 75 x 25 px
+                         tr("OK"));
     SetOkButton(OkButton);
     connect(OkButton, &QPushButton::clicked, this, &NoticeWindow::Ok);
 }
