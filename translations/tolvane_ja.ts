@@ -258,7 +258,7 @@
     <message>
         <source>The puzzle is made of nine big blocks, framed in black. Each big block is made of nine small blocks, framed in blue: these are the cells. Every big block must hold every number from 1 to 9, so each number appears in it exactly once, like this:</source>
         <extracomment>Rules, first box: its paragraphs share 393 x 213 px at 13 px</extracomment>
-        <translation>パズルは黒枠で囲まれた 9 つの大きなブロックでできています。大きなブロックはそれぞれ青枠の 9 つの小さな枠、つまりマスでできています。どの大きなブロックにも 1〜9 の数字が 1 回ずつ入ります。このように：</translation>
+        <translation>パズルは黒枠で囲まれた 9 つの大きなブロックでできています。大きなブロックはそれぞれ青枠の 9 つの小さな枠、つまりマスでできています。どの大きなブロックにも 1 から 9 の数字が 1 回ずつ入ります。このように：</translation>
     </message>
     <message>
         <source>Rows &amp; Columns</source>
@@ -268,7 +268,7 @@
     <message>
         <source>Every row and every column of the puzzle must also hold every number from 1 to 9, each exactly once. Here are a filled column and a filled row:</source>
         <extracomment>Rules, second box: its paragraphs share 393 x 93 px at 13 px</extracomment>
-        <translation>どの行とどの列にも、1〜9 の数字が 1 回ずつ入ります。埋まった列と行の例です：</translation>
+        <translation>どの行とどの列にも、1 から 9 の数字が 1 回ずつ入ります。埋まった列と行の例です：</translation>
     </message>
     <message>
         <source>Consequences</source>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>Three rows of three cells holding 1 to 9 once each</source>
-        <translation>3 マス × 3 列に 1〜9 が 1 回ずつ</translation>
+        <translation>3 マス × 3 列に 1 から 9 が 1 回ずつ</translation>
     </message>
     <message>
         <source>A filled column</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Nine cells one above the other holding 1 to 9</source>
-        <translation>縦に並んだ 9 マスに 1〜9</translation>
+        <translation>縦に並んだ 9 マスに 1 から 9</translation>
     </message>
     <message>
         <source>A filled row</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>Nine cells side by side holding 1 to 9</source>
-        <translation>横に並んだ 9 マスに 1〜9</translation>
+        <translation>横に並んだ 9 マスに 1 から 9</translation>
     </message>
     <message>
         <source>Two rows with two solutions</source>

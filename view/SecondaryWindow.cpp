@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 QPoint CentredOver(const QRect& main, QSize outer) {
     // C++ division truncates toward zero, also when this window is the larger one.
@@ -57,9 +58,20 @@ void SecondaryWindow::SetOkButton(QPushButton* button) {
     button->setFocus();
 }
 
+// A language written right to left reads a window from its right edge: the controls, placed as
+// designed from the left, change sides once, before the window first shows.
+void SecondaryWindow::MirrorOnce() {
+    if (Mirrored || !isRightToLeft())
+        return;
+    Mirrored = true;
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setGeometry(QStyle::visualRect(Qt::RightToLeft, rect(), control->geometry()));
+}
+
 // Places the window by its outer frame. The native window is made first, so that the frame the
 // window manager gave it at an earlier showing is known.
 void SecondaryWindow::PlaceBeforeShowing() {
+    MirrorOnce();
     create();
     const QMargins frame = ExpectedFrameExtents();
     if (!ShownBefore) {

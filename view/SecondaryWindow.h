@@ -56,6 +56,7 @@ class SecondaryWindow : public QDialog {
 
   private:
     void PlaceBeforeShowing();
+    void MirrorOnce();
     QRect MainFrame() const;
     QMargins ExpectedFrameExtents() const;
     void ReturnToItsPlace();
@@ -63,6 +64,7 @@ class SecondaryWindow : public QDialog {
     QWidget* MainWindow;
     QPushButton* OkButton = nullptr;
     bool ShownBefore = false;
+    bool Mirrored = false;
     // The frame the first placement assumed, until the window's own is known.
     std::optional<QMargins> GuessedFrame;
     // Opened and not yet handed the focus: where it stands is the window manager's doing.

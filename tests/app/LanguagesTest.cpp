@@ -160,6 +160,13 @@ class LanguagesTest : public QObject {
         QCOMPARE(Windows.Main->menuBar()->layoutDirection(), direction);
         QCOMPARE(Windows.BestTimes->layoutDirection(), direction);
         QCOMPARE(Windows.Main->ClientArea->layoutDirection(), Qt::LeftToRight);
+        // The windows' controls change sides when the window first shows.
+        Windows.BestTimes->show();
+        const int designedLeft = 48;
+        QCOMPARE(Windows.BestTimes->ResetButton->x(),
+                 Language() == "ar" ? BestTimesWindow::ClientSize.width() - designedLeft - 81
+                                    : designedLeft);
+        Windows.BestTimes->hide();
     }
 
     void everyWindowAndBoxIsTranslated() {

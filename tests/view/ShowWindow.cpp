@@ -3,10 +3,12 @@
 // Shows secondary windows over a stand-in main window, as the game would, to look at them on a
 // real screen (not a test), one after the other:
 //   view_show_window progress|notification|best-times|how-to-play|rules|about ...
-// "progress" appends the generator's lines for a few seconds while holding the event loop.
+// In the language that LANGUAGE and LANG ask for, as the game. "progress" appends the generator's
+// lines for a few seconds while holding the event loop.
 
 #include "engine/TextLines.h"
 #include "platform/Fonts.h"
+#include "platform/Translations.h"
 #include "view/AboutWindow.h"
 #include "view/BestTimesWindow.h"
 #include "view/HelpWindow.h"
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setApplicationName("Tolvane");
     InstallFontSubstitutes();
+    InstallTranslations(application);
     QStringList windows = application.arguments().mid(1);
     if (windows.isEmpty())
         windows << QString();
