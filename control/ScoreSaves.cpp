@@ -117,9 +117,16 @@ void ScoreSaves::KeepForLater(const ScoreFileBusy& busy) {
     if (Told || CloseRequested)
         return;
     Told = true;
-    Inform(&Window, Capitalized(HolderDoes(false)) +
-                        " the score file just now. Your change is kept and saved as soon as the "
-                        "file is free, at the latest when you close Tolvane.");
+    Inform(&Window,
+           HolderSays(QT_TRANSLATE_NOOP("ScoreSaves",
+                                        "Another Tolvane game is saving the score file just now. "
+                                        "Your change is kept and saved as soon as the file is "
+                                        "free, at the latest when you close Tolvane."),
+                      //: %1 who holds the file: "Another program (flock, process 4242)"
+                      QT_TRANSLATE_NOOP("ScoreSaves",
+                                        "%1 holds the score file just now. Your change is kept "
+                                        "and saved as soon as the file is free, at the latest "
+                                        "when you close Tolvane.")));
 }
 
 void ScoreSaves::KeepOnDisk() {
@@ -188,12 +195,28 @@ bool ScoreSaves::MayClose() {
         return true;
     if (!CloseWaiting) {
         CloseWaiting = true;
-        Inform(&Window, "Tolvane closes as soon as it has saved your changes; " +
-                            HolderDoes(false) + " the score file just now.");
+        Inform(&Window, HolderSays(QT_TRANSLATE_NOOP("ScoreSaves",
+                                                     "Tolvane closes as soon as it has saved "
+                                                     "your changes; another Tolvane game is "
+                                                     "saving the score file just now."),
+                                   //: %1 who holds the file: "another program (process 4242)"
+                                   QT_TRANSLATE_NOOP("ScoreSaves",
+                                                     "Tolvane closes as soon as it has saved "
+                                                     "your changes; %1 holds the score file just "
+                                                     "now."),
+                                   false));
         return Kept.empty(); // saved while the player read it
     }
-    if (!ConfirmCloseWithout(&Window, "Your changes have not been saved yet: " + HolderDoes(true) +
-                                          " the score file. Close without them?"))
+    if (!ConfirmCloseWithout(
+            &Window, HolderSays(QT_TRANSLATE_NOOP("ScoreSaves",
+                                                  "Your changes have not been saved yet: another "
+                                                  "Tolvane game is still saving the score file. "
+                                                  "Close without them?"),
+                                //: %1 who holds the file: "another program (process 4242)"
+                                QT_TRANSLATE_NOOP("ScoreSaves",
+                                                  "Your changes have not been saved yet: %1 still "
+                                                  "holds the score file. Close without them?"),
+                                false)))
         return Kept.empty();
     Kept.clear();
     KeepTimer.stop();
@@ -202,11 +225,12 @@ bool ScoreSaves::MayClose() {
     return true;
 }
 
-QString ScoreSaves::HolderDoes(bool still) const {
+QString ScoreSaves::HolderSays(const char* gameSaves, const char* programHolds,
+                               bool capitalized) const {
     if (HolderIsGame)
-        return QString(still ? "another Tolvane game is still saving"
-                             : "another Tolvane game is saving");
-    return Holder + (still ? " still holds" : " holds");
+        return QCoreApplication::translate("ScoreSaves", gameSaves);
+    return QCoreApplication::translate("ScoreSaves", programHolds)
+        .arg(capitalized ? Capitalized(Holder) : Holder);
 }
 
 void ScoreSaves::NoteSoundAtStart(bool checked, bool read) {

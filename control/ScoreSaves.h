@@ -58,9 +58,11 @@ class ScoreSaves {
     void WaitForLock();
     void StopWaiting();
     void LockFree(const std::shared_ptr<LockWaiter>& waiter, std::shared_ptr<ScoreFileLock> lock);
-    // Who holds the file, and what it does: "another Tolvane game is saving", "another program
-    // (flock, process 4242) holds".
-    QString HolderDoes(bool still) const;
+    // What the player is told of who holds the file: the sentence for another Tolvane game, or
+    // the one for another program with its name for %1 ("another program (flock, process
+    // 4242)"), capitalized where it starts the sentence.
+    QString HolderSays(const char* gameSaves, const char* programHolds,
+                       bool capitalized = true) const;
 
     ScoreFileStore& Lines;
     QWidget& Window;

@@ -4,6 +4,7 @@
 
 #include "platform/GameError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -18,24 +19,27 @@ QString NotRegularReason(mode_t mode) {
     if (S_ISDIR(mode))
         return SystemReason(EISDIR);
     if (S_ISFIFO(mode))
-        return QStringLiteral("Is a named pipe, not a file");
+        return QCoreApplication::translate("FileErrors", "Is a named pipe, not a file");
     if (S_ISLNK(mode))
-        return QStringLiteral("Is a link that was put in its place meanwhile");
-    return QStringLiteral("Is not a regular file");
+        return QCoreApplication::translate("FileErrors", "Is a link that was put in its place meanwhile");
+    return QCoreApplication::translate("FileErrors", "Is not a regular file");
 }
 
 void ThrowOpenError(const QString& fileName, const QString& reason) {
-    throw GameError(QStringLiteral("Cannot open file \"%1\". %2")
+    //: %1 the file, %2 the reason
+    throw GameError(QCoreApplication::translate("FileErrors", "Cannot open file \"%1\". %2")
                         .arg(QFileInfo(fileName).absoluteFilePath(), reason));
 }
 
 void ThrowCreateError(const QString& fileName, const QString& reason) {
-    throw GameError(QStringLiteral("Cannot create file \"%1\". %2")
+    //: %1 the file, %2 the reason
+    throw GameError(QCoreApplication::translate("FileErrors", "Cannot create file \"%1\". %2")
                         .arg(QFileInfo(fileName).absoluteFilePath(), reason));
 }
 
 void ThrowNotSavedError(const QString& fileName, const QString& reason) {
-    throw GameError(QStringLiteral("Cannot save file \"%1\". %2. The file is left as it was: the "
-                                   "earlier best times are unchanged")
+    //: %1 the file, %2 the reason
+    throw GameError(QCoreApplication::translate("FileErrors", "Cannot save file \"%1\". %2. The file is left as it was: "
+                                                     "the earlier best times are unchanged")
                         .arg(QFileInfo(fileName).absoluteFilePath(), reason));
 }

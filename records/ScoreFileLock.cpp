@@ -5,6 +5,7 @@
 #include "records/FileErrors.h"
 #include "records/TrustedPath.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -183,16 +184,18 @@ qint64 HolderProcess(int file) {
 std::pair<QString, bool> HolderOf(int file) {
     const qint64 process = HolderProcess(file);
     if (process <= 0)
-        return {QStringLiteral("another program"), false};
+        return {QCoreApplication::translate("ScoreFileLock", "another program"), false};
     const QByteArray proc = "/proc/" + QByteArray::number(process);
     const QString name = QString::fromLocal8Bit(ReadSmallFile(proc + "/comm").trimmed());
     const QString program = QFileInfo(QString::fromLocal8Bit(proc + "/exe")).symLinkTarget();
     if (name == "tolvane" ||
         (!program.isEmpty() && program == QFileInfo("/proc/self/exe").symLinkTarget()))
-        return {QStringLiteral("another Tolvane game"), true};
+        return {QCoreApplication::translate("ScoreFileLock", "another Tolvane game"), true};
     if (name.isEmpty())
-        return {QStringLiteral("another program (process %1)").arg(process), false};
-    return {QStringLiteral("another program (%1, process %2)").arg(name).arg(process), false};
+        return {QCoreApplication::translate("ScoreFileLock", "another program (process %1)").arg(process), false};
+    //: %1 the program's name, %2 its process number
+    return {QCoreApplication::translate("ScoreFileLock", "another program (%1, process %2)").arg(name).arg(process),
+            false};
 }
 
 } // namespace
@@ -213,7 +216,8 @@ QString PrivateLockFile(const QString& fileName) {
 }
 
 ScoreFileBusy::ScoreFileBusy(const QString& fileName, const QString& holder, bool holderIsGame)
-    : GameError(QStringLiteral("Cannot create file \"%1\". %2 holds it just now")
+    //: %1 the file, %2 who holds it: "Another program (flock, process 4242)"
+    : GameError(QCoreApplication::translate("ScoreFileLock", "Cannot create file \"%1\". %2 holds it just now")
                     .arg(QFileInfo(fileName).absoluteFilePath(),
                          holder.left(1).toUpper() + holder.mid(1))),
       Who(holder), Game(holderIsGame) {}

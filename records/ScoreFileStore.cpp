@@ -8,6 +8,7 @@
 #include "records/SaveTemporary.h"
 #include "records/TrustedPath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -205,8 +206,9 @@ void ScoreFileStore::SaveToFile(const QString& fileName) const {
     bytes += AfterText;
     // Never a file that the next load would refuse.
     if (bytes.size() > MostTextBytes)
-        ThrowNotSavedError(fileName, QStringLiteral("It would grow beyond 1 MiB, more than "
-                                                    "Tolvane reads"));
+        ThrowNotSavedError(fileName, QCoreApplication::translate(
+                                         "ScoreFileStore",
+                                         "It would grow beyond 1 MiB, more than Tolvane reads"));
     RemoveLeftoversBeside(path);
     // A file with further names keeps them only when it is written in place; where no file can
     // be made beside it, the file itself is still written, as a plain rewrite would.

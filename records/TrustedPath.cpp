@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/TrustedPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -65,8 +66,9 @@ QByteArray FileBehind(const QString& fileName, FileFailure fail) {
             continue;
         }
         if (!TrustedLink(status))
-            fail(fileName, QStringLiteral("It leads through the link \"%1\", which belongs to "
-                                          "another user; the game does not follow it")
+            fail(fileName, QCoreApplication::translate(
+                               "TrustedPath", "It leads through the link \"%1\", which belongs to "
+                                              "another user; the game does not follow it")
                                .arg(QFile::decodeName(path)));
         if (++links > MostLinks)
             fail(fileName, SystemReason(ELOOP));

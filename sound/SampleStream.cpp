@@ -4,6 +4,7 @@
 
 #include "platform/GameError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sndfile.h>
@@ -31,11 +32,11 @@ constexpr int MostChannels = 8;
 // The reader's own words for a failure of the system, so that every open failure reads alike.
 [[noreturn]] void ThrowSystemError(int error) {
     throw GameError(
-        QStringLiteral("System error : %1.").arg(QString::fromLocal8Bit(std::strerror(error))));
+        QCoreApplication::translate("SampleStream", "System error : %1.").arg(QString::fromLocal8Bit(std::strerror(error))));
 }
 
 [[noreturn]] void ThrowNotRegular(const QString& fileName) {
-    throw GameError(QStringLiteral("%1 is not a regular file.").arg(fileName));
+    throw GameError(QCoreApplication::translate("SampleStream", "%1 is not a regular file.").arg(fileName));
 }
 
 // Opens the file for reading if it is a regular file. A named pipe would block the open for
@@ -63,7 +64,10 @@ void CheckPlayable(const QString& fileName, const SF_INFO& info) {
         info.channels <= MostChannels)
         return;
     throw GameError(
-        QStringLiteral("%1: the audio output cannot play this format (%2 Hz, channels: %3).")
+        //: %1 the sound file, %2 its sample rate, %3 its channels
+        QCoreApplication::translate("SampleStream",
+                                    "%1: the audio output cannot play this format (%2 Hz, "
+                                    "channels: %3).")
             .arg(fileName)
             .arg(info.samplerate)
             .arg(info.channels));

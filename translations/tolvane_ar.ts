@@ -60,6 +60,36 @@
     </message>
 </context>
 <context>
+    <name>FileErrors</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>إنه أنبوب مسمّى وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>Is a link that was put in its place meanwhile</source>
+        <translation>إنه رابط وُضع في مكانه في الأثناء</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>تعذّر فتح الملف «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>تعذّر إنشاء الملف «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot save file &quot;%1&quot;. %2. The file is left as it was: the earlier best times are unchanged</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>تعذّر حفظ الملف «%1». %2. بقي الملف كما كان: أفضل الأوقات السابقة لم تتغير</translation>
+    </message>
+</context>
+<context>
     <name>GameClock</name>
     <message>
         <source>Time: %1</source>
@@ -566,10 +596,95 @@
     </message>
 </context>
 <context>
+    <name>SampleStream</name>
+    <message>
+        <source>System error : %1.</source>
+        <translation>خطأ في النظام: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ليس ملفًا عاديًا.</translation>
+    </message>
+    <message>
+        <source>%1: the audio output cannot play this format (%2 Hz, channels: %3).</source>
+        <extracomment>%1 the sound file, %2 its sample rate, %3 its channels</extracomment>
+        <translation>%1: لا يمكن لمخرج الصوت تشغيل هذه الصيغة (%2 هرتز، القنوات: %3).</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileLock</name>
+    <message>
+        <source>another program</source>
+        <translation>برنامج آخر</translation>
+    </message>
+    <message>
+        <source>another Tolvane game</source>
+        <translation>لعبة Tolvane أخرى</translation>
+    </message>
+    <message>
+        <source>another program (process %1)</source>
+        <translation>برنامج آخر (العملية %1)</translation>
+    </message>
+    <message>
+        <source>another program (%1, process %2)</source>
+        <extracomment>%1 the program&apos;s name, %2 its process number</extracomment>
+        <translation>برنامج آخر (%1، العملية %2)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2 holds it just now</source>
+        <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>تعذّر إنشاء الملف «%1». %2 يستخدمه الآن</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileStore</name>
+    <message>
+        <source>It would grow beyond 1 MiB, more than Tolvane reads</source>
+        <translation>سيتجاوز 1 ميبيبايت، أكثر مما تقرؤه Tolvane</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSaves</name>
+    <message>
+        <source>Another Tolvane game is saving the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <translation>لعبة Tolvane أخرى تحفظ ملف النتائج الآن. تغييرك محفوظ جانبًا وسيُكتب حين يصبح الملف متاحًا، أو عند إغلاق Tolvane على أبعد تقدير.</translation>
+    </message>
+    <message>
+        <source>%1 holds the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <extracomment>%1 who holds the file: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>%1 يستخدم ملف النتائج الآن. تغييرك محفوظ جانبًا وسيُكتب حين يصبح الملف متاحًا، أو عند إغلاق Tolvane على أبعد تقدير.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; another Tolvane game is saving the score file just now.</source>
+        <translation>ستُغلق Tolvane بمجرد حفظ تغييراتك؛ لعبة Tolvane أخرى تحفظ ملف النتائج الآن.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; %1 holds the score file just now.</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>ستُغلق Tolvane بمجرد حفظ تغييراتك؛ %1 يستخدم ملف النتائج الآن.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: another Tolvane game is still saving the score file. Close without them?</source>
+        <translation>لم تُحفظ تغييراتك بعد: ما زالت لعبة Tolvane أخرى تحفظ ملف النتائج. أتغلق من دونها؟</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>لم تُحفظ تغييراتك بعد: ما زال %1 يستخدم ملف النتائج. أتغلق من دونها؟</translation>
+    </message>
+</context>
+<context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
         <translation>قد تكون بعض ملفات الصوت مفقودة</translation>
+    </message>
+</context>
+<context>
+    <name>TrustedPath</name>
+    <message>
+        <source>It leads through the link &quot;%1&quot;, which belongs to another user; the game does not follow it</source>
+        <translation>يمر عبر الرابط «%1» الذي يملكه مستخدم آخر؛ لا تتبعه اللعبة</translation>
     </message>
 </context>
 </TS>

@@ -60,6 +60,36 @@
     </message>
 </context>
 <context>
+    <name>FileErrors</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>Ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>Is a link that was put in its place meanwhile</source>
+        <translation>Ist eine Verknüpfung, die inzwischen an ihre Stelle gesetzt wurde</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>Ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot save file &quot;%1&quot;. %2. The file is left as it was: the earlier best times are unchanged</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden. %2. Die Datei bleibt unverändert: die bisherigen Bestzeiten gelten weiter</translation>
+    </message>
+</context>
+<context>
     <name>GameClock</name>
     <message>
         <source>Time: %1</source>
@@ -566,10 +596,95 @@
     </message>
 </context>
 <context>
+    <name>SampleStream</name>
+    <message>
+        <source>System error : %1.</source>
+        <translation>Systemfehler: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>%1: the audio output cannot play this format (%2 Hz, channels: %3).</source>
+        <extracomment>%1 the sound file, %2 its sample rate, %3 its channels</extracomment>
+        <translation>%1: Die Audioausgabe kann dieses Format nicht abspielen (%2 Hz, Kanäle: %3).</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileLock</name>
+    <message>
+        <source>another program</source>
+        <translation>ein anderes Programm</translation>
+    </message>
+    <message>
+        <source>another Tolvane game</source>
+        <translation>ein anderes Tolvane-Spiel</translation>
+    </message>
+    <message>
+        <source>another program (process %1)</source>
+        <translation>ein anderes Programm (Prozess %1)</translation>
+    </message>
+    <message>
+        <source>another program (%1, process %2)</source>
+        <extracomment>%1 the program&apos;s name, %2 its process number</extracomment>
+        <translation>ein anderes Programm (%1, Prozess %2)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2 holds it just now</source>
+        <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. %2 hält sie gerade</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileStore</name>
+    <message>
+        <source>It would grow beyond 1 MiB, more than Tolvane reads</source>
+        <translation>Sie würde größer als 1 MiB, mehr als Tolvane liest</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSaves</name>
+    <message>
+        <source>Another Tolvane game is saving the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <translation>Ein anderes Tolvane-Spiel speichert gerade die Punktedatei. Ihre Änderung wird aufbewahrt und gespeichert, sobald die Datei frei ist, spätestens wenn Sie Tolvane schließen.</translation>
+    </message>
+    <message>
+        <source>%1 holds the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <extracomment>%1 who holds the file: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>%1 hält gerade die Punktedatei. Ihre Änderung wird aufbewahrt und gespeichert, sobald die Datei frei ist, spätestens wenn Sie Tolvane schließen.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; another Tolvane game is saving the score file just now.</source>
+        <translation>Tolvane schließt, sobald es Ihre Änderungen gespeichert hat; ein anderes Tolvane-Spiel speichert gerade die Punktedatei.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; %1 holds the score file just now.</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Tolvane schließt, sobald es Ihre Änderungen gespeichert hat; %1 hält gerade die Punktedatei.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: another Tolvane game is still saving the score file. Close without them?</source>
+        <translation>Ihre Änderungen sind noch nicht gespeichert: ein anderes Tolvane-Spiel speichert noch die Punktedatei. Ohne sie schließen?</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Ihre Änderungen sind noch nicht gespeichert: %1 hält noch die Punktedatei. Ohne sie schließen?</translation>
+    </message>
+</context>
+<context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
         <translation>Einige Tondateien fehlen möglicherweise</translation>
+    </message>
+</context>
+<context>
+    <name>TrustedPath</name>
+    <message>
+        <source>It leads through the link &quot;%1&quot;, which belongs to another user; the game does not follow it</source>
+        <translation>Sie führt über die Verknüpfung „%1“, die einem anderen Benutzer gehört; das Spiel folgt ihr nicht</translation>
     </message>
 </context>
 </TS>

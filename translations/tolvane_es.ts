@@ -60,6 +60,36 @@
     </message>
 </context>
 <context>
+    <name>FileErrors</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>Es una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>Is a link that was put in its place meanwhile</source>
+        <translation>Es un enlace que se puso en su lugar mientras tanto</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>No se puede abrir el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>No se puede crear el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot save file &quot;%1&quot;. %2. The file is left as it was: the earlier best times are unchanged</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>No se puede guardar el archivo «%1». %2. El archivo queda como estaba: los mejores tiempos anteriores no cambian</translation>
+    </message>
+</context>
+<context>
     <name>GameClock</name>
     <message>
         <source>Time: %1</source>
@@ -566,10 +596,95 @@
     </message>
 </context>
 <context>
+    <name>SampleStream</name>
+    <message>
+        <source>System error : %1.</source>
+        <translation>Error del sistema: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1: the audio output cannot play this format (%2 Hz, channels: %3).</source>
+        <extracomment>%1 the sound file, %2 its sample rate, %3 its channels</extracomment>
+        <translation>%1: la salida de audio no puede reproducir este formato (%2 Hz, canales: %3).</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileLock</name>
+    <message>
+        <source>another program</source>
+        <translation>otro programa</translation>
+    </message>
+    <message>
+        <source>another Tolvane game</source>
+        <translation>otra partida de Tolvane</translation>
+    </message>
+    <message>
+        <source>another program (process %1)</source>
+        <translation>otro programa (proceso %1)</translation>
+    </message>
+    <message>
+        <source>another program (%1, process %2)</source>
+        <extracomment>%1 the program&apos;s name, %2 its process number</extracomment>
+        <translation>otro programa (%1, proceso %2)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2 holds it just now</source>
+        <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>No se puede crear el archivo «%1». %2 lo tiene ocupado ahora</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileStore</name>
+    <message>
+        <source>It would grow beyond 1 MiB, more than Tolvane reads</source>
+        <translation>Pasaría de 1 MiB, más de lo que lee Tolvane</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSaves</name>
+    <message>
+        <source>Another Tolvane game is saving the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <translation>Otra partida de Tolvane está guardando el archivo de puntuaciones ahora. Su cambio se conserva y se guarda en cuanto el archivo quede libre, como tarde al cerrar Tolvane.</translation>
+    </message>
+    <message>
+        <source>%1 holds the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <extracomment>%1 who holds the file: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>%1 tiene ocupado el archivo de puntuaciones ahora. Su cambio se conserva y se guarda en cuanto el archivo quede libre, como tarde al cerrar Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; another Tolvane game is saving the score file just now.</source>
+        <translation>Tolvane se cerrará en cuanto haya guardado sus cambios; otra partida de Tolvane está guardando el archivo de puntuaciones ahora.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; %1 holds the score file just now.</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Tolvane se cerrará en cuanto haya guardado sus cambios; %1 tiene ocupado el archivo de puntuaciones ahora.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: another Tolvane game is still saving the score file. Close without them?</source>
+        <translation>Sus cambios aún no se han guardado: otra partida de Tolvane sigue guardando el archivo de puntuaciones. ¿Cerrar sin ellos?</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Sus cambios aún no se han guardado: %1 sigue ocupando el archivo de puntuaciones. ¿Cerrar sin ellos?</translation>
+    </message>
+</context>
+<context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
         <translation>Puede que falten algunos archivos de sonido</translation>
+    </message>
+</context>
+<context>
+    <name>TrustedPath</name>
+    <message>
+        <source>It leads through the link &quot;%1&quot;, which belongs to another user; the game does not follow it</source>
+        <translation>Pasa por el enlace «%1», que pertenece a otro usuario; el juego no lo sigue</translation>
     </message>
 </context>
 </TS>

@@ -60,6 +60,36 @@
     </message>
 </context>
 <context>
+    <name>FileErrors</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>C’est un tube nommé, pas un fichier</translation>
+    </message>
+    <message>
+        <source>Is a link that was put in its place meanwhile</source>
+        <translation>C’est un lien mis à sa place entre-temps</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Impossible d’ouvrir le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot save file &quot;%1&quot;. %2. The file is left as it was: the earlier best times are unchanged</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Impossible d’enregistrer le fichier « %1 ». %2. Le fichier reste inchangé : les meilleurs temps précédents sont conservés</translation>
+    </message>
+</context>
+<context>
     <name>GameClock</name>
     <message>
         <source>Time: %1</source>
@@ -566,10 +596,95 @@
     </message>
 </context>
 <context>
+    <name>SampleStream</name>
+    <message>
+        <source>System error : %1.</source>
+        <translation>Erreur système : %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1: the audio output cannot play this format (%2 Hz, channels: %3).</source>
+        <extracomment>%1 the sound file, %2 its sample rate, %3 its channels</extracomment>
+        <translation>%1 : la sortie audio ne peut pas lire ce format (%2 Hz, canaux : %3).</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileLock</name>
+    <message>
+        <source>another program</source>
+        <translation>un autre programme</translation>
+    </message>
+    <message>
+        <source>another Tolvane game</source>
+        <translation>une autre partie de Tolvane</translation>
+    </message>
+    <message>
+        <source>another program (process %1)</source>
+        <translation>un autre programme (processus %1)</translation>
+    </message>
+    <message>
+        <source>another program (%1, process %2)</source>
+        <extracomment>%1 the program&apos;s name, %2 its process number</extracomment>
+        <translation>un autre programme (%1, processus %2)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2 holds it just now</source>
+        <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>Impossible de créer le fichier « %1 ». %2 le détient en ce moment</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileStore</name>
+    <message>
+        <source>It would grow beyond 1 MiB, more than Tolvane reads</source>
+        <translation>Il dépasserait 1 Mio, plus que ce que Tolvane lit</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSaves</name>
+    <message>
+        <source>Another Tolvane game is saving the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <translation>Une autre partie de Tolvane enregistre le fichier des scores en ce moment. Votre modification est gardée et enregistrée dès que le fichier est libre, au plus tard quand vous fermez Tolvane.</translation>
+    </message>
+    <message>
+        <source>%1 holds the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <extracomment>%1 who holds the file: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>%1 détient le fichier des scores en ce moment. Votre modification est gardée et enregistrée dès que le fichier est libre, au plus tard quand vous fermez Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; another Tolvane game is saving the score file just now.</source>
+        <translation>Tolvane se fermera dès qu’il aura enregistré vos modifications ; une autre partie de Tolvane enregistre le fichier des scores en ce moment.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; %1 holds the score file just now.</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Tolvane se fermera dès qu’il aura enregistré vos modifications ; %1 détient le fichier des scores en ce moment.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: another Tolvane game is still saving the score file. Close without them?</source>
+        <translation>Vos modifications ne sont pas encore enregistrées : une autre partie de Tolvane enregistre encore le fichier des scores. Fermer sans elles ?</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Vos modifications ne sont pas encore enregistrées : %1 détient encore le fichier des scores. Fermer sans elles ?</translation>
+    </message>
+</context>
+<context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
         <translation>Certains fichiers sonores manquent peut-être</translation>
+    </message>
+</context>
+<context>
+    <name>TrustedPath</name>
+    <message>
+        <source>It leads through the link &quot;%1&quot;, which belongs to another user; the game does not follow it</source>
+        <translation>Il passe par le lien « %1 », qui appartient à un autre utilisateur ; le jeu ne le suit pas</translation>
     </message>
 </context>
 </TS>

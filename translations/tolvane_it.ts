@@ -60,6 +60,36 @@
     </message>
 </context>
 <context>
+    <name>FileErrors</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>È una pipe con nome, non un file</translation>
+    </message>
+    <message>
+        <source>Is a link that was put in its place meanwhile</source>
+        <translation>È un collegamento messo al suo posto nel frattempo</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>Non è un file normale</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Impossibile aprire il file «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Impossibile creare il file «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot save file &quot;%1&quot;. %2. The file is left as it was: the earlier best times are unchanged</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Impossibile salvare il file «%1». %2. Il file resta com’era: i migliori tempi precedenti non cambiano</translation>
+    </message>
+</context>
+<context>
     <name>GameClock</name>
     <message>
         <source>Time: %1</source>
@@ -566,10 +596,95 @@
     </message>
 </context>
 <context>
+    <name>SampleStream</name>
+    <message>
+        <source>System error : %1.</source>
+        <translation>Errore di sistema: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>%1: the audio output cannot play this format (%2 Hz, channels: %3).</source>
+        <extracomment>%1 the sound file, %2 its sample rate, %3 its channels</extracomment>
+        <translation>%1: l’uscita audio non può riprodurre questo formato (%2 Hz, canali: %3).</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileLock</name>
+    <message>
+        <source>another program</source>
+        <translation>un altro programma</translation>
+    </message>
+    <message>
+        <source>another Tolvane game</source>
+        <translation>un’altra partita di Tolvane</translation>
+    </message>
+    <message>
+        <source>another program (process %1)</source>
+        <translation>un altro programma (processo %1)</translation>
+    </message>
+    <message>
+        <source>another program (%1, process %2)</source>
+        <extracomment>%1 the program&apos;s name, %2 its process number</extracomment>
+        <translation>un altro programma (%1, processo %2)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2 holds it just now</source>
+        <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>Impossibile creare il file «%1». %2 lo sta usando in questo momento</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileStore</name>
+    <message>
+        <source>It would grow beyond 1 MiB, more than Tolvane reads</source>
+        <translation>Supererebbe 1 MiB, più di quanto Tolvane legga</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSaves</name>
+    <message>
+        <source>Another Tolvane game is saving the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <translation>Un’altra partita di Tolvane sta salvando il file dei punteggi in questo momento. La tua modifica è conservata e salvata appena il file è libero, al più tardi quando chiudi Tolvane.</translation>
+    </message>
+    <message>
+        <source>%1 holds the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <extracomment>%1 who holds the file: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>%1 sta usando il file dei punteggi in questo momento. La tua modifica è conservata e salvata appena il file è libero, al più tardi quando chiudi Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; another Tolvane game is saving the score file just now.</source>
+        <translation>Tolvane si chiude appena ha salvato le tue modifiche; un’altra partita di Tolvane sta salvando il file dei punteggi in questo momento.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; %1 holds the score file just now.</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Tolvane si chiude appena ha salvato le tue modifiche; %1 sta usando il file dei punteggi in questo momento.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: another Tolvane game is still saving the score file. Close without them?</source>
+        <translation>Le tue modifiche non sono ancora salvate: un’altra partita di Tolvane sta ancora salvando il file dei punteggi. Chiudere senza di esse?</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Le tue modifiche non sono ancora salvate: %1 sta ancora usando il file dei punteggi. Chiudere senza di esse?</translation>
+    </message>
+</context>
+<context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
         <translation>Alcuni file audio potrebbero mancare</translation>
+    </message>
+</context>
+<context>
+    <name>TrustedPath</name>
+    <message>
+        <source>It leads through the link &quot;%1&quot;, which belongs to another user; the game does not follow it</source>
+        <translation>Passa per il collegamento «%1», che appartiene a un altro utente; il gioco non lo segue</translation>
     </message>
 </context>
 </TS>

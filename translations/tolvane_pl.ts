@@ -60,6 +60,36 @@
     </message>
 </context>
 <context>
+    <name>FileErrors</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>To nazwany potok, nie plik</translation>
+    </message>
+    <message>
+        <source>Is a link that was put in its place meanwhile</source>
+        <translation>To dowiązanie, które w międzyczasie postawiono na jego miejscu</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>To nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Nie można otworzyć pliku „%1”. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Nie można utworzyć pliku „%1”. %2</translation>
+    </message>
+    <message>
+        <source>Cannot save file &quot;%1&quot;. %2. The file is left as it was: the earlier best times are unchanged</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Nie można zapisać pliku „%1”. %2. Plik pozostał bez zmian: dotychczasowe najlepsze czasy się nie zmieniły</translation>
+    </message>
+</context>
+<context>
     <name>GameClock</name>
     <message>
         <source>Time: %1</source>
@@ -566,10 +596,95 @@
     </message>
 </context>
 <context>
+    <name>SampleStream</name>
+    <message>
+        <source>System error : %1.</source>
+        <translation>Błąd systemu: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 nie jest zwykłym plikiem.</translation>
+    </message>
+    <message>
+        <source>%1: the audio output cannot play this format (%2 Hz, channels: %3).</source>
+        <extracomment>%1 the sound file, %2 its sample rate, %3 its channels</extracomment>
+        <translation>%1: wyjście dźwięku nie odtworzy tego formatu (%2 Hz, kanały: %3).</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileLock</name>
+    <message>
+        <source>another program</source>
+        <translation>inny program</translation>
+    </message>
+    <message>
+        <source>another Tolvane game</source>
+        <translation>inna gra Tolvane</translation>
+    </message>
+    <message>
+        <source>another program (process %1)</source>
+        <translation>inny program (proces %1)</translation>
+    </message>
+    <message>
+        <source>another program (%1, process %2)</source>
+        <extracomment>%1 the program&apos;s name, %2 its process number</extracomment>
+        <translation>inny program (%1, proces %2)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2 holds it just now</source>
+        <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>Nie można utworzyć pliku „%1”. %2 właśnie go zajmuje</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileStore</name>
+    <message>
+        <source>It would grow beyond 1 MiB, more than Tolvane reads</source>
+        <translation>Przekroczyłby 1 MiB, więcej niż czyta Tolvane</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSaves</name>
+    <message>
+        <source>Another Tolvane game is saving the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <translation>Inna gra Tolvane właśnie zapisuje plik wyników. Twoja zmiana jest zachowana i zostanie zapisana, gdy plik się zwolni, najpóźniej przy zamknięciu Tolvane.</translation>
+    </message>
+    <message>
+        <source>%1 holds the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <extracomment>%1 who holds the file: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>%1 właśnie zajmuje plik wyników. Twoja zmiana jest zachowana i zostanie zapisana, gdy plik się zwolni, najpóźniej przy zamknięciu Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; another Tolvane game is saving the score file just now.</source>
+        <translation>Tolvane zamknie się, gdy tylko zapisze Twoje zmiany; inna gra Tolvane właśnie zapisuje plik wyników.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; %1 holds the score file just now.</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Tolvane zamknie się, gdy tylko zapisze Twoje zmiany; %1 właśnie zajmuje plik wyników.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: another Tolvane game is still saving the score file. Close without them?</source>
+        <translation>Twoje zmiany nie są jeszcze zapisane: inna gra Tolvane wciąż zapisuje plik wyników. Zamknąć bez nich?</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Twoje zmiany nie są jeszcze zapisane: %1 wciąż zajmuje plik wyników. Zamknąć bez nich?</translation>
+    </message>
+</context>
+<context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
         <translation>Może brakować niektórych plików dźwiękowych</translation>
+    </message>
+</context>
+<context>
+    <name>TrustedPath</name>
+    <message>
+        <source>It leads through the link &quot;%1&quot;, which belongs to another user; the game does not follow it</source>
+        <translation>Prowadzi przez dowiązanie „%1”, które należy do innego użytkownika; gra za nim nie podąża</translation>
     </message>
 </context>
 </TS>

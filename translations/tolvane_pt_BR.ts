@@ -60,6 +60,36 @@
     </message>
 </context>
 <context>
+    <name>FileErrors</name>
+    <message>
+        <source>Is a named pipe, not a file</source>
+        <translation>É um pipe nomeado, não um arquivo</translation>
+    </message>
+    <message>
+        <source>Is a link that was put in its place meanwhile</source>
+        <translation>É um link que foi posto no lugar dele nesse meio-tempo</translation>
+    </message>
+    <message>
+        <source>Is not a regular file</source>
+        <translation>Não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Não é possível abrir o arquivo “%1”. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Não é possível criar o arquivo “%1”. %2</translation>
+    </message>
+    <message>
+        <source>Cannot save file &quot;%1&quot;. %2. The file is left as it was: the earlier best times are unchanged</source>
+        <extracomment>%1 the file, %2 the reason</extracomment>
+        <translation>Não é possível salvar o arquivo “%1”. %2. O arquivo ficou como estava: os melhores tempos anteriores não mudaram</translation>
+    </message>
+</context>
+<context>
     <name>GameClock</name>
     <message>
         <source>Time: %1</source>
@@ -566,10 +596,95 @@
     </message>
 </context>
 <context>
+    <name>SampleStream</name>
+    <message>
+        <source>System error : %1.</source>
+        <translation>Erro do sistema: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>%1: the audio output cannot play this format (%2 Hz, channels: %3).</source>
+        <extracomment>%1 the sound file, %2 its sample rate, %3 its channels</extracomment>
+        <translation>%1: a saída de áudio não consegue tocar este formato (%2 Hz, canais: %3).</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileLock</name>
+    <message>
+        <source>another program</source>
+        <translation>outro programa</translation>
+    </message>
+    <message>
+        <source>another Tolvane game</source>
+        <translation>outro jogo do Tolvane</translation>
+    </message>
+    <message>
+        <source>another program (process %1)</source>
+        <translation>outro programa (processo %1)</translation>
+    </message>
+    <message>
+        <source>another program (%1, process %2)</source>
+        <extracomment>%1 the program&apos;s name, %2 its process number</extracomment>
+        <translation>outro programa (%1, processo %2)</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2 holds it just now</source>
+        <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>Não é possível criar o arquivo “%1”. %2 está com ele agora</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFileStore</name>
+    <message>
+        <source>It would grow beyond 1 MiB, more than Tolvane reads</source>
+        <translation>Ele passaria de 1 MiB, mais do que o Tolvane lê</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSaves</name>
+    <message>
+        <source>Another Tolvane game is saving the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <translation>Outro jogo do Tolvane está salvando o arquivo de pontuação agora. Sua alteração fica guardada e é salva assim que o arquivo estiver livre, no máximo quando você fechar o Tolvane.</translation>
+    </message>
+    <message>
+        <source>%1 holds the score file just now. Your change is kept and saved as soon as the file is free, at the latest when you close Tolvane.</source>
+        <extracomment>%1 who holds the file: &quot;Another program (flock, process 4242)&quot;</extracomment>
+        <translation>%1 está com o arquivo de pontuação agora. Sua alteração fica guardada e é salva assim que o arquivo estiver livre, no máximo quando você fechar o Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; another Tolvane game is saving the score file just now.</source>
+        <translation>O Tolvane fecha assim que salvar suas alterações; outro jogo do Tolvane está salvando o arquivo de pontuação agora.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; %1 holds the score file just now.</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>O Tolvane fecha assim que salvar suas alterações; %1 está com o arquivo de pontuação agora.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: another Tolvane game is still saving the score file. Close without them?</source>
+        <translation>Suas alterações ainda não foram salvas: outro jogo do Tolvane ainda está salvando o arquivo de pontuação. Fechar sem elas?</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
+        <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
+        <translation>Suas alterações ainda não foram salvas: %1 ainda está com o arquivo de pontuação. Fechar sem elas?</translation>
+    </message>
+</context>
+<context>
     <name>SoundEffects</name>
     <message>
         <source>Some sound files may be missing</source>
         <translation>Alguns arquivos de som podem estar faltando</translation>
+    </message>
+</context>
+<context>
+    <name>TrustedPath</name>
+    <message>
+        <source>It leads through the link &quot;%1&quot;, which belongs to another user; the game does not follow it</source>
+        <translation>Ele passa pelo link “%1”, que pertence a outro usuário; o jogo não o segue</translation>
     </message>
 </context>
 </TS>
