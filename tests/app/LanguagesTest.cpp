@@ -11,15 +11,12 @@
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestLanguage.h"
 #include "tests/support/TestWindows.h"
-#include "view/AboutWindow.h"
 #include "view/BestTimesWindow.h"
 #include "view/BoardArea.h"
-#include "view/HelpWindow.h"
 #include "view/ProgressWindow.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -150,6 +147,9 @@ class LanguagesTest : public QObject {
             const bool level = QStringList{"Easy", "Medium", "Hard"}.contains(source);
             QCOMPARE(text, Expected(level ? "Level" : "MainWindow", source));
         }
+        // The boxes' buttons speak it too, from Qt's own translations.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes",
+                 !Language().isEmpty() || PseudoLanguage());
         // The three menus share the designed width on one line; the window keeps its size.
         QVERIFY(main.menuBar()->sizeHint().width() <= main.ClientArea->width());
         QCOMPARE(main.ClientArea->size(), QSize(409, 463));
