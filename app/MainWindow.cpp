@@ -100,7 +100,6 @@ MainWindow::MainWindow() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::CreateMenus() {
-    // The three menus' titles share the menu bar of the 409 px wide window.
     //: Menu title; the three titles share 409 px
     GameMenu = menuBar()->addMenu(tr("Game"));
     NewItem = AddItem(GameMenu, tr("New"));

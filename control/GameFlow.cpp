@@ -91,7 +91,7 @@ void SolvePuzzle(Game& game, GameWindow& window) {
         game.Entries[i] = game.Solution[i];
     window.ShowBoard();
     StopPlay(game, window);
-    //: Status line, 11 px bold, up to 390 px
+    //: Status line, 11 px bold, up to 150 px
     window.ShowStatus(QCoreApplication::translate("GameFlow", "Solved by computer"));
     window.AnnounceSolved();
 }

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Solved by computer</source>
-        <extracomment>Status line, 11 px bold, up to 390 px</extracomment>
+        <extracomment>Status line, 11 px bold, up to 150 px</extracomment>
         <translation>حلّه الحاسوب</translation>
     </message>
     <message>
