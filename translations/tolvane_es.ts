@@ -47,7 +47,7 @@
     <message>
         <source>Reset scores</source>
         <extracomment>Button, 81 x 25 px</extracomment>
-        <translation>Borrar</translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>OK</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Reset the best scores?</source>
-        <translation>¿Borrar los mejores tiempos?</translation>
+        <translation>¿Reiniciar los mejores tiempos?</translation>
     </message>
 </context>
 <context>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>The time you take to solve a puzzle is recorded. The best time of each level is kept together with the player&apos;s name. The best-times command on the &quot;Game&quot; menu shows them, and &quot;Reset scores&quot; in its window clears them all.</source>
-        <translation>Se mide el tiempo que tarda en resolver un puzle. El mejor tiempo de cada nivel se guarda con el nombre del jugador. «Mejores tiempos» en el menú «Juego» los muestra, y «Borrar» en su ventana los borra todos.</translation>
+        <translation>Se mide el tiempo que tarda en resolver un puzle. El mejor tiempo de cada nivel se guarda con el nombre del jugador. «Mejores tiempos» en el menú «Juego» los muestra, y «Reiniciar» en su ventana los borra todos.</translation>
     </message>
     <message>
         <source>Enjoy the game!</source>
