@@ -125,7 +125,7 @@ std::optional<int> ReferenceMarker(const Lines& lines) {
 // What ReadBestTimes must give: the records, or the failure of the first bad line.
 void CheckBestTimes(const Lines& lines, int marker) {
     std::optional<QString> expectedFailure;
-    std::array<BestTimeRecord, 3> expected{};
+    std::array<BestTimeRecord, LevelCount> expected{};
     for (int level = 0; level < 3 && !expectedFailure; ++level) {
         const int nameLine = marker + 1 + 2 * level;
         const int secondsLine = nameLine + 1;
@@ -145,7 +145,7 @@ void CheckBestTimes(const Lines& lines, int marker) {
         else
             expected[level].Seconds = *seconds;
     }
-    std::array<BestTimeRecord, 3> got{};
+    std::array<BestTimeRecord, LevelCount> got{};
     const std::optional<QString> failure =
         Failure([&] { got = ReadBestTimes(ScoreLines, marker); });
     Require(failure == expectedFailure, "ReadBestTimes fails as the reference does",

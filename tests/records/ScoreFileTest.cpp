@@ -178,7 +178,7 @@ void ScoreFileTest::readsBestTimes() {
     scoreLines.LoadFromFile(FileName);
     const int marker = LocateMarker(scoreLines);
     QCOMPARE(marker, SampleMarker);
-    const std::array<BestTimeRecord, 3> records = ReadBestTimes(scoreLines, marker);
+    const std::array<BestTimeRecord, LevelCount> records = ReadBestTimes(scoreLines, marker);
     QCOMPARE(records[0].Name, QStringLiteral("Zoë"));
     QCOMPARE(records[0].Seconds, 100);
     QCOMPARE(records[1].Name, QString());
@@ -260,7 +260,7 @@ void ScoreFileTest::writeBestTimeChangesOnlyItsLines() {
     QCOMPARE(folder.Read(FileName), CrLfFile(expected));
     ScoreFileStore reloaded;
     reloaded.LoadFromFile(FileName);
-    const std::array<BestTimeRecord, 3> records = ReadBestTimes(reloaded, marker);
+    const std::array<BestTimeRecord, LevelCount> records = ReadBestTimes(reloaded, marker);
     QCOMPARE(records[level].Name, name);
     QCOMPARE(records[level].Seconds, seconds);
 }

@@ -500,7 +500,7 @@ void LongSessionTest::CheckScoreFile() {
     try {
         lines.LoadFromFile(ScoreFileName);
         const int k = LocateMarker(lines);
-        const std::array<BestTimeRecord, 3> read = ReadBestTimes(lines, k);
+        const std::array<BestTimeRecord, LevelCount> read = ReadBestTimes(lines, k);
         Expect(k == MarkerIndex,
                QString("score file: marker at %1, was %2").arg(k).arg(MarkerIndex));
         Expect(
