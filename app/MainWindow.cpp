@@ -21,7 +21,6 @@
 #include "view/BestTimesWindow.h"
 #include "view/BoardAccessibility.h"
 #include "view/BoardArea.h"
-#include "view/BoardRenderer.h"
 #include "view/HelpWindow.h"
 #include "view/NameBox.h"
 #include "view/NoticeWindow.h"
@@ -91,10 +90,31 @@ MainWindow::MainWindow() {
     CreateHiddenComponents();
     ConnectHandlers();
     AutoSize(*ClientArea);
+    // From the board through the tool panel, for a player on the keyboard.
+    QWidget::setTabOrder(ClientArea, ToolButtons.front());
+    for (int n = 1; n < 10; ++n)
+        QWidget::setTabOrder(ToolButtons[n - 1], ToolButtons[n]);
+    QWidget::setTabOrder(ToolButtons.back(), GuessingBox);
+    QWidget::setTabOrder(GuessingBox, SubmitButton);
+    QAccessible::installActivationObserver(this);
+    accessibilityActiveChanged(QAccessible::isActive());
     RunHandler([this] { Start(); });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void MainWindow::accessibilityActiveChanged(bool active) {
+    ClientArea->SetKeyboardPlay(active);
+    for (QToolButton* button : ToolButtons)
+        button->setFocusPolicy(active ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void MainWindow::ChooseToolByKey(int tool) {
+    ShowTool(tool);
+    TellNews(*ClientArea, tr("Tool %1").arg(ToolGroup->button(tool)->text()));
+}
 
 void MainWindow::CreateMenus() {
     GameMenu = menuBar()->addMenu("Game");
@@ -239,6 +259,8 @@ void MainWindow::ConnectHandlers() {
     connect(ClientArea, &BoardArea::ClickedBesideBoard, this, [this] { Play(ClickBesideBoard); });
     connect(ClientArea, &BoardArea::WheelUp, this, [this] { Play(PreviousTool); });
     connect(ClientArea, &BoardArea::WheelDown, this, [this] { Play(NextTool); });
+    connect(ClientArea, &BoardArea::ToolTyped, this,
+            [this](int tool) { RunHandler([this, tool] { ChooseToolByKey(tool); }); });
 }
 
 void MainWindow::Start() {
@@ -287,19 +309,22 @@ AboutWindow& MainWindow::About() {
 }
 
 void MainWindow::ShowBoard() {
-    DrawBoard(*ClientArea);
+    ClientArea->ShowBoard();
 }
 
 void MainWindow::BlankBoard() {
-    ClearBoard(*ClientArea);
+    ClientArea->BlankBoard();
 }
 
 void MainWindow::AnnounceNewPuzzle() {
+    // A player on the keyboard goes on from the board.
+    if (ClientArea->KeyboardPlay())
+        ClientArea->setFocus(Qt::OtherFocusReason);
     TellBoardNews(*ClientArea, BoardNews::NewPuzzle);
 }
 
-void MainWindow::AnnounceSolved() {
-    TellBoardNews(*ClientArea, BoardNews::Solved);
+void MainWindow::AnnounceSolved(bool byComputer) {
+    TellBoardNews(*ClientArea, byComputer ? BoardNews::SolvedByComputer : BoardNews::Solved);
 }
 
 void MainWindow::ShowStatus(const QString& text) {
@@ -308,6 +333,8 @@ void MainWindow::ShowStatus(const QString& text) {
 }
 
 void MainWindow::ShowSubmit(bool shown) {
+    if (shown && SubmitButton->isHidden())
+        TellNews(*ClientArea, tr("Every cell is filled: Submit"));
     SubmitButton->setVisible(shown);
     SubmitItem->setEnabled(shown);
 }

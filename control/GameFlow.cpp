@@ -86,7 +86,7 @@ void SolvePuzzle(Game& game, GameWindow& window) {
     window.ShowBoard();
     StopPlay(game, window);
     window.ShowStatus("Solved by computer");
-    window.AnnounceSolved();
+    window.AnnounceSolved(true);
 }
 
 void PauseGame(Game& game, GameWindow& window) {
@@ -103,7 +103,7 @@ void SubmitSolution(Game& game, GameWindow& window) {
         return; // an empty cell: nothing to judge
     if (game.Correct) {
         StopPlay(game, window);
-        window.AnnounceSolved();
+        window.AnnounceSolved(false);
         PlayIfSoundOn(game, window, "clap.wav");
         window.Inform("Correct. Your time is " + QString::fromStdString(game.TimeText));
         game.ResultPending = true;
