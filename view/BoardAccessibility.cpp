@@ -6,6 +6,7 @@
 #include "engine/Game.h"
 #include "view/BoardArea.h"
 #include "view/Pictures.h"
+#include "view/WindowAccessibility.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -338,6 +339,8 @@ QAccessibleInterface* GameAccessible(const QString& className, QObject* object) 
             frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine;
         return new QAccessibleWidget(frame, line ? QAccessible::Separator : QAccessible::Pane);
     }
+    if (QAccessibleInterface* text = WindowTextInterface(className, object))
+        return text;
     if (className == QLatin1String("PictureBox"))
         return new QAccessibleWidget(static_cast<PictureBox*>(object), QAccessible::Graphic);
     return nullptr;
