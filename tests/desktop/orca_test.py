@@ -94,7 +94,9 @@ def play(orca):
     player.type("Return")
     orca.heard(r".*New puzzle generated\..*", mark)
     orca.heard(r".*Click OK to start\..*", mark)
+    mark = orca.mark()
     news = player.type("Return", expect=r".*New Medium puzzle: (\d+) givens, (\d+) cells to fill\.?")
+    orca.heard(r"Tolvane frame\.", mark)  # the main window active again: keys reach it
     grid = puzzle()
     solution = list(grid)
     givens = 81 - grid.count(0)
@@ -121,10 +123,9 @@ def play(orca):
     player.type("shift+Tab", expect=r"Submit push button\.")
     player.type("space", expect=r"Correct\. Your time is \d+:\d+:\d+\.?")
     player.type("Return", expect=r".*Please enter your name.*")
-    mark = orca.mark()
     orca.type("Ada Lovelace")
-    player.type("Return")
-    orca.heard(r".*Ada Lovelace.*", mark)
+    # The name heard from the best times, not from the echo of its keys.
+    player.type("Return", expect=r".*Ada Lovelace.*")
 
 
 def main(game_binary):
