@@ -129,7 +129,9 @@ class BoardCell : public QAccessibleInterface,
 
 // The 81 cells, row by row. The table and its cells are no objects of their own: the cache of
 // accessible objects holds them by id, and the table gives them back when the board goes.
-class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface {
+// It offers no table interface: a screen reader then reads the whole row of a table cell each
+// time the row changes, nine cells in place of the one the player moved to or pointed at.
+class BoardTable : public QAccessibleInterface {
   public:
     BoardTable(BoardArea& area, QAccessibleInterface& parent) : Area(&area), Parent(parent) {
         for (int i = 0; i < 81; ++i) {
@@ -145,6 +147,17 @@ class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface
 
     BoardArea* Board() const { return Area; }
     BoardCell* Cell(int index) const { return Cells[index]; }
+    // Puts a new object in the place of a cell. A screen reader says nothing of a change of the
+    // cell it is on, nor of the same cell focused again; a new one it reads.
+    BoardCell* Renew(int index) {
+        auto* renewed = new BoardCell(*this, index / 9 + 1, index % 9 + 1);
+        renewed->Told = renewed->text(QAccessible::Name);
+        const QAccessible::Id old = CellIds[index];
+        Cells[index] = renewed;
+        CellIds[index] = QAccessible::registerAccessibleInterface(renewed);
+        QAccessible::deleteAccessibleInterface(old);
+        return renewed;
+    }
     // What the last news was: a new puzzle and what it holds, or the solved board.
     QString News;
 
@@ -184,33 +197,6 @@ class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface
         state.invisible = !Area || !Area->isVisible();
         return state;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
-                                                   : nullptr;
-    }
-
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        return row >= 0 && row < 9 && column >= 0 && column < 9 ? Cells[row * 9 + column] : nullptr;
-    }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return Tr("Column %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return Tr("Row %1").arg(row + 1); }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return 9; }
-    int rowCount() const override { return 9; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
   private:
     QPointer<BoardArea> Area;
@@ -263,10 +249,23 @@ class NewsNotice : public QAccessibleInterface {
   public:
     explicit NewsNotice(QAccessibleInterface& parent) : Parent(parent) {}
 
+    // Hidden and shown again, so that the same news twice is spoken twice. News of a window
+    // that is not active yet (the notice just closed) waits for it: a screen reader drops it,
+    // or cuts it short as it presents the window.
     void Tell(const QString& news) {
-        Text = news;
-        QAccessibleEvent shown(this, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
+        Waiting << news;
+        if (QWidget* main = qobject_cast<QWidget*>(Parent.object()))
+            if (main->isActiveWindow())
+                TellWaiting();
+    }
+    void TellWaiting() {
+        for (const QString& news : std::exchange(Waiting, {})) {
+            QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+            QAccessible::updateAccessibility(&hidden);
+            Text = news;
+            QAccessibleEvent shown(this, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        }
     }
 
     bool isValid() const override { return Parent.isValid(); }
@@ -288,6 +287,7 @@ class NewsNotice : public QAccessibleInterface {
   private:
     QAccessibleInterface& Parent;
     QString Text;
+    QStringList Waiting;
 };
 
 // The client area: the board and the news notice, then its own controls (the tool panel).
@@ -390,15 +390,22 @@ void TellFocusedCell(BoardArea& area) {
 
 void TellPlacedCell(BoardArea& area) {
     BoardAreaInterface* board = InterfaceOf(area);
-    if (!board)
+    if (!board || !area.hasFocus())
         return;
     const CellPlace place = area.FocusedCell();
-    board->Notice().Tell(ContentText(area, place.Row, place.Column));
+    QAccessibleEvent focused(board->Board().Renew(CellIndex(place.Row, place.Column) - 1),
+                             QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
 }
 
 void TellNews(BoardArea& area, const QString& news) {
     if (BoardAreaInterface* board = InterfaceOf(area))
         board->Notice().Tell(news);
+}
+
+void TellWaitingNews(BoardArea& area) {
+    if (BoardAreaInterface* board = InterfaceOf(area))
+        board->Notice().TellWaiting();
 }
 
 void TellBoardNews(BoardArea& area, BoardNews news) {

@@ -32,7 +32,7 @@ QAccessibleInterface* BoardTable() {
 }
 
 QString CellRead(int row, int column) {
-    return BoardTable()->tableInterface()->cellAt(row - 1, column - 1)->text(QAccessible::Name);
+    return BoardTable()->child(CellIndex(row, column) - 1)->text(QAccessible::Name);
 }
 
 void Type(Qt::Key key, int times = 1) {
@@ -331,19 +331,15 @@ class CellInputTest : public GameWindowTest {
         WhenModal([&](QWidget* notice) {
             QCOMPARE(CellRead(row, column),
                      QString("Row %1, column %2: hidden").arg(row).arg(column));
-            QAccessibleInterface* cell =
-                BoardTable()->tableInterface()->cellAt(row - 1, column - 1);
+            QAccessibleInterface* cell = BoardTable()->child(CellIndex(row, column) - 1);
             cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QCOMPARE(game.Entries[open], 0);
             Press("OK")(notice);
         });
         Windows.Main->PauseItem->trigger();
         QCOMPARE(CellRead(row, column).section(": ", 1), "empty");
-        BoardTable()
-            ->tableInterface()
-            ->cellAt(row - 1, column - 1)
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
+        BoardTable()->child(open - 1)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
         QCOMPARE(game.Entries[open], 3);
     }
 };
