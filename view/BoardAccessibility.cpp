@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
@@ -243,29 +244,19 @@ void BoardCell::doAction(const QString& action) {
     area->PressCell(Row, Column);
 }
 
-// The news of the game as a screen reader speaks it whatever has the focus: a notification that
-// shows itself anew with each piece of news. It is no object of its own either.
+// One piece of news as a screen reader speaks it whatever has the focus: a notification shown.
+// It is no object of its own either.
 class NewsNotice : public QAccessibleInterface {
   public:
     explicit NewsNotice(QAccessibleInterface& parent) : Parent(parent) {}
 
-    // Hidden and shown again, so that the same news twice is spoken twice. News of a window
-    // that is not active yet (the notice just closed) waits for it: a screen reader drops it,
-    // or cuts it short as it presents the window.
-    void Tell(const QString& news) {
-        Waiting << news;
-        if (QWidget* main = qobject_cast<QWidget*>(Parent.object()))
-            if (main->isActiveWindow())
-                TellWaiting();
-    }
-    void TellWaiting() {
-        for (const QString& news : std::exchange(Waiting, {})) {
-            QAccessibleEvent hidden(this, QAccessible::ObjectHide);
-            QAccessible::updateAccessibility(&hidden);
-            Text = news;
-            QAccessibleEvent shown(this, QAccessible::ObjectShow);
-            QAccessible::updateAccessibility(&shown);
-        }
+    // Hidden and shown again, so that the same news twice is spoken twice.
+    void Show(const QString& news) {
+        QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&hidden);
+        Text = news;
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
     }
 
     bool isValid() const override { return Parent.isValid(); }
@@ -287,45 +278,76 @@ class NewsNotice : public QAccessibleInterface {
   private:
     QAccessibleInterface& Parent;
     QString Text;
-    QStringList Waiting;
 };
 
-// The client area: the board and the news notice, then its own controls (the tool panel).
+// The client area: the board and the news notices, then its own controls (the tool panel).
 class BoardAreaInterface : public QAccessibleWidget {
   public:
     explicit BoardAreaInterface(BoardArea* area)
         : QAccessibleWidget(area, QAccessible::Client), Table(new BoardTable(*area, *this)),
-          TableId(QAccessible::registerAccessibleInterface(Table)), News(new NewsNotice(*this)),
-          NewsId(QAccessible::registerAccessibleInterface(News)) {}
+          TableId(QAccessible::registerAccessibleInterface(Table)) {
+        for (int i = 0; i < NoticeCount; ++i) {
+            Notices[i] = new NewsNotice(*this);
+            NoticeIds[i] = QAccessible::registerAccessibleInterface(Notices[i]);
+        }
+    }
     ~BoardAreaInterface() override {
-        QAccessible::deleteAccessibleInterface(NewsId);
+        for (const QAccessible::Id id : NoticeIds)
+            QAccessible::deleteAccessibleInterface(id);
         QAccessible::deleteAccessibleInterface(TableId);
     }
 
     BoardTable& Board() const { return *Table; }
-    NewsNotice& Notice() const { return *News; }
+
+    // News goes out on the next turn of the event loop, after what the move itself tells (the
+    // cell placed), which would cut it short; and news of a window that is not active yet (the
+    // notice just closed) waits for it: a screen reader drops it, or cuts it short as it
+    // presents the window.
+    void Tell(const QString& news) {
+        Waiting << news;
+        auto* area = static_cast<QWidget*>(object());
+        QTimer::singleShot(0, area, [this, area] {
+            if (area->isActiveWindow())
+                TellWaiting();
+        });
+    }
+    // Each piece of news in a notice of its own, taken in turn: a screen reader reads a notice's
+    // text only when it comes to the notice's showing, and by then one notice would hold only
+    // the last news of a move (the value placed, the Submit button shown).
+    void TellWaiting() {
+        for (const QString& news : std::exchange(Waiting, {})) {
+            NextNotice = (NextNotice + 1) % NoticeCount;
+            Notices[NextNotice]->Show(news);
+        }
+    }
 
     int childCount() const override { return QAccessibleWidget::childCount() + Own; }
     QAccessibleInterface* child(int index) const override {
         if (index == 0)
             return Table;
-        return index == 1 ? News : QAccessibleWidget::child(index - Own);
+        if (index > 0 && index < Own)
+            return Notices[index - 1];
+        return QAccessibleWidget::child(index - Own);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (child == Table)
             return 0;
-        if (child == News)
-            return 1;
+        for (int i = 0; i < NoticeCount; ++i)
+            if (Notices[i] == child)
+                return i + 1;
         const int index = QAccessibleWidget::indexOfChild(child);
         return index < 0 ? -1 : index + Own;
     }
 
   private:
-    static constexpr int Own = 2; // the board and the news notice
+    static constexpr int NoticeCount = 4;
+    static constexpr int Own = 1 + NoticeCount; // the board and the news notices
     BoardTable* Table;
     QAccessible::Id TableId;
-    NewsNotice* News;
-    QAccessible::Id NewsId;
+    std::array<NewsNotice*, NoticeCount> Notices{};
+    std::array<QAccessible::Id, NoticeCount> NoticeIds{};
+    int NextNotice = 0;
+    QStringList Waiting;
 };
 
 QAccessibleInterface* GameAccessible(const QString& className, QObject* object) {
@@ -400,12 +422,12 @@ void TellPlacedCell(BoardArea& area) {
 
 void TellNews(BoardArea& area, const QString& news) {
     if (BoardAreaInterface* board = InterfaceOf(area))
-        board->Notice().Tell(news);
+        board->Tell(news);
 }
 
 void TellWaitingNews(BoardArea& area) {
     if (BoardAreaInterface* board = InterfaceOf(area))
-        board->Notice().TellWaiting();
+        board->TellWaiting();
 }
 
 void TellBoardNews(BoardArea& area, BoardNews news) {
@@ -427,5 +449,5 @@ void TellBoardNews(BoardArea& area, BoardNews news) {
     }
     QAccessibleEvent told(&table, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&told);
-    board->Notice().Tell(table.News);
+    board->Tell(table.News);
 }
