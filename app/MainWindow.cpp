@@ -437,6 +437,8 @@ bool MainWindow::ShowRecords(const std::array<BestTimeRecord, 3>& records) {
 
 void MainWindow::changeEvent(QEvent* event) {
     KeepDesignedSize(*this, *event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        TellWaitingNews(*ClientArea);
     QMainWindow::changeEvent(event);
 }
 

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
@@ -129,7 +130,9 @@ class BoardCell : public QAccessibleInterface,
 
 // The 81 cells, row by row. The table and its cells are no objects of their own: the cache of
 // accessible objects holds them by id, and the table gives them back when the board goes.
-class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface {
+// It offers no table interface: a screen reader then reads the whole row of a table cell each
+// time the row changes, nine cells in place of the one the player moved to or pointed at.
+class BoardTable : public QAccessibleInterface {
   public:
     BoardTable(BoardArea& area, QAccessibleInterface& parent) : Area(&area), Parent(parent) {
         for (int i = 0; i < 81; ++i) {
@@ -145,6 +148,17 @@ class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface
 
     BoardArea* Board() const { return Area; }
     BoardCell* Cell(int index) const { return Cells[index]; }
+    // Puts a new object in the place of a cell. A screen reader says nothing of a change of the
+    // cell it is on, nor of the same cell focused again; a new one it reads.
+    BoardCell* Renew(int index) {
+        auto* renewed = new BoardCell(*this, index / 9 + 1, index % 9 + 1);
+        renewed->Told = renewed->text(QAccessible::Name);
+        const QAccessible::Id old = CellIds[index];
+        Cells[index] = renewed;
+        CellIds[index] = QAccessible::registerAccessibleInterface(renewed);
+        QAccessible::deleteAccessibleInterface(old);
+        return renewed;
+    }
     // What the last news was: a new puzzle and what it holds, or the solved board.
     QString News;
 
@@ -184,33 +198,6 @@ class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface
         state.invisible = !Area || !Area->isVisible();
         return state;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
-                                                   : nullptr;
-    }
-
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        return row >= 0 && row < 9 && column >= 0 && column < 9 ? Cells[row * 9 + column] : nullptr;
-    }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override { return Tr("Column %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return Tr("Row %1").arg(row + 1); }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return 9; }
-    int rowCount() const override { return 9; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
   private:
     QPointer<BoardArea> Area;
@@ -257,13 +244,16 @@ void BoardCell::doAction(const QString& action) {
     area->PressCell(Row, Column);
 }
 
-// The news of the game as a screen reader speaks it whatever has the focus: a notification that
-// shows itself anew with each piece of news. It is no object of its own either.
+// One piece of news as a screen reader speaks it whatever has the focus: a notification shown.
+// It is no object of its own either.
 class NewsNotice : public QAccessibleInterface {
   public:
     explicit NewsNotice(QAccessibleInterface& parent) : Parent(parent) {}
 
-    void Tell(const QString& news) {
+    // Hidden and shown again, so that the same news twice is spoken twice.
+    void Show(const QString& news) {
+        QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&hidden);
         Text = news;
         QAccessibleEvent shown(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
@@ -290,42 +280,74 @@ class NewsNotice : public QAccessibleInterface {
     QString Text;
 };
 
-// The client area: the board and the news notice, then its own controls (the tool panel).
+// The client area: the board and the news notices, then its own controls (the tool panel).
 class BoardAreaInterface : public QAccessibleWidget {
   public:
     explicit BoardAreaInterface(BoardArea* area)
         : QAccessibleWidget(area, QAccessible::Client), Table(new BoardTable(*area, *this)),
-          TableId(QAccessible::registerAccessibleInterface(Table)), News(new NewsNotice(*this)),
-          NewsId(QAccessible::registerAccessibleInterface(News)) {}
+          TableId(QAccessible::registerAccessibleInterface(Table)) {
+        for (int i = 0; i < NoticeCount; ++i) {
+            Notices[i] = new NewsNotice(*this);
+            NoticeIds[i] = QAccessible::registerAccessibleInterface(Notices[i]);
+        }
+    }
     ~BoardAreaInterface() override {
-        QAccessible::deleteAccessibleInterface(NewsId);
+        for (const QAccessible::Id id : NoticeIds)
+            QAccessible::deleteAccessibleInterface(id);
         QAccessible::deleteAccessibleInterface(TableId);
     }
 
     BoardTable& Board() const { return *Table; }
-    NewsNotice& Notice() const { return *News; }
+
+    // News goes out on the next turn of the event loop, after what the move itself tells (the
+    // cell placed), which would cut it short; and news of a window that is not active yet (the
+    // notice just closed) waits for it: a screen reader drops it, or cuts it short as it
+    // presents the window.
+    void Tell(const QString& news) {
+        Waiting << news;
+        auto* area = static_cast<QWidget*>(object());
+        QTimer::singleShot(0, area, [this, area] {
+            if (area->isActiveWindow())
+                TellWaiting();
+        });
+    }
+    // Each piece of news in a notice of its own, taken in turn: a screen reader reads a notice's
+    // text only when it comes to the notice's showing, and by then one notice would hold only
+    // the last news of a move (the value placed, the Submit button shown).
+    void TellWaiting() {
+        for (const QString& news : std::exchange(Waiting, {})) {
+            NextNotice = (NextNotice + 1) % NoticeCount;
+            Notices[NextNotice]->Show(news);
+        }
+    }
 
     int childCount() const override { return QAccessibleWidget::childCount() + Own; }
     QAccessibleInterface* child(int index) const override {
         if (index == 0)
             return Table;
-        return index == 1 ? News : QAccessibleWidget::child(index - Own);
+        if (index > 0 && index < Own)
+            return Notices[index - 1];
+        return QAccessibleWidget::child(index - Own);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (child == Table)
             return 0;
-        if (child == News)
-            return 1;
+        for (int i = 0; i < NoticeCount; ++i)
+            if (Notices[i] == child)
+                return i + 1;
         const int index = QAccessibleWidget::indexOfChild(child);
         return index < 0 ? -1 : index + Own;
     }
 
   private:
-    static constexpr int Own = 2; // the board and the news notice
+    static constexpr int NoticeCount = 4;
+    static constexpr int Own = 1 + NoticeCount; // the board and the news notices
     BoardTable* Table;
     QAccessible::Id TableId;
-    NewsNotice* News;
-    QAccessible::Id NewsId;
+    std::array<NewsNotice*, NoticeCount> Notices{};
+    std::array<QAccessible::Id, NoticeCount> NoticeIds{};
+    int NextNotice = 0;
+    QStringList Waiting;
 };
 
 QAccessibleInterface* GameAccessible(const QString& className, QObject* object) {
@@ -390,15 +412,22 @@ void TellFocusedCell(BoardArea& area) {
 
 void TellPlacedCell(BoardArea& area) {
     BoardAreaInterface* board = InterfaceOf(area);
-    if (!board)
+    if (!board || !area.hasFocus())
         return;
     const CellPlace place = area.FocusedCell();
-    board->Notice().Tell(ContentText(area, place.Row, place.Column));
+    QAccessibleEvent focused(board->Board().Renew(CellIndex(place.Row, place.Column) - 1),
+                             QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
 }
 
 void TellNews(BoardArea& area, const QString& news) {
     if (BoardAreaInterface* board = InterfaceOf(area))
-        board->Notice().Tell(news);
+        board->Tell(news);
+}
+
+void TellWaitingNews(BoardArea& area) {
+    if (BoardAreaInterface* board = InterfaceOf(area))
+        board->TellWaiting();
 }
 
 void TellBoardNews(BoardArea& area, BoardNews news) {
@@ -420,5 +449,5 @@ void TellBoardNews(BoardArea& area, BoardNews news) {
     }
     QAccessibleEvent told(&table, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&told);
-    board->Notice().Tell(table.News);
+    board->Tell(table.News);
 }

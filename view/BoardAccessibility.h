@@ -32,3 +32,6 @@ void TellBoardNews(BoardArea& area, BoardNews news);
 
 // Tells other news of the game: the Submit button shown, a tool chosen from the keyboard.
 void TellNews(BoardArea& area, const QString& news);
+
+// Tells the news that waited for the main window to be active again.
+void TellWaitingNews(BoardArea& area);

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -164,7 +165,8 @@ void BoardArea::MoveFocusTo(CellPlace place) {
 void BoardArea::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
-    TellFocusedCell(*this);
+    // After Qt has told of the area's own focus, or the screen reader stays on the area.
+    QTimer::singleShot(0, this, [this] { TellFocusedCell(*this); });
 }
 
 void BoardArea::focusOutEvent(QFocusEvent* event) {

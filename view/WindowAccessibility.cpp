@@ -22,18 +22,41 @@ bool ReadOnlyText(const QPlainTextEdit& box) {
     return box.isReadOnly() && box.textInteractionFlags() == Qt::NoTextInteraction;
 }
 
-// A read-only text box as a label: its text in one piece, and nothing inside it to walk.
-class TextAsLabel : public QAccessibleWidget {
+// A read-only text box as a label: its text in one piece, read as a whole or by character, word
+// and line, and nothing inside it to walk. Qt tells of its text's changes as of any text box's.
+class TextAsLabel : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit TextAsLabel(QPlainTextEdit* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
     QString text(QAccessible::Text kind) const override {
-        if (kind != QAccessible::Name)
-            return QAccessibleWidget::text(kind);
-        return LinesOf(*static_cast<const QPlainTextEdit*>(object()));
+        return kind == QAccessible::Name ? Text() : QAccessibleWidget::text(kind);
     }
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int start, int end) const override { return Text().mid(start, end - start); }
+    int characterCount() const override { return int(Text().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+  private:
+    QString Text() const { return LinesOf(*static_cast<const QPlainTextEdit*>(object())); }
 };
 
 // A row of the best times: "Easy: Ada, 0:11:43", from the window's three columns.

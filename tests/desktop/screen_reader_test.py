@@ -126,7 +126,7 @@ def play(app, frame):
              lambda: ("accessible-description", board.path) in announced)
 
     # The puzzle as the table tells it: givens and empty cells only.
-    cells = [board.queryTable().getAccessibleAt(r, c) for r in range(9) for c in range(9)]
+    cells = [board.getChildAtIndex(i) for i in range(81)]
     grid = []
     for i, cell in enumerate(cells):
         read = re.fullmatch(r"Row %d, column %d: (given ([1-9])|empty)" % (i // 9 + 1, i % 9 + 1),
