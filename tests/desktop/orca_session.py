@@ -1,12 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Tolvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Orca, the screen reader, on a private session: its own accessibility bus, speech-dispatcher
-speaking into libao's null driver (no sound card needed), and Orca in a process namespace of its
-own, where its single-instance check sees only itself and ends, with everything it started,
-when the session ends. What it speaks is read from its debug log, through a terminal so that
-each line arrives as it is written. Keys go to the focused window through xdotool, as typed.
-Needs DISPLAY, a session bus and a private HOME and XDG folders (on_desktop.sh and
-dbus-run-session give them)."""
+"""Orca on a private session: its own accessibility bus, speech-dispatcher into libao's null
+driver (no sound card), Orca in a process namespace where its single-instance check sees only
+itself. Its speech is read from its debug log through a terminal, line by line as written; keys
+go to the focused window through xdotool. Needs DISPLAY, a session bus and a private HOME."""
 
 import os
 import re
@@ -67,7 +64,7 @@ class Orca:
         wait_for("the accessibility bus", lambda: subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
              "org.a11y.Bus.GetAddress"], capture_output=True).returncode == 0)
-        self.said, self.log = [], open(os.path.join(os.environ["HOME"], "orca.log"), "w")
+        self.said = []
         reader, writer = os.openpty()
         tty.setraw(writer)
         self.process = subprocess.Popen(
@@ -80,34 +77,26 @@ class Orca:
         self.heard("Screen reader on.", seconds=90)
 
     def _listen(self, reader):
-        with open(reader, "rb", buffering=0) as lines:
-            pending, chunk = b"", True
-            while chunk:
-                try:
-                    chunk = lines.read(65536)
-                except OSError:  # the terminal's end, once Orca is gone
-                    break
-                pending += chunk
-                *complete, pending = pending.split(b"\n")
-                for line in complete:
-                    text = line.decode(errors="replace")
-                    self.log.write(text + "\n")
-                    spoken = re.search(r"SPEECH OUTPUT: '(.*)'(\s*\{.*\}|\s*voice=\w+)?\s*$", text)
-                    if spoken:
-                        self.said.append(spoken.group(1))
+        try:
+            for line in open(reader, "rb"):
+                spoken = re.search(rb"SPEECH OUTPUT: '(.*)'(\s*\{.*\}|\s*voice=\w+)?\s*$", line)
+                if spoken:
+                    self.said.append(spoken.group(1).decode(errors="replace"))
+        except OSError:  # the terminal's end, once Orca is gone
+            pass
 
     def mark(self):
         """Where what is said from now on begins."""
         return len(self.said)
 
-    def since(self, mark):
-        return self.said[mark:]
-
     def heard(self, pattern, since=0, seconds=60):
         """The first utterance after `since` that matches the pattern in full."""
-        return wait_for("Orca to say %r, after %r" % (pattern, self.said[since:][-8:]), lambda: next(
-            (m for m in map(re.compile(pattern).fullmatch, self.said[since:]) if m), None),
-            seconds)
+        match = re.compile(pattern).fullmatch
+        try:
+            return wait_for(pattern, lambda: next(
+                filter(None, map(match, self.said[since:])), None), seconds)
+        except Failed:
+            raise Failed("Orca did not say %r; it said %r" % (pattern, self.said[since:][-8:]))
 
     def key(self, *names):
         subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
@@ -116,13 +105,11 @@ class Orca:
         subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
 
     def close(self):
-        self.process.stdin.close()
+        self.process.stdin.close()  # the namespace's first process ends Orca, then itself
         self.bus.terminate()
         for process in (self.process, self.bus):
             try:
                 process.wait(15)
             except subprocess.TimeoutExpired:
                 process.kill()
-                process.wait()
         os.close(self.terminal)
-        self.log.close()

@@ -1,12 +1,10 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The Tolvane developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A whole game played by a blind player with Orca, keys only: New from the menu, the notice and
-the news heard, the board walked and filled cell by cell with each value's confirmation heard,
-Submit, the result, and a best time with a name typed and heard. Every key goes through xdotool
-and Orca; only the puzzle's answer is worked out from the board read over AT-SPI, as a player
-works it out in the head. Fails above 6 keys a value on average or 4 keys to pick a tool.
-Runs in a private session bus on an X display with a window manager (GAME is the argument)."""
+"""A whole game played with Orca, keys only, through xdotool: New from the menu, the notice and
+the news heard, the board walked and filled with each value confirmed, Submit, the result and a
+best time with a name typed and heard. Only the answer comes from the board read over AT-SPI, as
+a player works it out in the head. Fails above 6 keys a value or 4 keys to pick a tool."""
 
 import os
 import re
@@ -46,8 +44,8 @@ def puzzle():
         for app in (a for a in desktop if a is not None and a.name == "Tolvane"):
             return pyatspi.findDescendant(app, lambda o: o is not None and o.name == "Board"
                                           and o.getRole() == pyatspi.ROLE_TABLE)
-    table = wait_for("the board on the bus", board).queryTable()
-    names = [table.getAccessibleAt(i // 9, i % 9).name for i in range(81)]
+    table = wait_for("the board on the bus", board)
+    names = [table.getChildAtIndex(i).name for i in range(81)]
     return [int(re.search(r"given ([1-9])$", name).group(1)) if "given" in name else 0
             for name in names]
 
@@ -74,13 +72,17 @@ class Player:
         if keys:
             self.type(*keys, expect=r"Row %d, column %d: empty\.?" % (row, column))
 
+    def tab_to(self, pattern):
+        """Tabs until Orca names the wanted control (past each key's own echo, "tab ")."""
+        for _ in range(KEYS_PER_TOOL):
+            if re.fullmatch(pattern, self.type("Tab", expect=r".*\S").group(0)):
+                return
+        raise Failed("%d tabs did not reach %r" % (KEYS_PER_TOOL, pattern))
+
     def place(self, digit):
         if self.tool != digit:
-            before = self.keys
             self.type(str(digit), expect=r".*Tool %d\.?" % digit)
-            self.tool, picked = digit, self.keys - before
-            if picked > KEYS_PER_TOOL:
-                raise Failed("%d keys to pick tool %d" % (picked, digit))
+            self.tool = digit
         self.type("space", expect=r".*entry %d\.?" % digit)
 
 
@@ -95,7 +97,7 @@ def play(orca):
     orca.heard(r".*New puzzle generated\..*", mark)
     orca.heard(r".*Click OK to start\..*", mark)
     mark = orca.mark()
-    news = player.type("Return", expect=r".*New Medium puzzle: (\d+) givens, (\d+) cells to fill\.?")
+    news = player.type("Return", expect=r".*New Medium puzzle: (\d+) givens, (\d+) cells to fill.*")
     orca.heard(r"Tolvane frame\.", mark)  # the main window active again: keys reach it
     grid = puzzle()
     solution = list(grid)
@@ -105,8 +107,8 @@ def play(orca):
 
     # Tool 1 from the tool panel, then the board again; every other tool by its digit.
     player.keys = 0
-    player.type("Tab", expect=r"1 check box (not )?checked\.")
-    player.type("space", expect=r"(1 check box )?checked\.?")
+    player.tab_to(r"1 check box not checked\.")
+    player.type("space", expect=r"checked")
     player.type("shift+Tab")
     if player.keys > KEYS_PER_TOOL:
         raise Failed("%d keys to pick a tool on the panel" % player.keys)
