@@ -7,7 +7,6 @@ go to the focused window through xdotool. Needs DISPLAY, a session bus and a pri
 
 import os
 import re
-import shutil
 import subprocess
 import threading
 import time
@@ -29,18 +28,17 @@ def wait_for(what, condition, seconds=60):
 
 
 def quiet_speech():
-    """speech-dispatcher's own settings with libao as its output, whose default driver is the
-    null one."""
-    home, config = os.environ["HOME"], os.environ["XDG_CONFIG_HOME"]
-    folder = os.path.join(config, "speech-dispatcher")
-    os.makedirs(folder, exist_ok=True)
+    """speech-dispatcher's own settings, with libao's null driver as its output."""
+    folder = os.path.join(os.environ["XDG_CONFIG_HOME"], "speech-dispatcher")
+    os.makedirs(folder)
     for name in ("clients", "modules"):
         os.symlink("/etc/speech-dispatcher/" + name, os.path.join(folder, name))
-    shutil.copy("/etc/speech-dispatcher/speechd.conf", folder)
-    with open(os.path.join(folder, "speechd.conf"), "a") as conf:
-        conf.write('\nAudioOutputMethod "libao"\n')
-    with open(os.path.join(home, ".libao"), "w") as libao:
-        libao.write("default_driver=null\n")
+    with open("/etc/speech-dispatcher/speechd.conf") as system:
+        conf = system.read() + '\nAudioOutputMethod "libao"\n'
+    for path, text in ((os.path.join(folder, "speechd.conf"), conf),
+                       (os.path.join(os.environ["HOME"], ".libao"), "default_driver=null\n")):
+        with open(path, "w") as file:
+            file.write(text)
 
 
 # The first process of Orca's namespace: it starts Orca, collects whatever ends there (Orca's

@@ -128,8 +128,8 @@ def play(orca):
     orca.heard(r"(notification )?Solved\.?", mark)
     player.type("Return", expect=r".*Please enter your name.*")
     orca.type("Ada Lovelace")
-    # The name heard from the best times, not from the echo of its keys.
-    player.type("Return", expect=r".*Ada Lovelace.*")
+    # The name heard from the best times, with its level and time, not from its keys' echo.
+    player.type("Return", expect=r".*Medium: Ada Lovelace, \d+:\d+:\d+.*")
 
 
 def main(game_binary):
