@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopeGuard>
