@@ -248,8 +248,12 @@ void MainWindow::ConnectHandlers() {
     connect(SubmitButton, &QPushButton::clicked, this, [this] { Play(SubmitSolution); });
     // The tool follows the panel however its buttons change: the mouse, or an assistive
     // technology's toggle of a button, which is no click.
-    connect(ToolGroup, &QButtonGroup::idToggled, this,
-            [this] { RunHandler([this] { ChooseTool(CurrentGame, ToolGroup->checkedId()); }); });
+    connect(ToolGroup, &QButtonGroup::idToggled, this, [this] {
+        RunHandler([this] { ChooseTool(CurrentGame, ToolGroup->checkedId()); });
+        // Tab from the board lands on the tool in hand, as into a group of radio buttons.
+        if (QAbstractButton* chosen = ToolGroup->checkedButton())
+            QWidget::setTabOrder(ClientArea, chosen);
+    });
     connect(GuessingBox, &QCheckBox::toggled, this,
             [this](bool checked) { CurrentGame.Guessing = checked; });
     connect(&Clock, &QTimer::timeout, this, [this] { Play(TickClock); });

@@ -235,15 +235,6 @@ QAccessible::State BoardCell::state() const {
     }
     return state;
 }
-void BoardCell::doAction(const QString& action) {
-    BoardArea* area = Table.Board();
-    // Only where a click could reach the cell: not past a modal window, nor on a disabled window.
-    if (action != pressAction() || !area || !area->isVisible() || !area->isEnabled() ||
-        QApplication::activeModalWidget())
-        return;
-    area->PressCell(Row, Column);
-}
-
 // One piece of news as a screen reader speaks it whatever has the focus: a notification shown.
 // It is no object of its own either.
 class NewsNotice : public QAccessibleInterface {
@@ -373,6 +364,18 @@ BoardAreaInterface* InterfaceOf(BoardArea& area) {
     if (!QAccessible::isActive())
         return nullptr;
     return dynamic_cast<BoardAreaInterface*>(QAccessible::queryAccessibleInterface(&area));
+}
+
+void BoardCell::doAction(const QString& action) {
+    BoardArea* area = Table.Board();
+    // Only where a click could reach the cell: not past a modal window, nor on a disabled window.
+    // An open menu does not stop it, and the player hears what the cell then holds.
+    if (action != pressAction() || !area || !area->isVisible() || !area->isEnabled() ||
+        QApplication::activeModalWidget())
+        return;
+    area->PressCell(Row, Column);
+    if (BoardAreaInterface* board = InterfaceOf(*area))
+        board->Tell(CellName(*area, Row, Column));
 }
 
 } // namespace
