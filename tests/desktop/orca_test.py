@@ -110,7 +110,7 @@ def play(orca):
     player.keys = 0
     player.tab_to(r"1 check box not checked\.")
     player.type("space", expect=r"checked")
-    player.type("shift+Tab")
+    player.type("shift+Tab", expect=r"Row 1, column 1: .*")
     if player.keys > KEYS_PER_TOOL:
         raise Failed("%d keys to pick a tool on the panel" % player.keys)
     player.tool, mark = 1, orca.mark()
