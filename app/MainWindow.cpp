@@ -21,7 +21,6 @@
 #include "view/BestTimesWindow.h"
 #include "view/BoardAccessibility.h"
 #include "view/BoardArea.h"
-#include "view/BoardRenderer.h"
 #include "view/HelpWindow.h"
 #include "view/NameBox.h"
 #include "view/NoticeWindow.h"
@@ -94,10 +93,31 @@ MainWindow::MainWindow() {
     CreateHiddenComponents();
     ConnectHandlers();
     AutoSize(*ClientArea);
+    // From the board through the tool panel, for a player on the keyboard.
+    QWidget::setTabOrder(ClientArea, ToolButtons.front());
+    for (int n = 1; n < 10; ++n)
+        QWidget::setTabOrder(ToolButtons[n - 1], ToolButtons[n]);
+    QWidget::setTabOrder(ToolButtons.back(), GuessingBox);
+    QWidget::setTabOrder(GuessingBox, SubmitButton);
+    QAccessible::installActivationObserver(this);
+    accessibilityActiveChanged(QAccessible::isActive());
     RunHandler([this] { Start(); });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void MainWindow::accessibilityActiveChanged(bool active) {
+    ClientArea->SetKeyboardPlay(active);
+    for (QToolButton* button : ToolButtons)
+        button->setFocusPolicy(active ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void MainWindow::ChooseToolByKey(int tool) {
+    ShowTool(tool);
+    TellNews(*ClientArea, tr("Tool %1").arg(ToolGroup->button(tool)->text()));
+}
 
 void MainWindow::CreateMenus() {
     //: Menu title; the three titles share 409 px
@@ -238,8 +258,12 @@ void MainWindow::ConnectHandlers() {
     connect(SubmitButton, &QPushButton::clicked, this, [this] { Play(SubmitSolution); });
     // The tool follows the panel however its buttons change: the mouse, or an assistive
     // technology's toggle of a button, which is no click.
-    connect(ToolGroup, &QButtonGroup::idToggled, this,
-            [this] { RunHandler([this] { ChooseTool(CurrentGame, ToolGroup->checkedId()); }); });
+    connect(ToolGroup, &QButtonGroup::idToggled, this, [this] {
+        RunHandler([this] { ChooseTool(CurrentGame, ToolGroup->checkedId()); });
+        // Tab from the board lands on the tool in hand, as into a group of radio buttons.
+        if (QAbstractButton* chosen = ToolGroup->checkedButton())
+            QWidget::setTabOrder(ClientArea, chosen);
+    });
     connect(GuessingBox, &QCheckBox::toggled, this,
             [this](bool checked) { CurrentGame.Guessing = checked; });
     connect(&Clock, &QTimer::timeout, this, [this] { Play(TickClock); });
@@ -249,6 +273,8 @@ void MainWindow::ConnectHandlers() {
     connect(ClientArea, &BoardArea::ClickedBesideBoard, this, [this] { Play(ClickBesideBoard); });
     connect(ClientArea, &BoardArea::WheelUp, this, [this] { Play(PreviousTool); });
     connect(ClientArea, &BoardArea::WheelDown, this, [this] { Play(NextTool); });
+    connect(ClientArea, &BoardArea::ToolTyped, this,
+            [this](int tool) { RunHandler([this, tool] { ChooseToolByKey(tool); }); });
 }
 
 void MainWindow::Start() {
@@ -297,19 +323,22 @@ AboutWindow& MainWindow::About() {
 }
 
 void MainWindow::ShowBoard() {
-    DrawBoard(*ClientArea);
+    ClientArea->ShowBoard();
 }
 
 void MainWindow::BlankBoard() {
-    ClearBoard(*ClientArea);
+    ClientArea->BlankBoard();
 }
 
 void MainWindow::AnnounceNewPuzzle() {
+    // A player on the keyboard goes on from the board.
+    if (ClientArea->KeyboardPlay())
+        ClientArea->setFocus(Qt::OtherFocusReason);
     TellBoardNews(*ClientArea, BoardNews::NewPuzzle);
 }
 
-void MainWindow::AnnounceSolved() {
-    TellBoardNews(*ClientArea, BoardNews::Solved);
+void MainWindow::AnnounceSolved(bool byComputer) {
+    TellBoardNews(*ClientArea, byComputer ? BoardNews::SolvedByComputer : BoardNews::Solved);
 }
 
 void MainWindow::ShowStatus(const QString& text) {
@@ -318,6 +347,8 @@ void MainWindow::ShowStatus(const QString& text) {
 }
 
 void MainWindow::ShowSubmit(bool shown) {
+    if (shown && SubmitButton->isHidden())
+        TellNews(*ClientArea, tr("Every cell is filled: Submit"));
     SubmitButton->setVisible(shown);
     SubmitItem->setEnabled(shown);
 }
@@ -423,6 +454,8 @@ bool MainWindow::ShowRecords(const std::array<BestTimeRecord, LevelCount>& recor
 
 void MainWindow::changeEvent(QEvent* event) {
     KeepDesignedSize(*this, *event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        TellWaitingNews(*ClientArea);
     QMainWindow::changeEvent(event);
 }
 

@@ -13,6 +13,7 @@
 #include "records/ScoreFile.h"
 #include "sound/EffectPlayer.h"
 
+#include <QAccessible>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -35,7 +36,7 @@ class NoticeWindow;
 class ProgressLines;
 class ProgressWindow;
 
-class MainWindow : public QMainWindow, public GameWindow {
+class MainWindow : public QMainWindow, public GameWindow, private QAccessible::ActivationObserver {
     Q_OBJECT
   public:
     // Builds the window as designed and starts the game: the board constants, the sound setting.
@@ -102,7 +103,7 @@ class MainWindow : public QMainWindow, public GameWindow {
     void ShowBoard() override;
     void BlankBoard() override;
     void AnnounceNewPuzzle() override;
-    void AnnounceSolved() override;
+    void AnnounceSolved(bool byComputer) override;
     void ShowStatus(const QString& text) override;
     void ShowSubmit(bool shown) override;
     void EnablePlayCommands(bool enabled) override;
@@ -132,6 +133,10 @@ class MainWindow : public QMainWindow, public GameWindow {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // A screen reader started or stopped: the board and the tools take the keyboard's focus
+    // only while one listens.
+    void accessibilityActiveChanged(bool active) override;
+    void ChooseToolByKey(int tool);
     void CreateMenus();
     void CreateToolPanel();
     void CreateHiddenComponents();

@@ -93,7 +93,7 @@ void SolvePuzzle(Game& game, GameWindow& window) {
     StopPlay(game, window);
     //: Status line, 11 px bold, up to 150 px
     window.ShowStatus(QCoreApplication::translate("GameFlow", "Solved by computer"));
-    window.AnnounceSolved();
+    window.AnnounceSolved(true);
 }
 
 void PauseGame(Game& game, GameWindow& window) {
@@ -114,7 +114,7 @@ void SubmitSolution(Game& game, GameWindow& window) {
         return; // an empty cell: nothing to judge
     if (game.Correct) {
         StopPlay(game, window);
-        window.AnnounceSolved();
+        window.AnnounceSolved(false);
         PlayIfSoundOn(game, window, "clap.wav");
         window.Inform(QCoreApplication::translate("GameFlow", "Correct. Your time is %1")
                           .arg(QString::fromStdString(game.TimeText)));

@@ -24,9 +24,10 @@ class GameWindow {
     // The board: drawn from the game (once any notice is gone), or left blank.
     virtual void ShowBoard() = 0;
     virtual void BlankBoard() = 0;
-    // Tells a screen reader that a new puzzle is on the board, or that the board is solved.
+    // Tells a screen reader that a new puzzle is on the board, or that the board is solved (by
+    // the player's Submit, or by the computer).
     virtual void AnnounceNewPuzzle() = 0;
-    virtual void AnnounceSolved() = 0;
+    virtual void AnnounceSolved(bool byComputer) = 0;
     // The status line below the tool panel.
     virtual void ShowStatus(const QString& text) = 0;
     // The Submit button and the menu item Submit.

@@ -2,13 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/BoardAccessibility.h"
 
+#include "engine/CellContent.h"
 #include "engine/Game.h"
 #include "view/BoardArea.h"
 #include "view/Pictures.h"
+#include "view/WindowAccessibility.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFrame>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 #include <array>
@@ -16,55 +21,39 @@
 
 namespace {
 
-// What the board holds, read through these few functions only.
-
-enum class CellKind { Empty, Given, Entry, Guess };
-
-struct CellContent {
-    CellKind Kind = CellKind::Empty;
-    int Value = 0;
-};
-
-// What the board shows in a cell: the given, else the player's entry, else a guess.
-CellContent ContentOf(const Game& game, int row, int column) {
-    const int i = CellIndex(row, column);
-    if (game.Given[i])
-        return {CellKind::Given, game.Solution[i]};
-    if (game.Entries[i] != 0)
-        return {CellKind::Entry, game.Entries[i]};
-    if (game.Guesses[i] != 0)
-        return {CellKind::Guess, game.Guesses[i]};
-    return {};
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Board", text);
 }
 
 QString LevelName(const Game& game) {
-    static const char* const names[LevelCount] = {"Easy", "Medium", "Hard"};
-    return names[LevelOf(game.ShownPerBlock)];
+    static const char* const names[LevelCount] = {QT_TRANSLATE_NOOP("Board", "Easy"),
+                                                  QT_TRANSLATE_NOOP("Board", "Medium"),
+                                                  QT_TRANSLATE_NOOP("Board", "Hard")};
+    return Tr(names[LevelOf(game.ShownPerBlock)]);
 }
 
-// Before the first OK of a new puzzle and during a pause the board shows nothing; neither does
-// assistive technology.
-bool BoardShown(const BoardArea& area) {
-    return !area.BoardCleared && !(area.Notification && area.Notification->isVisible());
-}
-
-QString CellName(const BoardArea& area, int row, int column) {
-    const QString place = QString("Row %1, column %2: ").arg(row).arg(column);
-    if (!BoardShown(area))
-        return place + "hidden";
+// What a cell holds, as the player hears it.
+QString ContentText(const BoardArea& area, int row, int column) {
+    // Before the first OK of a new puzzle and during a pause the board shows nothing; neither
+    // does assistive technology.
+    if (!area.BoardShown())
+        return Tr("hidden");
     const CellContent content = ContentOf(area.Shown, row, column);
-    const QString value = QString::number(content.Value);
     switch (content.Kind) {
     case CellKind::Given:
-        return place + "given " + value;
+        return Tr("given %1").arg(content.Value);
     case CellKind::Entry:
-        return place + "entry " + value;
+        return Tr("entry %1").arg(content.Value);
     case CellKind::Guess:
-        return place + "guess " + value;
+        return Tr("guess %1").arg(content.Value);
     case CellKind::Empty:
         break;
     }
-    return place + "empty";
+    return Tr("empty");
+}
+
+QString CellName(const BoardArea& area, int row, int column) {
+    return Tr("Row %1, column %2: %3").arg(row).arg(column).arg(ContentText(area, row, column));
 }
 
 // The first and last coordinate of the area whose clicks land on row or column `line`, so that
@@ -141,7 +130,9 @@ class BoardCell : public QAccessibleInterface,
 
 // The 81 cells, row by row. The table and its cells are no objects of their own: the cache of
 // accessible objects holds them by id, and the table gives them back when the board goes.
-class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface {
+// It offers no table interface: a screen reader then reads the whole row of a table cell each
+// time the row changes, nine cells in place of the one the player moved to or pointed at.
+class BoardTable : public QAccessibleInterface {
   public:
     BoardTable(BoardArea& area, QAccessibleInterface& parent) : Area(&area), Parent(parent) {
         for (int i = 0; i < 81; ++i) {
@@ -157,6 +148,17 @@ class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface
 
     BoardArea* Board() const { return Area; }
     BoardCell* Cell(int index) const { return Cells[index]; }
+    // Puts a new object in the place of a cell. A screen reader says nothing of a change of the
+    // cell it is on, nor of the same cell focused again; a new one it reads.
+    BoardCell* Renew(int index) {
+        auto* renewed = new BoardCell(*this, index / 9 + 1, index % 9 + 1);
+        renewed->Told = renewed->text(QAccessible::Name);
+        const QAccessible::Id old = CellIds[index];
+        Cells[index] = renewed;
+        CellIds[index] = QAccessible::registerAccessibleInterface(renewed);
+        QAccessible::deleteAccessibleInterface(old);
+        return renewed;
+    }
     // What the last news was: a new puzzle and what it holds, or the solved board.
     QString News;
 
@@ -185,7 +187,7 @@ class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface
     }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)
-            return "Board";
+            return Tr("Board");
         return kind == QAccessible::Description ? News : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -196,35 +198,6 @@ class BoardTable : public QAccessibleInterface, public QAccessibleTableInterface
         state.invisible = !Area || !Area->isVisible();
         return state;
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
-                                                   : nullptr;
-    }
-
-    QAccessibleInterface* caption() const override { return nullptr; }
-    QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override {
-        return row >= 0 && row < 9 && column >= 0 && column < 9 ? Cells[row * 9 + column] : nullptr;
-    }
-    int selectedCellCount() const override { return 0; }
-    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override {
-        return QString("Column %1").arg(column + 1);
-    }
-    QString rowDescription(int row) const override { return QString("Row %1").arg(row + 1); }
-    int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return 0; }
-    int columnCount() const override { return 9; }
-    int rowCount() const override { return 9; }
-    QList<int> selectedColumns() const override { return {}; }
-    QList<int> selectedRows() const override { return {}; }
-    bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int) const override { return false; }
-    bool selectRow(int) override { return false; }
-    bool selectColumn(int) override { return false; }
-    bool unselectRow(int) override { return false; }
-    bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
   private:
     QPointer<BoardArea> Area;
@@ -254,57 +227,155 @@ QRect BoardCell::rect() const {
     return area ? OnScreen(*area, Row, Column, Row, Column) : QRect();
 }
 QAccessible::State BoardCell::state() const {
-    return Table.state();
+    QAccessible::State state = Table.state();
+    const BoardArea* area = Table.Board();
+    if (area && area->KeyboardPlay()) {
+        state.focusable = true;
+        state.focused = area->hasFocus() && area->FocusedCell() == CellPlace{Row, Column};
+    }
+    return state;
 }
-void BoardCell::doAction(const QString& action) {
-    BoardArea* area = Table.Board();
-    // Only where a click could reach the cell: not past a modal window, nor on a disabled window.
-    if (action != pressAction() || !area || !area->isVisible() || !area->isEnabled() ||
-        QApplication::activeModalWidget())
-        return;
-    area->PressCell(Row, Column);
-}
+// One piece of news as a screen reader speaks it whatever has the focus: a notification shown.
+// It is no object of its own either.
+class NewsNotice : public QAccessibleInterface {
+  public:
+    explicit NewsNotice(QAccessibleInterface& parent) : Parent(parent) {}
 
-// The client area: its own controls (the tool panel) and, before them, the board.
+    // Hidden and shown again, so that the same news twice is spoken twice.
+    void Show(const QString& news) {
+        QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&hidden);
+        Text = news;
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+
+    bool isValid() const override { return Parent.isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return Parent.window(); }
+    QAccessibleInterface* parent() const override { return &Parent; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? Text : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+  private:
+    QAccessibleInterface& Parent;
+    QString Text;
+};
+
+// The client area: the board and the news notices, then its own controls (the tool panel).
 class BoardAreaInterface : public QAccessibleWidget {
   public:
     explicit BoardAreaInterface(BoardArea* area)
         : QAccessibleWidget(area, QAccessible::Client), Table(new BoardTable(*area, *this)),
-          TableId(QAccessible::registerAccessibleInterface(Table)) {}
-    ~BoardAreaInterface() override { QAccessible::deleteAccessibleInterface(TableId); }
+          TableId(QAccessible::registerAccessibleInterface(Table)) {
+        for (int i = 0; i < NoticeCount; ++i) {
+            Notices[i] = new NewsNotice(*this);
+            NoticeIds[i] = QAccessible::registerAccessibleInterface(Notices[i]);
+        }
+    }
+    ~BoardAreaInterface() override {
+        for (const QAccessible::Id id : NoticeIds)
+            QAccessible::deleteAccessibleInterface(id);
+        QAccessible::deleteAccessibleInterface(TableId);
+    }
 
     BoardTable& Board() const { return *Table; }
 
-    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+    // News goes out on the next turn of the event loop, after what the move itself tells (the
+    // cell placed), which would cut it short; and news of a window that is not active yet (the
+    // notice just closed) waits for it: a screen reader drops it, or cuts it short as it
+    // presents the window.
+    void Tell(const QString& news) {
+        Waiting << news;
+        auto* area = static_cast<QWidget*>(object());
+        QTimer::singleShot(0, area, [this, area] {
+            if (area->isActiveWindow())
+                TellWaiting();
+        });
+    }
+    // Each piece of news in a notice of its own, taken in turn: a screen reader reads a notice's
+    // text only when it comes to the notice's showing, and by then one notice would hold only
+    // the last news of a move (the value placed, the Submit button shown).
+    void TellWaiting() {
+        for (const QString& news : std::exchange(Waiting, {})) {
+            NextNotice = (NextNotice + 1) % NoticeCount;
+            Notices[NextNotice]->Show(news);
+        }
+    }
+
+    int childCount() const override { return QAccessibleWidget::childCount() + Own; }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? Table : QAccessibleWidget::child(index - 1);
+        if (index == 0)
+            return Table;
+        if (index > 0 && index < Own)
+            return Notices[index - 1];
+        return QAccessibleWidget::child(index - Own);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (child == Table)
             return 0;
+        for (int i = 0; i < NoticeCount; ++i)
+            if (Notices[i] == child)
+                return i + 1;
         const int index = QAccessibleWidget::indexOfChild(child);
-        return index < 0 ? -1 : index + 1;
+        return index < 0 ? -1 : index + Own;
     }
 
   private:
+    static constexpr int NoticeCount = 4;
+    static constexpr int Own = 1 + NoticeCount; // the board and the news notices
     BoardTable* Table;
     QAccessible::Id TableId;
+    std::array<NewsNotice*, NoticeCount> Notices{};
+    std::array<QAccessible::Id, NoticeCount> NoticeIds{};
+    int NextNotice = 0;
+    QStringList Waiting;
 };
 
 QAccessibleInterface* GameAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String("BoardArea"))
         return new BoardAreaInterface(static_cast<BoardArea*>(object));
+    // A plain frame (the tool panel) is a pane of its window, not a window of its own as a
+    // screen reader takes Qt's "frame" to be; a line is a separator.
+    if (className == QLatin1String("QFrame")) {
+        auto* frame = static_cast<QFrame*>(object);
+        const bool line =
+            frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine;
+        return new QAccessibleWidget(frame, line ? QAccessible::Separator : QAccessible::Pane);
+    }
+    if (QAccessibleInterface* text = WindowTextInterface(className, object))
+        return text;
     if (className == QLatin1String("PictureBox"))
         return new QAccessibleWidget(static_cast<PictureBox*>(object), QAccessible::Graphic);
     return nullptr;
 }
 
-// The board's table, when assistive technology is listening.
-BoardTable* TableOf(BoardArea& area) {
+// The client area as assistive technology has it, when it is listening.
+BoardAreaInterface* InterfaceOf(BoardArea& area) {
     if (!QAccessible::isActive())
         return nullptr;
-    auto* board = dynamic_cast<BoardAreaInterface*>(QAccessible::queryAccessibleInterface(&area));
-    return board ? &board->Board() : nullptr;
+    return dynamic_cast<BoardAreaInterface*>(QAccessible::queryAccessibleInterface(&area));
+}
+
+void BoardCell::doAction(const QString& action) {
+    BoardArea* area = Table.Board();
+    // Only where a click could reach the cell: not past a modal window, nor on a disabled window.
+    // An open menu does not stop it, and the player hears what the cell then holds.
+    if (action != pressAction() || !area || !area->isVisible() || !area->isEnabled() ||
+        QApplication::activeModalWidget())
+        return;
+    area->PressCell(Row, Column);
+    if (BoardAreaInterface* board = InterfaceOf(*area))
+        board->Tell(CellName(*area, Row, Column));
 }
 
 } // namespace
@@ -318,11 +389,11 @@ void InstallBoardAccessibility() {
 }
 
 void TellChangedCells(BoardArea& area) {
-    BoardTable* table = TableOf(area);
-    if (!table)
+    BoardAreaInterface* board = InterfaceOf(area);
+    if (!board)
         return;
     for (int i = 0; i < 81; ++i) {
-        BoardCell* cell = table->Cell(i);
+        BoardCell* cell = board->Board().Cell(i);
         const QString name = cell->text(QAccessible::Name);
         if (name == cell->Told)
             continue;
@@ -332,22 +403,54 @@ void TellChangedCells(BoardArea& area) {
     }
 }
 
-void TellBoardNews(BoardArea& area, BoardNews news) {
-    BoardTable* table = TableOf(area);
-    if (!table)
+void TellFocusedCell(BoardArea& area) {
+    BoardAreaInterface* board = InterfaceOf(area);
+    if (!board || !area.hasFocus())
         return;
-    if (news == BoardNews::Solved) {
-        table->News = "Solved";
-    } else {
+    const CellPlace place = area.FocusedCell();
+    QAccessibleEvent focused(board->Board().Cell(CellIndex(place.Row, place.Column) - 1),
+                             QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
+}
+
+void TellPlacedCell(BoardArea& area) {
+    BoardAreaInterface* board = InterfaceOf(area);
+    if (!board || !area.hasFocus())
+        return;
+    const CellPlace place = area.FocusedCell();
+    QAccessibleEvent focused(board->Board().Renew(CellIndex(place.Row, place.Column) - 1),
+                             QAccessible::Focus);
+    QAccessible::updateAccessibility(&focused);
+}
+
+void TellNews(BoardArea& area, const QString& news) {
+    if (BoardAreaInterface* board = InterfaceOf(area))
+        board->Tell(news);
+}
+
+void TellWaitingNews(BoardArea& area) {
+    if (BoardAreaInterface* board = InterfaceOf(area))
+        board->TellWaiting();
+}
+
+void TellBoardNews(BoardArea& area, BoardNews news) {
+    BoardAreaInterface* board = InterfaceOf(area);
+    if (!board)
+        return;
+    BoardTable& table = board->Board();
+    if (news == BoardNews::NewPuzzle) {
         int givens = 0;
         for (int row = 1; row <= 9; ++row)
             for (int column = 1; column <= 9; ++column)
                 givens += ContentOf(area.Shown, row, column).Kind == CellKind::Given;
-        table->News = QString("New %1 puzzle: %2 givens, %3 cells to fill")
-                          .arg(LevelName(area.Shown))
-                          .arg(givens)
-                          .arg(81 - givens);
+        table.News = Tr("New %1 puzzle: %2 givens, %3 cells to fill")
+                         .arg(LevelName(area.Shown))
+                         .arg(givens)
+                         .arg(81 - givens);
+    } else {
+        table.News = news == BoardNews::Solved ? Tr("Solved") : Tr("Solved by computer");
     }
-    QAccessibleEvent told(table, QAccessible::DescriptionChanged);
+    QAccessibleEvent told(&table, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&told);
+    board->Tell(table.News);
 }

@@ -2,22 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/BoardRenderer.h"
 
+#include "engine/CellContent.h"
 #include "engine/Game.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
-#include "view/BoardAccessibility.h"
 #include "view/BoardArea.h"
 
 #include <QPainter>
+#include <QPen>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-bool NotificationShowing(const BoardArea& area) {
-    return area.Notification && area.Notification->isVisible();
-}
 
 // "Arial Rounded MT bold" at CellSize - 15 points: 27 pixels high on a 96 dpi screen.
 QFont BoardFont(const Game& game, const QPaintDevice& device) {
@@ -30,21 +27,18 @@ void PaintBackground(QPainter& canvas, const BoardColours& colours) {
     canvas.fillRect(QRect(0, 0, surface.width(), surface.height()), colours.Face);
 }
 
-// What a cell shows: a given, else an entry, else a guess, each in its colour.
-bool CellText(const Game& game, int i, const BoardColours& colours, QString& text, QColor& colour) {
-    if (game.Given[i]) {
-        text = QString::number(game.Solution[i]);
-        colour = colours.Given;
-    } else if (game.Entries[i] != 0) {
-        text = QString::number(game.Entries[i]);
-        colour = colours.Entry;
-    } else if (game.Guesses[i] != 0) {
-        text = QString::number(game.Guesses[i]);
-        colour = colours.Guess;
-    } else {
-        return false; // a single space: nothing to see
+QColor ColourOf(CellKind kind, const BoardColours& colours) {
+    switch (kind) {
+    case CellKind::Given:
+        return colours.Given;
+    case CellKind::Entry:
+        return colours.Entry;
+    case CellKind::Guess:
+        return colours.Guess;
+    case CellKind::Empty:
+        break;
     }
-    return true;
+    return {};
 }
 
 void PaintValues(const Game& game, QPainter& canvas, const BoardColours& colours) {
@@ -53,12 +47,11 @@ void PaintValues(const Game& game, QPainter& canvas, const BoardColours& colours
     const int ascent = canvas.fontMetrics().ascent();
     for (int r = 1; r <= 9; ++r)
         for (int k = 1; k <= 9; ++k) {
-            QString text;
-            QColor colour;
-            if (!CellText(game, CellIndex(r, k), colours, text, colour))
-                continue;
-            canvas.setPen(colour);
-            canvas.drawText(size * k + 8, size * r + 1 + ascent, text);
+            const CellContent content = ContentOf(game, r, k);
+            if (content.Kind == CellKind::Empty)
+                continue; // a single space: nothing to see
+            canvas.setPen(ColourOf(content.Kind, colours));
+            canvas.drawText(size * k + 8, size * r + 1 + ascent, QString::number(content.Value));
         }
 }
 
@@ -109,36 +102,30 @@ void PaintLines(const Game& game, QPainter& canvas, const BoardColours& colours)
         lines.Draw(canvas, line, colours.BlockFrame);
 }
 
+// Where the keyboard is on the board, for a player who plays by keys: a frame inside the cell's
+// lines in the desktop's highlight colour.
+void PaintFocusedCell(BoardArea& area, QPainter& canvas) {
+    const int size = area.Shown.CellSize;
+    const CellPlace cell = area.FocusedCell();
+    const QRect square(size * cell.Column + 2, size * cell.Row + 2, size - 4, size - 4);
+    canvas.setPen(QPen(area.palette().color(QPalette::Highlight), 2));
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawRect(square.adjusted(1, 1, -1, -1));
+}
+
 } // namespace
-
-void ClearBoard(BoardArea& area) {
-    area.BoardCleared = true;
-    // At once: a new puzzle's generation holds the event loop right after.
-    area.repaint();
-    TellChangedCells(area);
-}
-
-void DrawBoard(BoardArea& area) {
-    if (NotificationShowing(area))
-        return;
-    area.BoardCleared = false;
-    // With the rest of the command's changes, in one paint of the window once the command is
-    // done. Painted apart, the board and a change within it (the Submit button after the last
-    // cell) reach a compositing window manager as two changes, and mutter takes in only the
-    // first while the second lies inside it: the button stayed off the screen.
-    area.update();
-    TellChangedCells(area);
-}
 
 void PaintBoard(BoardArea& area, QPainter& canvas) {
     // While the notification is up the board stays hidden: nothing is drawn at all.
-    if (NotificationShowing(area))
+    if (area.Notification && area.Notification->isVisible())
         return;
     // The area's own palette: the desktop's on screen, a light one while it is printed.
     const BoardColours& colours = area.Colours();
     PaintBackground(canvas, colours);
-    if (area.BoardCleared)
+    if (!area.BoardShown())
         return;
     PaintValues(area.Shown, canvas, colours);
     PaintLines(area.Shown, canvas, colours);
+    if (area.KeyboardPlay() && area.hasFocus())
+        PaintFocusedCell(area, canvas);
 }

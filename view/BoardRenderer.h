@@ -3,18 +3,11 @@
 #pragma once
 // The board: the value of every cell in its colour, a thin blue frame round every cell and a thick
 // black frame round every block (on other faces, the colours made for them: platform/Colours.h),
-// redrawn whole from the game state each time. Qt paints only
-// inside paint events, so ClearBoard repaints the area at once, DrawBoard with the next paint of
-// the window, and PaintBoard, called by the main window's paint handler, does the drawing.
+// painted whole from the game state each time the board area is painted; and, while the board is
+// played from the keyboard, a frame round the focused cell.
 
 class QPainter;
 class BoardArea;
 
-// Shows only the background until the next DrawBoard.
-void ClearBoard(BoardArea& area);
-
-// Shows the board as the game state holds it; nothing while the notification is up.
-void DrawBoard(BoardArea& area);
-
-// Paints the area as the last ClearBoard or DrawBoard asked for.
+// Paints the area as its last ShowBoard or BlankBoard asked for.
 void PaintBoard(BoardArea& area, QPainter& canvas);

@@ -4,6 +4,7 @@
 
 #include "platform/Fonts.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -29,6 +30,7 @@ void ProgressWindow::Show() {
 }
 
 void ProgressWindow::Hide() {
+    TakeInWaitingLines();
     hide();
 }
 
@@ -38,14 +40,34 @@ void ProgressWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ProgressWindow::AppendLine(const QString& line) {
-    Text->appendPlainText(line);
-    QScrollBar* bar = Text->verticalScrollBar();
-    bar->setValue(bar->maximum());
     // Painted only between attempts, so the bottom of every frame is a whole attempt.
     ++LinesAppended;
     const bool attemptComplete = LinesAppended % LinesPerAttempt == 0;
-    if (attemptComplete && (!LastPaint.isValid() || LastPaint.elapsed() >= PaintInterval))
+    const bool paintDue =
+        attemptComplete && (!LastPaint.isValid() || LastPaint.elapsed() >= PaintInterval);
+    // A screen reader is told of every line, every move of the text's caret and scroll bar, and
+    // a puzzle's thousands of them kept it busy for half a minute past the notice. While one
+    // listens, the lines wait and go into the box together when it is painted, which shows the
+    // same frames.
+    if (QAccessible::isActive() && !paintDue) {
+        WaitingLines << line;
+        if (WaitingLines.size() > KeptLines)
+            WaitingLines.removeFirst();
+        return;
+    }
+    WaitingLines << line;
+    TakeInWaitingLines();
+    if (paintDue)
         PaintNow();
+}
+
+void ProgressWindow::TakeInWaitingLines() {
+    if (WaitingLines.isEmpty())
+        return;
+    Text->appendPlainText(WaitingLines.join('\n'));
+    WaitingLines.clear();
+    QScrollBar* bar = Text->verticalScrollBar();
+    bar->setValue(bar->maximum());
 }
 
 void ProgressWindow::PaintNow() {

@@ -9,6 +9,7 @@
 #include "view/SecondaryWindow.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 
 class QPlainTextEdit;
 
@@ -42,6 +43,9 @@ class ProgressWindow : public SecondaryWindow {
 
   private:
     void PaintNow();
+    void TakeInWaitingLines();
+    // Lines not yet in the box, while a screen reader listens.
+    QStringList WaitingLines;
     QElapsedTimer LastPaint;
     long long LinesAppended = 0;
 };

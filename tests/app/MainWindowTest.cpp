@@ -12,7 +12,6 @@
 #include "tests/support/ModalHelper.h"
 #include "tests/support/TestWindows.h"
 #include "view/BoardArea.h"
-#include "view/BoardRenderer.h"
 #include "view/NoticeWindow.h"
 
 #include <QAction>
@@ -389,14 +388,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(Pixel(Windows.Main->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
     }
 
-    void clearBoardLeavesTheBackgroundUntilTheNextDraw() {
+    void blankBoardLeavesTheBackgroundUntilTheNextShow() {
         GameSession session;
         Windows.Main->show();
         QVERIFY(QTest::qWaitForWindowExposed(Windows.Main));
-        ClearBoard(*Windows.Main->ClientArea);
+        Windows.Main->ClientArea->BlankBoard();
         const QColor face = Windows.Main->palette().color(QPalette::Button);
         QCOMPARE(Pixel(Windows.Main->ClientArea->grab().toImage(), 140, 87), face);
-        DrawBoard(*Windows.Main->ClientArea);
+        Windows.Main->ClientArea->ShowBoard();
         QCOMPARE(Pixel(Windows.Main->ClientArea->grab().toImage(), 140, 87), QColor(0, 0, 0));
     }
 

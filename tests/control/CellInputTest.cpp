@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tolvane developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse on the board: tools by button and wheel, values and guesses, erasing, the cell under
-// the pointer, and the Submit check after every click.
+// the pointer, and the Submit check after every click; the keys on the board while a screen
+// reader listens, and the board as the screen reader reads it.
 
 #include "app/MainWindow.h"
 #include "engine/Game.h"
@@ -11,15 +12,55 @@
 #include "tests/support/TestWindows.h"
 #include "view/BoardArea.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
+
+namespace {
+
+QAccessibleInterface* BoardTable() {
+    return QAccessible::queryAccessibleInterface(Windows.Main->ClientArea)->child(0);
+}
+
+QString CellRead(int row, int column) {
+    return BoardTable()->child(CellIndex(row, column) - 1)->text(QAccessible::Name);
+}
+
+// The moments a widget is painted, from the clock's start.
+class PaintTimes : public QObject {
+  public:
+    explicit PaintTimes(QWidget* widget) {
+        Clock.start();
+        widget->installEventFilter(this);
+    }
+    QElapsedTimer Clock;
+    QList<qint64> Paints;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            Paints << Clock.elapsed();
+        return false;
+    }
+};
+
+void Type(Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(Windows.Main->ClientArea, key);
+}
+
+} // namespace
 
 class CellInputTest : public GameWindowTest {
     Q_OBJECT
@@ -249,6 +290,97 @@ class CellInputTest : public GameWindowTest {
         QTest::mouseMove(Windows.Main->ClientArea, CellCentre(open));
         QTest::mouseClick(Windows.Main->ClientArea, Qt::RightButton, {}, CellCentre(open));
         QCOMPARE(TheGame().Entries[open], 0);
+    }
+
+    void buttonsPaintAgainAMomentAfterPressAndRelease() {
+        // Under mutter the second of a click's two quick paints now and then never reaches the
+        // screen; a lone paint a moment later does. A late paint of its own under load may pass
+        // for it, an early one never.
+        QToolButton* button = Windows.Main->ToolButtons[2];
+        for (const bool press : {true, false}) {
+            PaintTimes times(button);
+            if (press)
+                QTest::mousePress(button, Qt::LeftButton);
+            else
+                QTest::mouseRelease(button, Qt::LeftButton);
+            QTRY_VERIFY2(!times.Paints.isEmpty() && times.Paints.last() >= 90,
+                         press ? "no paint a moment after the press"
+                               : "no paint a moment after the release");
+        }
+    }
+
+    void keysWalkTheBoardAndPlaceOnlyWhileAScreenReaderListens() {
+        BoardArea* board = Windows.Main->ClientArea;
+        QCOMPARE(board->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(Windows.Main->ToolButtons[4]->focusPolicy(), Qt::NoFocus);
+        // A screen reader starts: the game hears of it as Qt's accessibility turns active.
+        QAccessible::setActive(true);
+        const auto off = qScopeGuard([] { QAccessible::setActive(false); });
+        QCOMPARE(Windows.Main->ToolButtons[9]->focusPolicy(), Qt::StrongFocus);
+        StartNewGame();
+        QCOMPARE(Windows.Main->focusWidget(), board);
+        // The arrows stop at the edges; Home and End go to the row's ends.
+        Type(Qt::Key_Up);
+        Type(Qt::Key_Left);
+        QCOMPARE(board->FocusedCell(), (CellPlace{1, 1}));
+        Type(Qt::Key_End);
+        Type(Qt::Key_Down, 9);
+        QCOMPARE(board->FocusedCell(), (CellPlace{9, 9}));
+        Type(Qt::Key_Home);
+        QCOMPARE(board->FocusedCell(), (CellPlace{9, 1}));
+        Type(Qt::Key_Up, 8);
+        const int open = FirstOpenCell();
+        Type(Qt::Key_Down, (open - 1) / 9);
+        Type(Qt::Key_Right, (open - 1) % 9);
+        // A digit chooses its tool, Space places it; Delete chooses Erase, Enter erases.
+        Type(Qt::Key_7);
+        QVERIFY(Windows.Main->ToolButtons[6]->isChecked());
+        Type(Qt::Key_Space);
+        QCOMPARE(TheGame().Entries[open], 7);
+        QCOMPARE(CellRead((open - 1) / 9 + 1, (open - 1) % 9 + 1).section(": ", 1), "entry 7");
+        Type(Qt::Key_Delete);
+        QCOMPARE(TheGame().SelectedValue, EraseTool);
+        Type(Qt::Key_Return);
+        QCOMPARE(TheGame().Entries[open], 0);
+        // The screen reader stops: the board goes back to the mouse alone.
+        QAccessible::setActive(false);
+        QCOMPARE(board->focusPolicy(), Qt::NoFocus);
+        Type(Qt::Key_5);
+        QCOMPARE(TheGame().SelectedValue, EraseTool);
+    }
+
+    void screenReaderReadsTheBoardAsShownAndPressesOnlyWhereAClickWould() {
+        StartNewGame();
+        const Game& game = TheGame();
+        // Rows and columns counted from 1, each cell read from where it lies.
+        for (const auto& [row, column] : {std::pair{1, 1}, {4, 7}, {9, 2}}) {
+            const int i = CellIndex(row, column);
+            const QString content =
+                game.Given[i] ? QString("given %1").arg(game.Solution[i]) : QString("empty");
+            QCOMPARE(CellRead(row, column),
+                     QString("Row %1, column %2: %3").arg(row).arg(column).arg(content));
+        }
+        const int open = FirstOpenCell();
+        const int row = (open - 1) / 9 + 1, column = (open - 1) % 9 + 1;
+        ChooseTool(3);
+        // Paused: the board is hidden from the screen reader as from the eye, and a press on a
+        // cell past the modal notice places nothing.
+        WhenModal([&](QWidget* notice) {
+            QCOMPARE(CellRead(row, column),
+                     QString("Row %1, column %2: hidden").arg(row).arg(column));
+            QAccessibleInterface* cell = BoardTable()->child(CellIndex(row, column) - 1);
+            cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(game.Entries[open], 0);
+            Press("OK")(notice);
+        });
+        Windows.Main->PauseItem->trigger();
+        QCOMPARE(CellRead(row, column).section(": ", 1), "empty");
+        // An open menu is no modal window: the press acts.
+        Windows.Main->OptionsMenu->popup(Windows.Main->mapToGlobal(QPoint(0, 0)));
+        const auto closed = qScopeGuard([] { Windows.Main->OptionsMenu->close(); });
+        BoardTable()->child(open - 1)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QCOMPARE(game.Entries[open], 3);
     }
 };
 

@@ -23,7 +23,9 @@ class NotingWindow : public GameWindow {
     void ShowBoard() override { Asked << "board"; }
     void BlankBoard() override { Asked << "blank"; }
     void AnnounceNewPuzzle() override { Asked << "announce new puzzle"; }
-    void AnnounceSolved() override { Asked << "announce solved"; }
+    void AnnounceSolved(bool byComputer) override {
+        Asked << (byComputer ? "announce solved by computer" : "announce solved");
+    }
     void ShowStatus(const QString& text) override { Asked << "status " + text; }
     void ShowSubmit(bool shown) override { Asked << QString("submit %1").arg(shown); }
     void EnablePlayCommands(bool enabled) override { Asked << QString("commands %1").arg(enabled); }

@@ -22,7 +22,6 @@
 #include "view/AboutWindow.h"
 #include "view/BestTimesWindow.h"
 #include "view/BoardArea.h"
-#include "view/BoardRenderer.h"
 #include "view/HelpWindow.h"
 #include "view/NoticeWindow.h"
 #include "view/ProgressWindow.h"
@@ -722,7 +721,7 @@ class DesktopTest : public QObject {
         NewGame(Windows.Main->NewItem);
         const int last = FirstOpenCell();
         FillAllEntriesBut(last);
-        DrawBoard(*Windows.Main->ClientArea);
+        Windows.Main->ClientArea->ShowBoard();
         CheckSubmitOnScreen(last);
         if (QTest::currentTestFailed())
             return;
