@@ -116,6 +116,7 @@ void MainWindow::accessibilityActiveChanged(bool active) {
 
 void MainWindow::ChooseToolByKey(int tool) {
     ShowTool(tool);
+    //: Spoken by a screen reader: the tool picked by key, %1 its button's text (no pixel budget)
     TellNews(*ClientArea, tr("Tool %1").arg(ToolGroup->button(tool)->text()));
 }
 
@@ -348,6 +349,7 @@ void MainWindow::ShowStatus(const QString& text) {
 
 void MainWindow::ShowSubmit(bool shown) {
     if (shown && SubmitButton->isHidden())
+        //: Spoken by a screen reader when the Submit button appears (no pixel budget)
         TellNews(*ClientArea, tr("Every cell is filled: Submit"));
     SubmitButton->setVisible(shown);
     SubmitItem->setEnabled(shown);

@@ -6,6 +6,7 @@
 #include "engine/Game.h"
 #include "view/BoardArea.h"
 #include "view/Pictures.h"
+#include "view/TranslatedLevels.h"
 #include "view/WindowAccessibility.h"
 
 #include <QAccessibleWidget>
@@ -21,15 +22,9 @@
 
 namespace {
 
+// The board's spoken texts, all in one translation context.
 QString Tr(const char* text) {
     return QCoreApplication::translate("Board", text);
-}
-
-QString LevelName(const Game& game) {
-    static const char* const names[LevelCount] = {QT_TRANSLATE_NOOP("Board", "Easy"),
-                                                  QT_TRANSLATE_NOOP("Board", "Medium"),
-                                                  QT_TRANSLATE_NOOP("Board", "Hard")};
-    return Tr(names[LevelOf(game.ShownPerBlock)]);
 }
 
 // What a cell holds, as the player hears it.
@@ -37,23 +32,32 @@ QString ContentText(const BoardArea& area, int row, int column) {
     // Before the first OK of a new puzzle and during a pause the board shows nothing; neither
     // does assistive technology.
     if (!area.BoardShown())
-        return Tr("hidden");
+        //: Spoken by a screen reader for a cell while the board is hidden (no pixel budget)
+        return Tr(QT_TRANSLATE_NOOP("Board", "hidden"));
     const CellContent content = ContentOf(area.Shown, row, column);
     switch (content.Kind) {
     case CellKind::Given:
-        return Tr("given %1").arg(content.Value);
+        //: Spoken by a screen reader: a cell's given digit (no pixel budget)
+        return Tr(QT_TRANSLATE_NOOP("Board", "given %1")).arg(content.Value);
     case CellKind::Entry:
-        return Tr("entry %1").arg(content.Value);
+        //: Spoken by a screen reader: a cell's entry, the player's digit (no pixel budget)
+        return Tr(QT_TRANSLATE_NOOP("Board", "entry %1")).arg(content.Value);
     case CellKind::Guess:
-        return Tr("guess %1").arg(content.Value);
+        //: Spoken by a screen reader: a cell's guess, a digit marked as guessed (no pixel budget)
+        return Tr(QT_TRANSLATE_NOOP("Board", "guess %1")).arg(content.Value);
     case CellKind::Empty:
         break;
     }
-    return Tr("empty");
+    //: Spoken by a screen reader for a cell with no digit (no pixel budget)
+    return Tr(QT_TRANSLATE_NOOP("Board", "empty"));
 }
 
 QString CellName(const BoardArea& area, int row, int column) {
-    return Tr("Row %1, column %2: %3").arg(row).arg(column).arg(ContentText(area, row, column));
+    //: Spoken by a screen reader: a cell, %3 what it holds (no pixel budget)
+    return Tr(QT_TRANSLATE_NOOP("Board", "Row %1, column %2: %3"))
+        .arg(row)
+        .arg(column)
+        .arg(ContentText(area, row, column));
 }
 
 // The first and last coordinate of the area whose clicks land on row or column `line`, so that
@@ -187,7 +191,8 @@ class BoardTable : public QAccessibleInterface {
     }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name)
-            return Tr("Board");
+            //: Spoken by a screen reader: the board's name (no pixel budget)
+            return Tr(QT_TRANSLATE_NOOP("Board", "Board"));
         return kind == QAccessible::Description ? News : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -443,12 +448,18 @@ void TellBoardNews(BoardArea& area, BoardNews news) {
         for (int row = 1; row <= 9; ++row)
             for (int column = 1; column <= 9; ++column)
                 givens += ContentOf(area.Shown, row, column).Kind == CellKind::Given;
-        table.News = Tr("New %1 puzzle: %2 givens, %3 cells to fill")
-                         .arg(LevelName(area.Shown))
+        //: Spoken by a screen reader: %1 the level, %2 the givens, %3 the empty cells (no pixel
+        //: budget)
+        table.News = Tr(QT_TRANSLATE_NOOP("Board", "New %1 puzzle: %2 givens, %3 cells to fill"))
+                         .arg(TranslatedLevelName(LevelOf(area.Shown.ShownPerBlock)))
                          .arg(givens)
                          .arg(81 - givens);
+    } else if (news == BoardNews::Solved) {
+        //: Spoken by a screen reader: the player solved the puzzle (no pixel budget)
+        table.News = Tr(QT_TRANSLATE_NOOP("Board", "Solved"));
     } else {
-        table.News = news == BoardNews::Solved ? Tr("Solved") : Tr("Solved by computer");
+        //: Spoken by a screen reader: Solve filled the board (no pixel budget)
+        table.News = Tr(QT_TRANSLATE_NOOP("Board", "Solved by computer"));
     }
     QAccessibleEvent told(&table, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&told);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/WindowAccessibility.h"
 
+#include "engine/Game.h"
 #include "view/BestTimesWindow.h"
 
 #include <QAccessibleWidget>
@@ -78,17 +79,21 @@ class BestTimeRow : public QAccessibleInterface {
             return {};
         const QString level = Line(*Window->LevelNames), name = Line(*Window->PlayerNames);
         const QString time = Line(*Window->Times).trimmed();
-        return name.isEmpty() ? QCoreApplication::translate("BestTimesWindow", "%1: no name, %2")
-                                    .arg(level, time)
-                              : QCoreApplication::translate("BestTimesWindow", "%1: %2, %3")
-                                    .arg(level, name, time);
+        if (name.isEmpty())
+            //: Spoken by a screen reader: a best time with no name, %1 the level, %2 the time
+            //: (no pixel budget)
+            return QCoreApplication::translate("BestTimesWindow", "%1: no name, %2")
+                .arg(level, time);
+        //: Spoken by a screen reader: a best time, %1 the level, %2 the name, %3 the time (no
+        //: pixel budget)
+        return QCoreApplication::translate("BestTimesWindow", "%1: %2, %3").arg(level, name, time);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!Window)
             return {};
         const QRect row = Window->LevelNames->geometry().united(Window->Times->geometry());
-        const int height = row.height() / 3;
+        const int height = row.height() / LevelCount;
         return {Window->mapToGlobal(QPoint(row.left(), row.top() + Row * height)),
                 QSize(row.width(), height)};
     }
@@ -115,7 +120,7 @@ class BestTimesInterface : public QAccessibleWidget {
   public:
     explicit BestTimesInterface(BestTimesWindow* window)
         : QAccessibleWidget(window, QAccessible::Dialog) {
-        for (int row = 0; row < 3; ++row) {
+        for (int row = 0; row < LevelCount; ++row) {
             Rows[row] = new BestTimeRow(*window, *this, row);
             RowIds[row] = QAccessible::registerAccessibleInterface(Rows[row]);
         }
@@ -125,19 +130,19 @@ class BestTimesInterface : public QAccessibleWidget {
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    int childCount() const override { return int(Others().size()) + 3; }
+    int childCount() const override { return int(Others().size()) + LevelCount; }
     QAccessibleInterface* child(int index) const override {
         const QList<QAccessibleInterface*> others = Others();
-        if (index >= 0 && index < 3)
+        if (index >= 0 && index < LevelCount)
             return Rows[index];
-        return others.value(index - 3);
+        return others.value(index - LevelCount);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int row = 0; row < 3; ++row)
+        for (int row = 0; row < LevelCount; ++row)
             if (Rows[row] == child)
                 return row;
         const int index = Others().indexOf(child);
-        return index < 0 ? -1 : index + 3;
+        return index < 0 ? -1 : index + LevelCount;
     }
 
   private:
@@ -154,8 +159,8 @@ class BestTimesInterface : public QAccessibleWidget {
         }
         return others;
     }
-    std::array<BestTimeRow*, 3> Rows{};
-    std::array<QAccessible::Id, 3> RowIds{};
+    std::array<BestTimeRow*, LevelCount> Rows{};
+    std::array<QAccessible::Id, LevelCount> RowIds{};
 };
 
 } // namespace
