@@ -58,6 +58,69 @@
         <source>Reset the best scores?</source>
         <translation>重置最佳时间吗？</translation>
     </message>
+    <message>
+        <source>%1: no name, %2</source>
+        <extracomment>Spoken by a screen reader: a best time with no name, %1 the level, %2 the time (no pixel budget)</extracomment>
+        <translation>%1：无名字，%2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>Spoken by a screen reader: a best time, %1 the level, %2 the name, %3 the time (no pixel budget)</extracomment>
+        <translation>%1：%2，%3</translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>hidden</source>
+        <extracomment>Spoken by a screen reader for a cell while the board is hidden (no pixel budget)</extracomment>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>given %1</source>
+        <extracomment>Spoken by a screen reader: a cell&apos;s given digit (no pixel budget)</extracomment>
+        <translation>已知 %1</translation>
+    </message>
+    <message>
+        <source>entry %1</source>
+        <extracomment>Spoken by a screen reader: a cell&apos;s entry, the player&apos;s digit (no pixel budget)</extracomment>
+        <translation>填入 %1</translation>
+    </message>
+    <message>
+        <source>guess %1</source>
+        <extracomment>Spoken by a screen reader: a cell&apos;s guess, a digit marked as guessed (no pixel budget)</extracomment>
+        <translation>猜测 %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <extracomment>Spoken by a screen reader for a cell with no digit (no pixel budget)</extracomment>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: %3</source>
+        <extracomment>Spoken by a screen reader: a cell, %3 what it holds (no pixel budget)</extracomment>
+        <translation>第 %1 行，第 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <extracomment>Spoken by a screen reader: the board&apos;s name (no pixel budget)</extracomment>
+        <translation>棋盘</translation>
+    </message>
+    <message>
+        <source>New %1 puzzle: %2 givens, %3 cells to fill</source>
+        <extracomment>Spoken by a screen reader: %1 the level, %2 the givens, %3 the empty cells (no pixel budget)</extracomment>
+        <translation>新的%1谜题：已知数 %2 个，待填格子 %3 个</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <extracomment>Spoken by a screen reader: the player solved the puzzle (no pixel budget)</extracomment>
+        <translation>已解出</translation>
+    </message>
+    <message>
+        <source>Solved by computer</source>
+        <extracomment>Spoken by a screen reader: Solve filled the board (no pixel budget)</extracomment>
+        <translation>由电脑解出</translation>
+    </message>
 </context>
 <context>
     <name>FileErrors</name>
@@ -488,6 +551,16 @@
         <source>Click &apos;Game&apos; to start</source>
         <extracomment>Status line, 11 px bold; up to 150 px, the Submit button stands to its right</extracomment>
         <translation>点击“游戏”开始</translation>
+    </message>
+    <message>
+        <source>Tool %1</source>
+        <extracomment>Spoken by a screen reader: the tool picked by key, %1 its button&apos;s text (no pixel budget)</extracomment>
+        <translation>工具 %1</translation>
+    </message>
+    <message>
+        <source>Every cell is filled: Submit</source>
+        <extracomment>Spoken by a screen reader when the Submit button appears (no pixel budget)</extracomment>
+        <translation>所有格子都已填满：提交</translation>
     </message>
 </context>
 <context>
