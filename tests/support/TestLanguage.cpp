@@ -43,20 +43,16 @@ QString Pseudo(const QString& english) {
     QString shown;
     int letters = 0;
     for (int i = 0; i < english.size(); ++i) {
-        const QChar c = english[i];
-        // Placeholders and line breaks stay; padding stays padding.
-        if (c == '%' && i + 1 < english.size() &&
-            (english[i + 1].isDigit() || english[i + 1] == 'n')) {
-            shown += english.mid(i, 2);
-            ++i;
+        const QChar c = english[i], next = i + 1 < english.size() ? english[i + 1] : QChar();
+        if (c == '%' && (next.isDigit() || next == 'n')) { // placeholders stay
+            shown += english.mid(i++, 2);
             continue;
         }
-        shown += accented.value(c, c);
         // One letter in five doubled, one in ten followed by a wide glyph: about 40 % wider.
+        const QChar letter = accented.value(c, c);
+        shown += letter;
         if (c.isLetter() && ++letters % 5 == 0)
-            shown += accented.value(c, c);
-        if (c.isLetter() && letters % 10 == 0)
-            shown += QChar(u'Ｗ');
+            shown += letters % 10 ? QString(letter) : QString(letter) + u'Ｗ';
     }
     return Open + shown + Close;
 }
