@@ -42,7 +42,12 @@ bool ConfirmCloseWithout(QWidget* parent, const QString& text) {
 ScoreSaves::ScoreSaves(ScoreFileStore& lines, QWidget& window)
     : Lines(lines), Window(window), OnDisk(QString::fromLatin1(ScoreFileName)) {
     KeepTimer.setInterval(KeepMs);
-    QObject::connect(&KeepTimer, &QTimer::timeout, &Window, [this] { KeepOnDisk(); });
+    QObject::connect(&KeepTimer, &QTimer::timeout, &Window, [this] {
+        KeepOnDisk();
+        // No waiting for a lock that cannot be had: tried again now and then instead.
+        if (!Lockable && !Waiter && !Saving)
+            LockFree(nullptr, nullptr);
+    });
 }
 
 ScoreSaves::~ScoreSaves() {
@@ -109,9 +114,11 @@ void ScoreSaves::NothingKept() {
 void ScoreSaves::KeepForLater(const ScoreFileBusy& busy) {
     Holder = busy.Holder();
     HolderIsGame = busy.HolderIsGame();
+    Lockable = busy.CanBeLocked();
     KeepOnDisk();
     KeepTimer.start();
-    WaitForLock();
+    if (Lockable)
+        WaitForLock();
     // Once, and not at close, where the window says why it stays.
     if (Told || CloseRequested)
         return;
@@ -162,6 +169,7 @@ void ScoreSaves::LockFree(const std::shared_ptr<LockWaiter>& waiter,
                           std::shared_ptr<ScoreFileLock> lock) {
     if (waiter != Waiter)
         return;
+    Lockable = true;
     Waiter.reset();
     if (Saving) // the save on the window's thread goes on; this lock is not needed
         return;
@@ -202,6 +210,9 @@ bool ScoreSaves::MayClose() {
 }
 
 QString ScoreSaves::HolderDoes(bool still) const {
+    if (!Lockable)
+        return QString(still ? "still no lock of yours can be had on"
+                             : "no lock of yours can be had on");
     if (HolderIsGame)
         return QString(still ? "another Tolvane game is still saving"
                              : "another Tolvane game is saving");

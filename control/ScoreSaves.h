@@ -74,6 +74,7 @@ class ScoreSaves {
     std::shared_ptr<LockWaiter> Waiter;
     QString Holder;
     bool HolderIsGame = true;
+    bool Lockable = true;
     bool Told = false;
     bool Saving = false;
     bool CloseRequested = false;

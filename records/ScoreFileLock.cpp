@@ -25,6 +25,8 @@ namespace {
 constexpr auto LockPatience = std::chrono::milliseconds(150);
 // Beside the file it guards, as the temporaries are.
 const QByteArray LockSuffix = ".lock";
+// Folders in /tmp tried for the private lock, where another user may have planted names.
+constexpr int SharedTries = 64;
 // The longest name a folder holds.
 constexpr qsizetype LongestName = 255;
 
@@ -198,14 +200,20 @@ std::pair<QString, bool> HolderOf(int file) {
 } // namespace
 
 QByteArray PrivateLockFolder() {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    for (const QByteArray& base :
-         {runtime, "/run/user/" + QByteArray::number(quint64(::geteuid()))}) {
-        if (base.startsWith('/') && PrivateFolder(base))
-            if (const QByteArray folder = MadePrivate(Joined(base, "tolvane")); !folder.isEmpty())
-                return folder;
-    }
-    return MadePrivate("/tmp/tolvane-" + QByteArray::number(quint64(::geteuid())));
+    // The same for every game of the player's, whatever its environment: the runtime folder that
+    // the system made for the player, else the first folder of the player's own among
+    // /tmp/tolvane-UID, /tmp/tolvane-UID.1, ..., passing over those that another user planted.
+    const QByteArray user = QByteArray::number(quint64(::geteuid()));
+    if (const QByteArray runtime = "/run/user/" + user; PrivateFolder(runtime))
+        if (const QByteArray folder = MadePrivate(Joined(runtime, "tolvane")); !folder.isEmpty())
+            return folder;
+    const QByteArray shared = "/tmp/tolvane-" + user;
+    for (int other = 0; other < SharedTries; ++other)
+        if (const QByteArray folder =
+                MadePrivate(other == 0 ? shared : shared + '.' + QByteArray::number(other));
+            !folder.isEmpty())
+            return folder;
+    return {};
 }
 
 QString PrivateLockFile(const QString& fileName) {
@@ -217,6 +225,12 @@ ScoreFileBusy::ScoreFileBusy(const QString& fileName, const QString& holder, boo
                     .arg(QFileInfo(fileName).absoluteFilePath(),
                          holder.left(1).toUpper() + holder.mid(1))),
       Who(holder), Game(holderIsGame) {}
+
+ScoreFileBusy::ScoreFileBusy(const QString& fileName)
+    : GameError(QStringLiteral("Cannot create file \"%1\". No lock of yours can be had on it "
+                               "just now")
+                    .arg(QFileInfo(fileName).absoluteFilePath())),
+      Game(false), Lockable(false) {}
 
 ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
     const QByteArray path = FileBehind(fileName, ThrowOpenError);
@@ -241,9 +255,7 @@ ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
             PrivatePath.clear();
     }
     Beside.Reset(OpenBesideLock(path));
-    if (Beside.Get() < 0)
-        return;
-    const Taking taking = Take(Beside.Get(), wait, until);
+    const Taking taking = Beside.Get() < 0 ? Taking::Unsupported : Take(Beside.Get(), wait, until);
     if (taking == Taking::Busy) {
         const ScoreFileBusy error = busy(Beside);
         LetGo();
@@ -251,6 +263,9 @@ ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
     }
     if (taking == Taking::Unsupported)
         Beside.Reset();
+    // Never a save unlocked: another game of the player's may be saving just now.
+    if (PrivatePath.isEmpty() && Beside.Get() < 0)
+        throw ScoreFileBusy(fileName);
 }
 
 ScoreFileLock::~ScoreFileLock() {
