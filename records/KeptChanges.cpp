@@ -35,6 +35,13 @@ QByteArray NewKeptPath(const QByteArray& path) {
     }
 }
 
+// The game makes its files of kept changes open to the player alone: one that others may write
+// may hold anything.
+bool PrivateToPlayer(int handle) {
+    struct stat status {};
+    return ::fstat(handle, &status) == 0 && (status.st_mode & 077) == 0;
+}
+
 // The changes of a whole file of the game's own; nothing for anything else.
 bool ReadEntries(int handle, QList<QByteArray>& entries, qint64& written) {
     struct stat status {};
@@ -97,7 +104,7 @@ AbandonedChanges::AbandonedChanges(const QByteArray& scoreFilePath) {
         auto found = std::make_unique<Found>();
         found->Path = path;
         found->Handle.Reset(OpenAbandoned(path));
-        if (found->Handle.Get() >= 0 &&
+        if (found->Handle.Get() >= 0 && PrivateToPlayer(found->Handle.Get()) &&
             ReadEntries(found->Handle.Get(), found->Entries, found->Written))
             Files.push_back(std::move(found));
     }

@@ -41,8 +41,9 @@ class KeptChangesFile {
     QList<QByteArray> Written;
 };
 
-// The files of kept changes beside the score file that no living game holds, oldest first, locked
-// by this process while it lives. Looked for under the score file's lock.
+// The files of kept changes beside the score file that no living game holds and that only the
+// player may open, oldest first, locked by this process while it lives. Looked for under the
+// score file's lock.
 class AbandonedChanges {
   public:
     explicit AbandonedChanges(const QByteArray& scoreFilePath);

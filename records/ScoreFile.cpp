@@ -5,6 +5,7 @@
 #include "engine/Game.h"
 #include "platform/GameError.h"
 #include "records/KeptChanges.h"
+#include "records/PlayerName.h"
 #include "records/StrToInt.h"
 #include "records/TrustedPath.h"
 
@@ -137,10 +138,16 @@ std::optional<ScoreChange> KeptChange(const QByteArray& entry) {
         return std::nullopt;
     const int level = words[1].toInt(&levelRead);
     const std::int32_t seconds = words[2].toInt(&secondsRead);
-    if (!levelRead || !secondsRead || level < 0 || level >= LevelCount)
+    const QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(words[3]));
+    // Only what a finished game leaves: a second at least, a name as a record takes it, and
+    // written exactly as the game writes it.
+    if (!levelRead || !secondsRead || level < 0 || level >= LevelCount || seconds < 1 ||
+        NameForRecord(name) != name)
         return std::nullopt;
-    return BestTimeChange(level, QString::fromUtf8(QByteArray::fromPercentEncoding(words[3])),
-                          seconds);
+    ScoreChange change = BestTimeChange(level, name, seconds);
+    if (change.Entry() != entry)
+        return std::nullopt;
+    return change;
 }
 
 int LocateMarker(const ScoreFileStore& ScoreLines) {

@@ -8,7 +8,10 @@
 #include "tests/records/ScoreFileChecks.h"
 #include "tests/support/TempFolder.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class ScoreFileTest : public QObject {
     Q_OBJECT
@@ -34,6 +37,10 @@ class ScoreFileTest : public QObject {
     void writeBestTimeChangesOnlyItsLines();
     void resetBestTimes();
     void levelOrdinals();
+
+    // Changes that killed games kept beside the file
+    void keptChangesOnlyAsTheGameWritesThem_data();
+    void keptChangesOnlyAsTheGameWritesThem();
 
     // The supplied file
     void suppliedFile();
@@ -317,6 +324,46 @@ void ScoreFileTest::suppliedFile() {
     // Saving the supplied file as loaded reproduces it exactly.
     scoreLines.SaveToFile(FileName);
     QCOMPARE(folder.Read(FileName), supplied);
+}
+
+void ScoreFileTest::keptChangesOnlyAsTheGameWritesThem_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<bool>("made");
+
+    const QByteArray record = "best 1 1 Neighbour%201";
+    QTest::newRow("private, a second") << 0600 << record << true;
+    QTest::newRow("open to all, rewritten by another user") << 0666 << record << false;
+    QTest::newRow("open to the group") << 0660 << record << false;
+    QTest::newRow("no time") << 0600 << QByteArray("best 1 0 Neighbour%201") << false;
+    QTest::newRow("a time below zero") << 0600 << QByteArray("best 0 -99 Neighbour") << false;
+    QTest::newRow("not as the game writes it")
+        << 0600 << QByteArray("best 1 +5 Neighbour") << false;
+    QTest::newRow("a name longer than a record takes")
+        << 0600 << QByteArray("best 1 5 Neighbour%20Sixteen1") << false;
+}
+
+// A file of kept changes is made by the next start only when it is the player's, private and
+// holds what a game writes; anything else is left as it is.
+void ScoreFileTest::keptChangesOnlyAsTheGameWritesThem() {
+    QFETCH(int, mode);
+    QFETCH(QByteArray, entry);
+    QFETCH(bool, made);
+    TempFolder folder;
+    folder.Write(FileName, CrLfFile(SampleLines));
+    const QString kept = "." + FileName + ".kept-AbC123";
+    folder.Write(kept, "Tolvane kept changes\nreset\n" + entry + "\nend\n");
+    QVERIFY(::chmod(QFile::encodeName(kept).constData(), mode_t(mode)) == 0);
+    ScoreFileStore scoreLines;
+    ReadSoundSetting(scoreLines);
+    QStringList expected = SampleLines;
+    if (made) {
+        for (int line = SampleMarker + 1; line <= SampleMarker + 6; line += 2)
+            expected[line] = QString(), expected[line + 1] = QString::fromLatin1(NoBestTime);
+        expected[SampleMarker + 3] = "Neighbour 1", expected[SampleMarker + 4] = "1";
+    }
+    QCOMPARE(folder.Read(FileName), CrLfFile(expected));
+    QCOMPARE(QFile::exists(kept), !made);
 }
 
 QTEST_GUILESS_MAIN(ScoreFileTest)
