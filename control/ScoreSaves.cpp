@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <mutex>
+#include <optional>
 #include <thread>
 
 // The thread that waits for the lock, and whether it is still wanted. It hands the lock over only
@@ -65,15 +66,28 @@ void ScoreSaves::Save(ScoreChange change) {
         SaveKept(nullptr);
 }
 
-// In order, under one lock; a lock held elsewhere keeps them all.
+// In order, under one lock; a lock held elsewhere keeps them all. A change that cannot be made
+// is dropped without holding up those after it; the player is told of the first.
 void ScoreSaves::SaveKept(std::shared_ptr<ScoreFileLock> held) {
     Saving = true;
+    std::optional<GameError> failed;
     try {
         const std::shared_ptr<ScoreFileLock> lock =
             held ? std::move(held)
                  : std::make_shared<ScoreFileLock>(QString::fromLatin1(ScoreFileName));
         while (!Kept.empty()) {
-            ChangeLockedScoreFile(Lines, Kept.front());
+            try {
+                const QString leftOut = ChangeLockedScoreFile(Lines, Kept.front());
+                if (!leftOut.isEmpty() && !ToldLeftOut) {
+                    ToldLeftOut = true;
+                    Inform(&Window, "Your change is saved, but not the changes that an earlier "
+                                    "Tolvane game kept beside the score file: " +
+                                        leftOut);
+                }
+            } catch (const GameError& error) {
+                if (!failed)
+                    failed = error;
+            }
             Kept.pop_front();
             // Still under the lock: a kill from here on must not make a saved change again
             // after another game's.
@@ -99,6 +113,8 @@ void ScoreSaves::SaveKept(std::shared_ptr<ScoreFileLock> held) {
     }
     Saving = false;
     NothingKept();
+    if (failed)
+        throw *failed;
 }
 
 void ScoreSaves::NothingKept() {

@@ -76,6 +76,7 @@ class ScoreSaves {
     bool HolderIsGame = true;
     bool Lockable = true;
     bool Told = false;
+    bool ToldLeftOut = false;
     bool Saving = false;
     bool CloseRequested = false;
     bool CloseWaiting = false;

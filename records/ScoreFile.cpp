@@ -27,16 +27,17 @@ int SecondsLine(int MarkerIndex, int level) {
 
 } // namespace
 
-void ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change, LockWait wait) {
+QString ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change, LockWait wait) {
     const ScoreFileLock lock(QString::fromLatin1(ScoreFileName), wait);
-    ChangeLockedScoreFile(ScoreLines, change);
+    return ChangeLockedScoreFile(ScoreLines, change);
 }
 
-void ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change) {
-    const QString fileName = QString::fromLatin1(ScoreFileName);
-    ScoreLines.LoadFromFile(fileName);
-    AbandonedChanges abandoned(FileBehind(fileName, ThrowOpenError));
-    bool changed = false;
+namespace {
+
+// Makes in `ScoreLines` the changes of each file of kept changes that can be made whole; the
+// files whose changes were made, and whether any changed a line.
+std::vector<int> MakeAbandoned(ScoreFileStore& ScoreLines, const AbandonedChanges& abandoned,
+                               bool& changed) {
     std::vector<int> made;
     for (int file = 0; file < abandoned.Count(); ++file) {
         // All of one game's changes or none: what cannot be made now waits for a later save.
@@ -60,12 +61,36 @@ void ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change
         changed |= changedHere;
         made.push_back(file);
     }
+    return made;
+}
+
+} // namespace
+
+QString ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change) {
+    const QString fileName = QString::fromLatin1(ScoreFileName);
+    ScoreLines.LoadFromFile(fileName);
+    const ScoreFileStore asLoaded = ScoreLines;
+    AbandonedChanges abandoned(FileBehind(fileName, ThrowOpenError));
+    bool changed = false;
+    std::vector<int> made = MakeAbandoned(ScoreLines, abandoned, changed);
     if (change.Make && change.Make(ScoreLines))
         changed = true;
-    if (changed)
-        ScoreLines.SaveToFile(fileName);
+    try {
+        if (changed)
+            ScoreLines.SaveToFile(fileName);
+    } catch (const GameError& error) {
+        if (made.empty())
+            throw;
+        // Changes of killed games that cannot be saved never hold up this game's own: they stay
+        // beside the file for a later save.
+        ScoreLines = asLoaded;
+        if (change.Make && change.Make(ScoreLines))
+            ScoreLines.SaveToFile(fileName);
+        return error.Message();
+    }
     for (const int file : made)
         abandoned.Remove(file);
+    return {};
 }
 
 bool ReadSoundSetting(ScoreFileStore& ScoreLines) {

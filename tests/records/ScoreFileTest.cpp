@@ -41,6 +41,7 @@ class ScoreFileTest : public QObject {
     // Changes that killed games kept beside the file
     void keptChangesOnlyAsTheGameWritesThem_data();
     void keptChangesOnlyAsTheGameWritesThem();
+    void keptChangeThatCannotBeSavedHoldsUpNothing();
 
     // The supplied file
     void suppliedFile();
@@ -364,6 +365,31 @@ void ScoreFileTest::keptChangesOnlyAsTheGameWritesThem() {
     }
     QCOMPARE(folder.Read(FileName), CrLfFile(expected));
     QCOMPARE(QFile::exists(kept), !made);
+}
+
+// A kept reset that would make the file larger than the game reads holds up none of the player's
+// later saves; it stays beside the file for a later one, and the save says why it was left out.
+void ScoreFileTest::keptChangeThatCannotBeSavedHoldsUpNothing() {
+    TempFolder folder;
+    QStringList lines = SampleLines;
+    for (int line = SampleMarker + 2; line <= SampleMarker + 6; line += 2)
+        lines[line] = "1";
+    QByteArray full = CrLfFile(lines);
+    full += QByteArray(1024 * 1024 - full.size() - 2, 'n') + "\r\n";
+    folder.Write(FileName, full);
+    const QString kept = "." + FileName + ".kept-AbC123";
+    folder.Write(kept, "Tolvane kept changes\nreset\nend\n");
+    QVERIFY(::chmod(QFile::encodeName(kept).constData(), 0600) == 0);
+    ScoreFileStore scoreLines;
+    for (const bool on : {true, false}) {
+        QString leftOut;
+        QCOMPARE(ErrorOf([&] { leftOut = ChangeScoreFile(scoreLines, SoundSettingChange(on)); }),
+                 QStringLiteral("no error"));
+        QVERIFY2(leftOut.contains("It would grow beyond 1 MiB"), qPrintable(leftOut));
+        QCOMPARE(folder.Read(FileName),
+                 QByteArray(full).replace("\r\nns\r\n", on ? "\r\ns\r\n" : "\r\nns\r\n"));
+    }
+    QVERIFY(QFile::exists(kept));
 }
 
 QTEST_GUILESS_MAIN(ScoreFileTest)
