@@ -4,6 +4,7 @@
 
 #include "platform/GameError.h"
 #include "records/SaveTemporary.h"
+#include "records/ScoreFileLock.h"
 #include "records/TrustedPath.h"
 
 #include <QRandomGenerator>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -85,6 +87,7 @@ bool KeptChangesFile::Write(const QList<QByteArray>& entries) {
         !temporary.RenameTo(target))
         return false;
     SyncFolder(path);
+    NoteKeptChanges(path);
     Held.Reset(temporary.Release());
     Path = target;
     Written = entries;
@@ -100,6 +103,8 @@ void KeptChangesFile::Remove() {
 }
 
 AbandonedChanges::AbandonedChanges(const QByteArray& scoreFilePath) {
+    if (scoreFilePath.isEmpty())
+        return;
     for (const QByteArray& path : MarkedFilesBeside(scoreFilePath, KeptMarker)) {
         auto found = std::make_unique<Found>();
         found->Path = path;
@@ -108,8 +113,9 @@ AbandonedChanges::AbandonedChanges(const QByteArray& scoreFilePath) {
             ReadEntries(found->Handle.Get(), found->Entries, found->Written))
             Files.push_back(std::move(found));
     }
-    std::stable_sort(Files.begin(), Files.end(),
-                     [](const auto& a, const auto& b) { return a->Written < b->Written; });
+    std::sort(Files.begin(), Files.end(), [](const auto& a, const auto& b) {
+        return std::tie(a->Written, a->Path) < std::tie(b->Written, b->Path);
+    });
 }
 
 void AbandonedChanges::Remove(int file) {

@@ -46,6 +46,7 @@ class KeptChangesFile {
 // score file's lock.
 class AbandonedChanges {
   public:
+    // None for an empty path.
     explicit AbandonedChanges(const QByteArray& scoreFilePath);
     int Count() const { return static_cast<int>(Files.size()); }
     // The changes of one file, in the order they were made.

@@ -70,9 +70,13 @@ QString ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& cha
     const QString fileName = QString::fromLatin1(ScoreFileName);
     ScoreLines.LoadFromFile(fileName);
     const ScoreFileStore asLoaded = ScoreLines;
-    AbandonedChanges abandoned(FileBehind(fileName, ThrowOpenError));
+    const QByteArray path = FileBehind(fileName, ThrowOpenError);
+    AbandonedChanges abandoned(TakeKeptNote(path) ? path : QByteArray());
     bool changed = false;
     std::vector<int> made = MakeAbandoned(ScoreLines, abandoned, changed);
+    // Those left for a later save are looked for again then.
+    if (int(made.size()) < abandoned.Count())
+        NoteKeptChanges(path);
     if (change.Make && change.Make(ScoreLines))
         changed = true;
     try {
@@ -83,6 +87,7 @@ QString ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& cha
             throw;
         // Changes of killed games that cannot be saved never hold up this game's own: they stay
         // beside the file for a later save.
+        NoteKeptChanges(path);
         ScoreLines = asLoaded;
         if (change.Make && change.Make(ScoreLines))
             ScoreLines.SaveToFile(fileName);
@@ -99,6 +104,8 @@ bool ReadSoundSetting(ScoreFileStore& ScoreLines) {
         // No save of another game is halfway while its leftovers are looked for.
         const ScoreFileLock lock(fileName);
         RemoveLeftoverSaves(fileName);
+        // Whatever a game ended meanwhile left, also after the note has gone (a restart).
+        NoteKeptChanges(FileBehind(fileName, ThrowOpenError));
         try {
             ChangeLockedScoreFile(ScoreLines, {});
         } catch (const GameError&) {

@@ -59,6 +59,16 @@ QByteArray PrivateLockPath(const QByteArray& path) {
     return Joined(folder, name);
 }
 
+// Beside the private lock: there while files of kept changes may wait beside the score file.
+QByteArray KeptNotePath(const QByteArray& path) {
+    QByteArray note = PrivateLockPath(path);
+    if (!note.isEmpty()) {
+        note.chop(LockSuffix.size());
+        note += ".kept";
+    }
+    return note;
+}
+
 // A regular file of this process's user with no other name.
 bool OwnSingleFile(int file) {
     struct stat status {};
@@ -214,6 +224,16 @@ QByteArray PrivateLockFolder() {
             !folder.isEmpty())
             return folder;
     return {};
+}
+
+void NoteKeptChanges(const QByteArray& path) {
+    if (const QByteArray note = KeptNotePath(path); !note.isEmpty())
+        FileHandle(::open(note.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+}
+
+bool TakeKeptNote(const QByteArray& path) {
+    const QByteArray note = KeptNotePath(path);
+    return note.isEmpty() || ::unlink(note.constData()) == 0 || errno != ENOENT;
 }
 
 QString PrivateLockFile(const QString& fileName) {

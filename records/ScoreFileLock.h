@@ -62,5 +62,11 @@ class ScoreFileBusy : public GameError {
 // the first of /tmp/tolvane-UID, /tmp/tolvane-UID.1, ... that is the player's own and private.
 // Empty when there is none that only this process's user can enter.
 QByteArray PrivateLockFolder();
+// A note in the private folder that files of kept changes may wait beside the score file at
+// `path`, so that a save looks for them only then: a folder shared with others may hold a great
+// many names, and reading them all takes long. Noted after each file of kept changes is written;
+// taken (removed) by a save before it looks. Without a private folder a save always looks.
+void NoteKeptChanges(const QByteArray& path);
+bool TakeKeptNote(const QByteArray& path);
 // The private lock file of the score file named so; empty when there is no private folder.
 QString PrivateLockFile(const QString& fileName);
