@@ -249,7 +249,7 @@ void MainWindow::Start() {
     ToolPanel->move(0, CurrentGame.CellSize * 11);
     PrintStrip->move(0, CurrentGame.CellSize * 11);
     AutoSize(*ClientArea);
-    LoadSoundSetting(CurrentGame, *this);
+    LoadSoundSetting(CurrentGame, *this, ScoreFileLines, Closing);
 }
 
 ProgressWindow& MainWindow::Progress() {
@@ -417,9 +417,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A failed write is shown, and the program still ends: there is nothing the player could do
     // from a window that refuses to close. Only a change that waits for another game's save
     // keeps it open, until it is saved or the player lets it go.
-    RunHandler([this] { SaveSoundSetting(CurrentGame, *this); });
+    RunHandler([this] { Closing.SaveSoundSetting(CurrentGame); });
     bool mayClose = true;
-    RunHandler([this, &mayClose] { mayClose = MayCloseWindow(*this); });
+    RunHandler([this, &mayClose] { mayClose = Closing.MayClose(); });
     event->setAccepted(mayClose);
 }
 

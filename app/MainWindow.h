@@ -9,6 +9,7 @@
 #include "app/PrintCommand.h"
 #include "control/GameWindow.h"
 #include "control/ScoreSaves.h"
+#include "control/WindowClose.h"
 #include "engine/Game.h"
 #include "records/ScoreFile.h"
 #include "sound/EffectPlayer.h"
@@ -70,6 +71,8 @@ class MainWindow : public QMainWindow, public GameWindow {
     PrintSetup Printing;
     // The saves of the score file, kept while another game holds it.
     ScoreSaves ScoreFileSaves{ScoreFileLines, *this};
+    // The close, which writes the sound setting and waits for the saves.
+    WindowClose Closing{ScoreFileLines, ScoreFileSaves, *this};
 
     // The secondary windows, each made the first time it is needed.
     ProgressWindow& Progress();

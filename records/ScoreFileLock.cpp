@@ -12,7 +12,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -25,6 +27,8 @@ namespace {
 constexpr auto LockPatience = std::chrono::milliseconds(150);
 // Beside the file it guards, as the temporaries are.
 const QByteArray LockSuffix = ".lock";
+// Interrupts a thread's wait for the lock; used by nothing else in the game.
+const int WakeSignal = SIGRTMIN + 3;
 // Folders in /tmp tried for the private lock, where another user may have planted names.
 constexpr int SharedTries = 64;
 // The longest name a folder holds.
@@ -99,14 +103,25 @@ int OpenBesideLock(const QByteArray& path) {
 
 enum class Taking { Taken, Busy, Unsupported };
 
-Taking Take(int file, LockWait wait, Clock::time_point until) {
+// How long a lock is waited for, and what ends the wait before.
+struct Patience {
+    LockWait Wait;
+    Clock::time_point Until;
+    const std::atomic<bool>* Stop;
+};
+
+Taking Take(int file, const Patience& patience) {
     for (;;) {
-        const int blocking = wait == LockWait::UntilFree ? 0 : LOCK_NB;
+        // A wait for as long as it takes ends here when it is no longer wanted: a signal to the
+        // waiting thread interrupts it (WakeLockWait).
+        if (patience.Stop != nullptr && patience.Stop->load())
+            return Taking::Busy;
+        const int blocking = patience.Wait == LockWait::UntilFree ? 0 : LOCK_NB;
         if (::flock(file, LOCK_EX | blocking) == 0)
             return Taking::Taken;
         if (errno != EWOULDBLOCK && errno != EINTR)
             return Taking::Unsupported; // no such locks here
-        if (errno == EWOULDBLOCK && Clock::now() > until)
+        if (errno == EWOULDBLOCK && Clock::now() > patience.Until)
             return Taking::Busy;
         if (errno == EWOULDBLOCK)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -116,8 +131,7 @@ Taking Take(int file, LockWait wait, Clock::time_point until) {
 // Takes the private lock. A game that lets go of it removes its file, so a lock taken on a file
 // that is no longer under its name (one opened just before its removal) is let go and taken again
 // on the file made anew.
-Taking TakePrivate(const QByteArray& path, LockWait wait, Clock::time_point until,
-                   FileHandle& held) {
+Taking TakePrivate(const QByteArray& path, const Patience& patience, FileHandle& held) {
     for (;;) {
         held.Reset(::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
         struct stat opened {};
@@ -126,7 +140,7 @@ Taking TakePrivate(const QByteArray& path, LockWait wait, Clock::time_point unti
             held.Reset();
             return Taking::Unsupported;
         }
-        const Taking taking = Take(held.Get(), wait, until);
+        const Taking taking = Take(held.Get(), patience);
         if (taking != Taking::Taken)
             return taking;
         struct stat named {};
@@ -236,6 +250,18 @@ bool TakeKeptNote(const QByteArray& path) {
     return note.isEmpty() || ::unlink(note.constData()) == 0 || errno != ENOENT;
 }
 
+void WakeLockWait(std::thread& waiting) {
+    // A signal that does nothing but end a wait: no restart, so the wait sees its stop.
+    static const bool installed = [] {
+        struct sigaction wake {};
+        wake.sa_handler = [](int) {};
+        ::sigemptyset(&wake.sa_mask);
+        return ::sigaction(WakeSignal, &wake, nullptr) == 0;
+    }();
+    if (installed)
+        ::pthread_kill(waiting.native_handle(), WakeSignal);
+}
+
 QString PrivateLockFile(const QString& fileName) {
     return QFile::decodeName(PrivateLockPath(FileBehind(fileName, ThrowOpenError)));
 }
@@ -252,20 +278,22 @@ ScoreFileBusy::ScoreFileBusy(const QString& fileName)
                     .arg(QFileInfo(fileName).absoluteFilePath())),
       Game(false), Lockable(false) {}
 
-ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
+ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait,
+                             const std::atomic<bool>* stop) {
     const QByteArray path = FileBehind(fileName, ThrowOpenError);
     // Without a score file there is nothing to save, and nothing is added beside what is there.
     struct stat score {};
     if (::lstat(path.constData(), &score) != 0 || !S_ISREG(score.st_mode))
         return;
-    const auto until = Clock::now() + (wait == LockWait::Moment ? LockPatience : Clock::duration());
+    const Patience patience{
+        wait, Clock::now() + (wait == LockWait::Moment ? LockPatience : Clock::duration()), stop};
     auto busy = [&fileName](const FileHandle& held) {
         const auto [holder, game] = HolderOf(held.Get());
         return ScoreFileBusy(fileName, holder, game);
     };
     PrivatePath = PrivateLockPath(path);
     if (!PrivatePath.isEmpty()) {
-        const Taking taking = TakePrivate(PrivatePath, wait, until, Private);
+        const Taking taking = TakePrivate(PrivatePath, patience, Private);
         if (taking == Taking::Busy) {
             const ScoreFileBusy error = busy(Private);
             Private.Reset();
@@ -275,7 +303,7 @@ ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
             PrivatePath.clear();
     }
     Beside.Reset(OpenBesideLock(path));
-    const Taking taking = Beside.Get() < 0 ? Taking::Unsupported : Take(Beside.Get(), wait, until);
+    const Taking taking = Beside.Get() < 0 ? Taking::Unsupported : Take(Beside.Get(), patience);
     if (taking == Taking::Busy) {
         const ScoreFileBusy error = busy(Beside);
         LetGo();

@@ -22,11 +22,16 @@
 #include <QByteArray>
 #include <QString>
 
+#include <atomic>
+#include <thread>
+
 enum class LockWait { Moment, None, UntilFree };
 
 class ScoreFileLock {
   public:
-    explicit ScoreFileLock(const QString& fileName, LockWait wait = LockWait::Moment);
+    // A wait UntilFree ends, with ScoreFileBusy, once `stop` is set and the waiting thread woken.
+    explicit ScoreFileLock(const QString& fileName, LockWait wait = LockWait::Moment,
+                           const std::atomic<bool>* stop = nullptr);
     ~ScoreFileLock();
     ScoreFileLock(const ScoreFileLock&) = delete;
     ScoreFileLock& operator=(const ScoreFileLock&) = delete;
@@ -57,6 +62,9 @@ class ScoreFileBusy : public GameError {
     bool Game;
     bool Lockable = true;
 };
+
+// Wakes a thread that waits for the lock, so that it sees its stop.
+void WakeLockWait(std::thread& waiting);
 
 // The private folder that holds the player's locks, made when missing: /run/user/UID/tolvane, else
 // the first of /tmp/tolvane-UID, /tmp/tolvane-UID.1, ... that is the player's own and private.
