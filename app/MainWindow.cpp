@@ -197,15 +197,20 @@ void MainWindow::ConnectHandlers() {
     const auto bind = [this](QAction* item, void (*routine)(Game&, GameWindow&)) {
         connect(item, &QAction::triggered, this, [this, routine] { Play(routine); });
     };
-    bind(NewItem, ConfirmNewGame);
+    connect(NewItem, &QAction::triggered, this,
+            [this] { RunHandler([this] { ConfirmNewGame(CurrentGame, *this, Log); }); });
     bind(ClearAllItem, ClearAll);
     bind(SolveItem, SolvePuzzle);
-    bind(SubmitItem, SubmitSolution);
+    const auto submit = [this] {
+        RunHandler([this] { SubmitSolution(CurrentGame, *this, ScoreFile()); });
+    };
+    connect(SubmitItem, &QAction::triggered, this, submit);
     bind(PauseItem, PauseGame);
-    bind(BestTimesItem, ShowBestTimes);
+    connect(BestTimesItem, &QAction::triggered, this,
+            [this] { RunHandler([this] { ShowBestTimes(CurrentGame, *this, ScoreFile()); }); });
     const auto level = [this](QAction* item, Level chosen) {
         connect(item, &QAction::triggered, this, [this, chosen] {
-            RunHandler([this, chosen] { ChooseLevel(CurrentGame, *this, chosen); });
+            RunHandler([this, chosen] { ChooseLevel(CurrentGame, *this, Log, chosen); });
         });
     };
     level(EasyItem, Easy);
@@ -225,7 +230,7 @@ void MainWindow::ConnectHandlers() {
             [this] { RunHandler([this] { ShowRules(Help()); }); });
     connect(AboutItem, &QAction::triggered, this,
             [this] { RunHandler([this] { About().ShowModal(); }); });
-    connect(SubmitButton, &QPushButton::clicked, this, [this] { Play(SubmitSolution); });
+    connect(SubmitButton, &QPushButton::clicked, this, submit);
     // The tool follows the panel however its buttons change: the mouse, or an assistive
     // technology's toggle of a button, which is no click.
     connect(ToolGroup, &QButtonGroup::idToggled, this,
@@ -374,10 +379,6 @@ TextLines& MainWindow::ProgressText() {
     return *ProgressOutput;
 }
 
-TextLines& MainWindow::GeneratorLog() {
-    return Log;
-}
-
 bool MainWindow::Confirm(const QString& question) {
     return ::Confirm(this, question);
 }
@@ -396,7 +397,7 @@ QString MainWindow::AskName() {
     return ::AskName(this);
 }
 
-bool MainWindow::ShowRecords(const std::array<BestTimeRecord, 3>& records) {
+bool MainWindow::ShowRecordsAskingReset(const std::array<BestTimeRecord, 3>& records) {
     const auto time = [](std::int32_t seconds) {
         return " " + QString::fromStdString(TimeTextOf(seconds));
     };

@@ -120,14 +120,14 @@ class MainWindow : public QMainWindow, public GameWindow {
     void HoldInput(bool held) override;
     void ShowProgress(bool shown) override;
     TextLines& ProgressText() override;
-    TextLines& GeneratorLog() override;
     bool Confirm(const QString& question) override;
     void Inform(const QString& text) override;
     void ShowNotice(const QStringList& lines) override;
     QString AskName() override;
-    bool ShowRecords(const std::array<BestTimeRecord, 3>& records) override;
-    ScoreFileStore& ScoreLines() override { return ScoreFileLines; }
-    ScoreSaves& Saves() override { return ScoreFileSaves; }
+    bool ShowRecordsAskingReset(const std::array<BestTimeRecord, 3>& records) override;
+
+    // The score file's lines and saves, which this window owns, for the routines that use them.
+    ScoreFileUse ScoreFile() { return {ScoreFileLines, ScoreFileSaves}; }
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -21,6 +21,14 @@
 
 class QWidget;
 class LockWaiter;
+class ScoreSaves;
+
+// The score file's lines and the saves that keep a change while another game saves, handed by
+// their owner, the main window, to the routines that read and change the file.
+struct ScoreFileUse {
+    ScoreFileStore& Lines;
+    ScoreSaves& Saves;
+};
 
 class ScoreSaves {
   public:

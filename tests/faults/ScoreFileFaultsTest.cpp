@@ -93,7 +93,7 @@ void OfferEasyGameOf100Seconds() {
     TheGame().ShownPerBlock = 5;
     TheGame().ElapsedSeconds = 100;
     TheGame().ResultPending = true;
-    RunHandler([] { ShowBestTimes(TheGame(), *Windows.Main); });
+    RunHandler([] { ShowBestTimes(TheGame(), *Windows.Main, Windows.Main->ScoreFile()); });
 }
 
 // A correct Easy game of 100 seconds, beating every stored time, and the name typed.
