@@ -94,6 +94,9 @@ void ScoreSaves::Save(ScoreChange change, bool tell) {
 void ScoreSaves::TryAgain() {
     if (Now != Stage::WaitingForLock && Now != Stage::WaitingForLockable)
         return;
+    // The waiting thread holds one of the two locks while it waits for the other: it ends first,
+    // so that the save meets only others.
+    Waiter.reset();
     try {
         SaveKept(nullptr, false);
     } catch (const std::exception& error) {
