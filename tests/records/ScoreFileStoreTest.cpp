@@ -5,6 +5,7 @@
 
 #include "records/ScoreFileStore.h"
 #include "records/FileHandle.h"
+#include "records/SaveTemporary.h"
 #include "tests/records/ScoreFileChecks.h"
 #include "tests/support/TempFolder.h"
 
@@ -448,6 +449,13 @@ void ScoreFileStoreTest::leftoverSavesAreRemoved() {
     ScoreFileStore scoreLines;
     QVERIFY(ReadSoundSetting(scoreLines)); // at start-up
     const QStringList afterStart = Listing();
+    {
+        // A save's temporary is locked from the moment it has its name: a start meanwhile
+        // leaves it.
+        const SaveTemporary saving(QFile::encodeName(folder.Path(FileName)));
+        RemoveLeftoverSaves(FileName);
+        QCOMPARE(Listing().size(), afterStart.size() + 1);
+    }
     folder.Write(leftovers[0], "whole copy\r\n");
     WriteSoundSetting(scoreLines, true); // a save leaves it to the next start
     QVERIFY(Listing().contains(leftovers[0]));

@@ -8,6 +8,7 @@
 #include "tests/records/ScoreFileChecks.h"
 #include "tests/support/TempFolder.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTest>
 
@@ -355,9 +356,18 @@ void ScoreFileTest::keptChangesOnlyAsTheGameWritesThem() {
     const QString kept = "." + FileName + ".kept-AbC123";
     folder.Write(kept, "Tolvane kept changes\nreset\n" + entry + "\nend\n");
     QVERIFY(::chmod(QFile::encodeName(kept).constData(), mode_t(mode)) == 0);
+    // A game killed earlier kept an Easy record: made first, the oldest first.
+    QFile older("." + FileName + ".kept-Older1");
+    QVERIFY(older.open(QIODevice::WriteOnly) &&
+            older.write("Tolvane kept changes\nbest 0 7 Older\nend\n") > 0 && older.flush());
+    QVERIFY(
+        older.setPermissions(QFile::ReadOwner | QFile::WriteOwner) &&
+        older.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFile::FileModificationTime));
+    older.close();
     ScoreFileStore scoreLines;
     ReadSoundSetting(scoreLines);
     QStringList expected = SampleLines;
+    expected[SampleMarker + 1] = "Older", expected[SampleMarker + 2] = "7";
     if (made) {
         for (int line = SampleMarker + 1; line <= SampleMarker + 6; line += 2)
             expected[line] = QString(), expected[line + 1] = QString::fromLatin1(NoBestTime);
