@@ -141,18 +141,12 @@ if [ "$(id -u)" = 0 ]; then
     own_saver=$saver
     saver=$work/score_saver
     install -m 755 "$own_saver" "$saver"
-    mkdir -m 777 /tmp/tolvane-65534 /tmp/runtime-65534
-    chown 64123:64123 /tmp/tolvane-65534
-    chown 65534:65534 /tmp/runtime-65534
-    chmod 700 /tmp/runtime-65534
+    install -d -m 777 -o 64123 -g 64123 /tmp/tolvane-65534
+    install -d -m 700 -o 65534 -g 65534 /tmp/runtime-65534
     two_savers "lock files planted by another user" 1000 65534 /tmp/runtime-65534
     # Where every private folder the game could use is planted as well, no lock can be had: the
     # save is not made (the saver tries again and again), never made unlocked.
-    for other in $(seq 63); do
-        mkdir -p "/tmp/tolvane-65534.$other"
-        chown 64123:64123 "/tmp/tolvane-65534.$other"
-        chmod 777 "/tmp/tolvane-65534.$other"
-    done
+    install -d -m 777 -o 64123 -g 64123 /tmp/tolvane-65534.{1..63}
     before=$(cat highscores.txc)
     status=0
     timeout 2 setpriv --reuid=65534 --regid=65534 --clear-groups "$saver" 1 1 >"$work/medium.log" 2>&1 ||
