@@ -12,6 +12,7 @@
 #include <future>
 #include <optional>
 #include <thread>
+#include <utility>
 
 // A thread that waits for the score file's lock for as long as it takes and hands it to
 // `handover`'s thread. It never outlives this object: the end stops the wait and joins it.
