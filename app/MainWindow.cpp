@@ -228,15 +228,20 @@ void MainWindow::ConnectHandlers() {
     const auto bind = [this](QAction* item, void (*routine)(Game&, GameWindow&)) {
         connect(item, &QAction::triggered, this, [this, routine] { Play(routine); });
     };
-    bind(NewItem, ConfirmNewGame);
+    connect(NewItem, &QAction::triggered, this,
+            [this] { RunHandler([this] { ConfirmNewGame(CurrentGame, *this, Log); }); });
     bind(ClearAllItem, ClearAll);
     bind(SolveItem, SolvePuzzle);
-    bind(SubmitItem, SubmitSolution);
+    const auto submit = [this] {
+        RunHandler([this] { SubmitSolution(CurrentGame, *this, ScoreFile()); });
+    };
+    connect(SubmitItem, &QAction::triggered, this, submit);
     bind(PauseItem, PauseGame);
-    bind(BestTimesItem, ShowBestTimes);
+    connect(BestTimesItem, &QAction::triggered, this,
+            [this] { RunHandler([this] { ShowBestTimes(CurrentGame, *this, ScoreFile()); }); });
     const auto level = [this](QAction* item, Level chosen) {
         connect(item, &QAction::triggered, this, [this, chosen] {
-            RunHandler([this, chosen] { ChooseLevel(CurrentGame, *this, chosen); });
+            RunHandler([this, chosen] { ChooseLevel(CurrentGame, *this, Log, chosen); });
         });
     };
     level(EasyItem, Easy);
@@ -256,7 +261,7 @@ void MainWindow::ConnectHandlers() {
             [this] { RunHandler([this] { ShowRules(Help()); }); });
     connect(AboutItem, &QAction::triggered, this,
             [this] { RunHandler([this] { About().ShowModal(); }); });
-    connect(SubmitButton, &QPushButton::clicked, this, [this] { Play(SubmitSolution); });
+    connect(SubmitButton, &QPushButton::clicked, this, submit);
     // The tool follows the panel however its buttons change: the mouse, or an assistive
     // technology's toggle of a button, which is no click.
     connect(ToolGroup, &QButtonGroup::idToggled, this, [this] {
@@ -286,7 +291,7 @@ void MainWindow::Start() {
     ToolPanel->move(0, CurrentGame.CellSize * 11);
     PrintStrip->move(0, CurrentGame.CellSize * 11);
     AutoSize(*ClientArea);
-    LoadSoundSetting(CurrentGame, *this);
+    LoadSoundSetting(CurrentGame, *this, ScoreFileLines, Closing);
 }
 
 ProgressWindow& MainWindow::Progress() {
@@ -417,10 +422,6 @@ TextLines& MainWindow::ProgressText() {
     return *ProgressOutput;
 }
 
-TextLines& MainWindow::GeneratorLog() {
-    return Log;
-}
-
 bool MainWindow::Confirm(const QString& question) {
     return ::Confirm(this, question);
 }
@@ -439,7 +440,7 @@ QString MainWindow::AskName() {
     return ::AskName(this);
 }
 
-bool MainWindow::ShowRecords(const std::array<BestTimeRecord, LevelCount>& records) {
+bool MainWindow::ShowRecordsAskingReset(const std::array<BestTimeRecord, LevelCount>& records) {
     const auto time = [](std::int32_t seconds) {
         return " " + QString::fromStdString(TimeTextOf(seconds));
     };
@@ -465,9 +466,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A failed write is shown, and the program still ends: there is nothing the player could do
     // from a window that refuses to close. Only a change that waits for another game's save
     // keeps it open, until it is saved or the player lets it go.
-    RunHandler([this] { SaveSoundSetting(CurrentGame, *this); });
+    RunHandler([this] { Closing.SaveSoundSetting(CurrentGame); });
     bool mayClose = true;
-    RunHandler([this, &mayClose] { mayClose = MayCloseWindow(*this); });
+    RunHandler([this, &mayClose] { mayClose = Closing.MayClose(); });
     event->setAccepted(mayClose);
 }
 

@@ -9,6 +9,7 @@
 #include "app/PrintCommand.h"
 #include "control/GameWindow.h"
 #include "control/ScoreSaves.h"
+#include "control/WindowClose.h"
 #include "engine/Game.h"
 #include "records/ScoreFile.h"
 #include "sound/EffectPlayer.h"
@@ -71,6 +72,8 @@ class MainWindow : public QMainWindow, public GameWindow, private QAccessible::A
     PrintSetup Printing;
     // The saves of the score file, kept while another game holds it.
     ScoreSaves ScoreFileSaves{ScoreFileLines, *this};
+    // The close, which writes the sound setting and waits for the saves.
+    WindowClose Closing{ScoreFileLines, ScoreFileSaves, *this};
 
     // The secondary windows, each made the first time it is needed.
     ProgressWindow& Progress();
@@ -118,14 +121,14 @@ class MainWindow : public QMainWindow, public GameWindow, private QAccessible::A
     void HoldInput(bool held) override;
     void ShowProgress(bool shown) override;
     TextLines& ProgressText() override;
-    TextLines& GeneratorLog() override;
     bool Confirm(const QString& question) override;
     void Inform(const QString& text) override;
     void ShowNotice(const QStringList& lines) override;
     QString AskName() override;
-    bool ShowRecords(const std::array<BestTimeRecord, LevelCount>& records) override;
-    ScoreFileStore& ScoreLines() override { return ScoreFileLines; }
-    ScoreSaves& Saves() override { return ScoreFileSaves; }
+    bool ShowRecordsAskingReset(const std::array<BestTimeRecord, LevelCount>& records) override;
+
+    // The score file's lines and saves, which this window owns, for the routines that use them.
+    ScoreFileUse ScoreFile() { return {ScoreFileLines, ScoreFileSaves}; }
 
   protected:
     void changeEvent(QEvent* event) override;

@@ -31,15 +31,15 @@ QString UnreadableBlockText(const QString& failure, std::int32_t seconds) {
 
 } // namespace
 
-void ShowBestTimes(Game& game, GameWindow& window) {
+void ShowBestTimes(Game& game, GameWindow& window, ScoreFileUse scoreFile) {
     // However the flow ends, a finished game's time is offered once: a flow stopped by a failure
     // must not leave it for a later Best Times from the menu to record.
     struct ResultOffered {
         Game& Offered;
         ~ResultOffered() { Offered.ResultPending = false; }
     } resultOffered{game};
-    ScoreFileStore& lines = window.ScoreLines();
-    ScoreSaves& saves = window.Saves();
+    ScoreFileStore& lines = scoreFile.Lines;
+    ScoreSaves& saves = scoreFile.Saves;
     lines.LoadFromFile(ScoreFileName);
     saves.ShowKept(lines);
     int k = 0;
@@ -68,7 +68,7 @@ void ShowBestTimes(Game& game, GameWindow& window) {
         records = ReadBestTimes(lines, k);
     }
 
-    if (window.ShowRecords(records)) {
+    if (window.ShowRecordsAskingReset(records)) {
         // On the file as it is now: what another game saved while the window was open stays.
         saves.Save(ResetChange());
     }

@@ -7,5 +7,6 @@
 #include "engine/Game.h"
 
 class GameWindow;
+struct ScoreFileUse;
 
-void ShowBestTimes(Game& game, GameWindow& window);
+void ShowBestTimes(Game& game, GameWindow& window, ScoreFileUse scoreFile);

@@ -4,6 +4,7 @@
 
 #include "control/BestTimesFlow.h"
 #include "control/GameWindow.h"
+#include "control/ScoreSaves.h"
 #include "control/SoundCommand.h"
 #include "engine/GridGenerator.h"
 #include "engine/PuzzleLayout.h"
@@ -16,14 +17,14 @@ namespace {
 
 // From the cleared board, through the progress window while the generator runs, to the player's
 // OK on the notice.
-void PrepareNewPuzzle(Game& game, GameWindow& window) {
+void PrepareNewPuzzle(Game& game, GameWindow& window, TextLines& log) {
     game.ElapsedSeconds = 0;
     window.RunClock(false);
     window.BlankBoard();
     window.ShowProgress(true);
     game.BlinkPhase = true;
     // Holds the event loop: nothing else runs until the puzzle is ready.
-    GridGenerator(game, window.GeneratorLog(), window.ProgressText()).GeneratePuzzle();
+    GridGenerator(game, log, window.ProgressText()).GeneratePuzzle();
     window.ShowProgress(false);
     PlayIfSoundOn(game, window, "ready.wav");
     //: Notice window, first line of three in a 201 px wide box, 13 px bold
@@ -48,11 +49,11 @@ void StopPlay(Game& game, GameWindow& window) {
     window.EnablePlayCommands(false);
 }
 
-void NewGame(Game& game, GameWindow& window) {
+void NewGame(Game& game, GameWindow& window, TextLines& log) {
     window.HoldInput(true);
     // A failure on the way (a sound file gone since start-up) is shown, and the game starts all
     // the same: the player is never left with a window that takes no input.
-    RunHandler([&] { PrepareNewPuzzle(game, window); });
+    RunHandler([&] { PrepareNewPuzzle(game, window, log); });
     window.ShowProgress(false);
     StartPlay(game, window);
     window.EnablePrint();
@@ -63,19 +64,19 @@ void NewGame(Game& game, GameWindow& window) {
     window.AnnounceNewPuzzle();
 }
 
-void ConfirmNewGame(Game& game, GameWindow& window) {
+void ConfirmNewGame(Game& game, GameWindow& window, TextLines& log) {
     if (window.Confirm(QCoreApplication::translate("GameFlow", "Start a new puzzle?")))
-        NewGame(game, window);
+        NewGame(game, window, log);
 }
 
-void ChooseLevel(Game& game, GameWindow& window, Level level) {
+void ChooseLevel(Game& game, GameWindow& window, TextLines& log, Level level) {
     // The menu has already toggled the item's mark; the level decides it, not the click.
     window.ShowLevel(LevelOf(game.ShownPerBlock));
     if (!window.Confirm(QCoreApplication::translate("GameFlow", "Start a new puzzle?")))
         return;
     game.ShownPerBlock = GivensPerBlock(level);
     window.ShowLevel(level);
-    NewGame(game, window);
+    NewGame(game, window, log);
 }
 
 void ClearAll(Game& game, GameWindow& window) {
@@ -109,7 +110,7 @@ void PauseGame(Game& game, GameWindow& window) {
     window.RunClock(true);
 }
 
-void SubmitSolution(Game& game, GameWindow& window) {
+void SubmitSolution(Game& game, GameWindow& window, ScoreFileUse scoreFile) {
     if (!EvaluateSubmission(game))
         return; // an empty cell: nothing to judge
     if (game.Correct) {
@@ -119,7 +120,7 @@ void SubmitSolution(Game& game, GameWindow& window) {
         window.Inform(QCoreApplication::translate("GameFlow", "Correct. Your time is %1")
                           .arg(QString::fromStdString(game.TimeText)));
         game.ResultPending = true;
-        ShowBestTimes(game, window);
+        ShowBestTimes(game, window, scoreFile);
     } else {
         PlayIfSoundOn(game, window, "not.wav");
         window.Inform(QCoreApplication::translate(

@@ -7,16 +7,20 @@
 #include "engine/Game.h"
 
 class GameWindow;
+class TextLines;
+struct ScoreFileUse;
 
 void StartPlay(Game& game, GameWindow& window);
 void StopPlay(Game& game, GameWindow& window);
 // Generates a puzzle at the chosen level and starts play once the player has seen it is ready.
-void NewGame(Game& game, GameWindow& window);
+// The generator writes its diagnostic lines to `log`.
+void NewGame(Game& game, GameWindow& window, TextLines& log);
 // New game after the player confirms it.
-void ConfirmNewGame(Game& game, GameWindow& window);
+void ConfirmNewGame(Game& game, GameWindow& window, TextLines& log);
 // Sets the level and starts a new game at it, after the player confirms it.
-void ChooseLevel(Game& game, GameWindow& window, Level level);
+void ChooseLevel(Game& game, GameWindow& window, TextLines& log, Level level);
 void ClearAll(Game& game, GameWindow& window);
 void SolvePuzzle(Game& game, GameWindow& window);
 void PauseGame(Game& game, GameWindow& window);
-void SubmitSolution(Game& game, GameWindow& window);
+// A correct grid goes on to the best times in the score file.
+void SubmitSolution(Game& game, GameWindow& window, ScoreFileUse scoreFile);

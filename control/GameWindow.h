@@ -12,8 +12,6 @@
 
 #include <array>
 
-class ScoreFileStore;
-class ScoreSaves;
 class TextLines;
 struct BestTimeRecord;
 
@@ -52,7 +50,6 @@ class GameWindow {
     virtual void HoldInput(bool held) = 0;
     virtual void ShowProgress(bool shown) = 0;
     virtual TextLines& ProgressText() = 0;
-    virtual TextLines& GeneratorLog() = 0;
 
     // The game's boxes, each modal over the window.
     virtual bool Confirm(const QString& question) = 0;
@@ -60,9 +57,5 @@ class GameWindow {
     virtual void ShowNotice(const QStringList& lines) = 0;
     virtual QString AskName() = 0;
     // Shows the best times until the window closes; true when the player asked to reset them.
-    virtual bool ShowRecords(const std::array<BestTimeRecord, LevelCount>& records) = 0;
-
-    // The score file's lines and the saves that keep a change while another game saves.
-    virtual ScoreFileStore& ScoreLines() = 0;
-    virtual ScoreSaves& Saves() = 0;
+    virtual bool ShowRecordsAskingReset(const std::array<BestTimeRecord, LevelCount>& records) = 0;
 };

@@ -6,17 +6,49 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QWidget>
 
-#include <mutex>
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <optional>
 #include <thread>
+#include <utility>
 
-// The thread that waits for the lock, and whether it is still wanted. It hands the lock over only
-// while it is: a thread no longer wanted lets go of the lock as it gets it.
-struct LockWaiter {
-    std::mutex Mutex;
-    bool Wanted = true;
+// A thread that waits for the score file's lock for as long as it takes and hands it to
+// `handover`'s thread. It never outlives this object: the end stops the wait and joins it.
+class LockWaiter {
+  public:
+    using Handing = std::function<void(std::shared_ptr<ScoreFileLock>)>;
+    LockWaiter(const QString& fileName, QObject& handover, Handing hand) {
+        std::promise<void> ended;
+        Ended = ended.get_future();
+        Thread = std::thread([this, fileName, &handover, hand, ended = std::move(ended)]() mutable {
+            std::shared_ptr<ScoreFileLock> lock;
+            try {
+                lock = std::make_shared<ScoreFileLock>(fileName, LockWait::UntilFree, &Stop);
+            } catch (const std::exception&) {
+                // The save on the window's thread meets the same failure and shows it.
+            }
+            if (!Stop)
+                QMetaObject::invokeMethod(
+                    &handover, [hand, lock] { hand(lock); }, Qt::QueuedConnection);
+            ended.set_value();
+        });
+    }
+    ~LockWaiter() {
+        Stop = true;
+        while (Ended.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+            WakeLockWait(Thread);
+        Thread.join();
+    }
+    LockWaiter(const LockWaiter&) = delete;
+    LockWaiter& operator=(const LockWaiter&) = delete;
+
+  private:
+    std::atomic<bool> Stop = false;
+    std::future<void> Ended;
+    std::thread Thread;
 };
 
 namespace {
@@ -28,48 +60,71 @@ QString Capitalized(const QString& text) {
     return text.left(1).toUpper() + text.mid(1);
 }
 
-// Question icon, caption "Confirm", Yes and No; unlike the game's other questions No is the
-// default, so that Enter keeps the player's changes.
-bool ConfirmCloseWithout(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("MessageBoxes", "Confirm"),
-                    text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
-
 } // namespace
 
 ScoreSaves::ScoreSaves(ScoreFileStore& lines, QWidget& window)
     : Lines(lines), Window(window), OnDisk(QString::fromLatin1(ScoreFileName)) {
     KeepTimer.setInterval(KeepMs);
-    QObject::connect(&KeepTimer, &QTimer::timeout, &Window, [this] { KeepOnDisk(); });
-}
-
-ScoreSaves::~ScoreSaves() {
-    StopWaiting();
-}
-
-void ScoreSaves::Save(ScoreChange change) {
-    Kept.push_back(std::move(change));
-    // While the lock is waited for, the change joins those kept: it is saved with them.
-    if (Waiter) {
+    QObject::connect(&KeepTimer, &QTimer::timeout, &Window, [this] {
         KeepOnDisk();
-        return;
-    }
-    if (!Saving)
-        SaveKept(nullptr);
+        // No waiting for a lock that none can have: tried again now and then instead.
+        if (Now == Stage::WaitingForLockable)
+            TryAgain();
+    });
 }
 
-// In order, under one lock; a lock held elsewhere keeps them all.
-void ScoreSaves::SaveKept(std::shared_ptr<ScoreFileLock> held) {
-    Saving = true;
+ScoreSaves::~ScoreSaves() = default;
+
+void ScoreSaves::Save(ScoreChange change, bool tell) {
+    Kept.push_back(std::move(change));
+    switch (Now) {
+    case Stage::Idle:
+        SaveKept(nullptr, tell);
+        break;
+    case Stage::WaitingForLock:
+    case Stage::WaitingForLockable:
+        // Saved with those kept before it.
+        KeepOnDisk();
+        if (tell)
+            TellKept();
+        break;
+    case Stage::Saving:
+        break;
+    }
+}
+
+void ScoreSaves::TryAgain() {
+    if (Now != Stage::WaitingForLock && Now != Stage::WaitingForLockable)
+        return;
+    // The waiting thread holds one of the two locks while it waits for the other: it ends first,
+    // so that the save meets only others.
+    Waiter.reset();
+    try {
+        SaveKept(nullptr, false);
+    } catch (const std::exception& error) {
+        ShowErrorBox(QString::fromUtf8(error.what()));
+    }
+}
+
+// In order, under one lock; a lock held elsewhere keeps them all. A change that cannot be made
+// is dropped without holding up those after it; the player is told of the first.
+void ScoreSaves::SaveKept(std::shared_ptr<ScoreFileLock> held, bool tell) {
+    Now = Stage::Saving;
+    std::optional<GameError> failed;
+    QString leftOut;
     try {
         const std::shared_ptr<ScoreFileLock> lock =
             held ? std::move(held)
                  : std::make_shared<ScoreFileLock>(QString::fromLatin1(ScoreFileName));
         while (!Kept.empty()) {
-            ChangeLockedScoreFile(Lines, Kept.front());
+            try {
+                if (const QString left = ChangeLockedScoreFile(Lines, Kept.front());
+                    leftOut.isEmpty())
+                    leftOut = left;
+            } catch (const GameError& error) {
+                if (!failed)
+                    failed = error;
+            }
             Kept.pop_front();
             // Still under the lock: a kill from here on must not make a saved change again
             // after another game's.
@@ -79,54 +134,77 @@ void ScoreSaves::SaveKept(std::shared_ptr<ScoreFileLock> held) {
                 KeepOnDisk();
         }
     } catch (const ScoreFileBusy& busy) {
-        Saving = false;
-        KeepForLater(busy);
+        KeepForLater(busy, tell);
         return;
     } catch (...) {
-        Saving = false;
         Kept.pop_front();
         if (Kept.empty()) {
             NothingKept();
         } else {
+            Now = Stage::WaitingForLock;
             KeepOnDisk();
+            KeepTimer.start();
             WaitForLock();
         }
         throw;
     }
-    Saving = false;
     NothingKept();
+    // Told once the lock is let go: a box open with the lock held would hold up other games.
+    if (!leftOut.isEmpty() && !ToldLeftOut) {
+        ToldLeftOut = true;
+        //: %1 why the kept changes could not be made, from the score file's own messages
+        Inform(&Window, QCoreApplication::translate(
+                            "ScoreSaves", "Your change is saved, but not the changes that an "
+                                          "earlier Tolvane game kept beside the score file: %1")
+                            .arg(leftOut));
+    }
+    if (failed)
+        throw *failed;
 }
 
 void ScoreSaves::NothingKept() {
+    Now = Stage::Idle;
     KeepTimer.stop();
-    StopWaiting();
+    Waiter.reset();
     OnDisk.Remove();
-    Told = false;
-    // Not from inside a close request that is still being answered.
-    if (CloseWaiting)
-        QTimer::singleShot(0, &Window, [this] { Window.close(); });
+    ToldKept = false;
+    if (Saved)
+        std::exchange(Saved, nullptr)();
 }
 
-void ScoreSaves::KeepForLater(const ScoreFileBusy& busy) {
+void ScoreSaves::KeepForLater(const ScoreFileBusy& busy, bool tell) {
     Holder = busy.Holder();
     HolderIsGame = busy.HolderIsGame();
+    Now = busy.CanBeLocked() ? Stage::WaitingForLock : Stage::WaitingForLockable;
     KeepOnDisk();
     KeepTimer.start();
-    WaitForLock();
-    // Once, and not at close, where the window says why it stays.
-    if (Told || CloseRequested)
+    if (Now == Stage::WaitingForLock)
+        WaitForLock();
+    else
+        Waiter.reset();
+    if (tell)
+        TellKept();
+}
+
+// Once while changes wait, and not at close, where the window says why it stays.
+void ScoreSaves::TellKept() {
+    if (ToldKept)
         return;
-    Told = true;
+    ToldKept = true;
     Inform(&Window,
-           HolderSays(QT_TRANSLATE_NOOP("ScoreSaves",
-                                        "Another Tolvane game is saving the score file just now. "
-                                        "Your change is kept and saved as soon as the file is "
-                                        "free, at the latest when you close Tolvane."),
-                      //: %1 who holds the file: "Another program (flock, process 4242)"
-                      QT_TRANSLATE_NOOP("ScoreSaves",
-                                        "%1 holds the score file just now. Your change is kept "
-                                        "and saved as soon as the file is free, at the latest "
-                                        "when you close Tolvane.")));
+           HolderSays({QT_TRANSLATE_NOOP("ScoreSaves",
+                                         "Another Tolvane game is saving the score file just now. "
+                                         "Your change is kept and saved as soon as the file is "
+                                         "free, at the latest when you close Tolvane."),
+                       //: %1 who holds the file: "Another program (flock, process 4242)"
+                       QT_TRANSLATE_NOOP("ScoreSaves",
+                                         "%1 holds the score file just now. Your change is kept "
+                                         "and saved as soon as the file is free, at the latest "
+                                         "when you close Tolvane."),
+                       QT_TRANSLATE_NOOP("ScoreSaves",
+                                         "No lock of yours can be had on the score file just now. "
+                                         "Your change is kept and saved as soon as one can, at "
+                                         "the latest when you close Tolvane.")}));
 }
 
 void ScoreSaves::KeepOnDisk() {
@@ -140,41 +218,20 @@ void ScoreSaves::KeepOnDisk() {
 void ScoreSaves::WaitForLock() {
     if (Waiter)
         return;
-    auto waiter = std::make_shared<LockWaiter>();
-    Waiter = waiter;
-    const QString fileName = QFileInfo(QString::fromLatin1(ScoreFileName)).absoluteFilePath();
-    QObject* handover = &Handover;
-    std::thread([this, waiter, fileName, handover] {
-        std::shared_ptr<ScoreFileLock> lock;
-        try {
-            lock = std::make_shared<ScoreFileLock>(fileName, LockWait::UntilFree);
-        } catch (const std::exception&) {
-            // The save on the window's thread meets the same failure and shows it.
-        }
-        const std::lock_guard<std::mutex> guard(waiter->Mutex);
-        if (waiter->Wanted)
-            QMetaObject::invokeMethod(
-                handover, [this, waiter, lock] { LockFree(waiter, lock); }, Qt::QueuedConnection);
-    }).detach();
+    Waiter = std::make_unique<LockWaiter>(
+        QFileInfo(QString::fromLatin1(ScoreFileName)).absoluteFilePath(), Handover,
+        [this, wait = ++Waits](std::shared_ptr<ScoreFileLock> lock) {
+            LockFree(wait, std::move(lock));
+        });
 }
 
-void ScoreSaves::StopWaiting() {
-    if (!Waiter)
-        return;
-    const std::lock_guard<std::mutex> guard(Waiter->Mutex);
-    Waiter->Wanted = false;
-    Waiter.reset();
-}
-
-void ScoreSaves::LockFree(const std::shared_ptr<LockWaiter>& waiter,
-                          std::shared_ptr<ScoreFileLock> lock) {
-    if (waiter != Waiter)
+void ScoreSaves::LockFree(unsigned wait, std::shared_ptr<ScoreFileLock> lock) {
+    // A lock from a wait that has ended since is let go.
+    if (wait != Waits || !Waiter || Now != Stage::WaitingForLock)
         return;
     Waiter.reset();
-    if (Saving) // the save on the window's thread goes on; this lock is not needed
-        return;
     try {
-        SaveKept(std::move(lock));
+        SaveKept(std::move(lock), false);
     } catch (const std::exception& error) {
         ShowErrorBox(QString::fromUtf8(error.what()));
     }
@@ -190,50 +247,17 @@ void ScoreSaves::ShowKept(ScoreFileStore& lines) const {
     }
 }
 
-bool ScoreSaves::MayClose() {
-    if (Kept.empty())
-        return true;
-    if (!CloseWaiting) {
-        CloseWaiting = true;
-        Inform(&Window, HolderSays(QT_TRANSLATE_NOOP("ScoreSaves",
-                                                     "Tolvane closes as soon as it has saved "
-                                                     "your changes; another Tolvane game is "
-                                                     "saving the score file just now."),
-                                   //: %1 who holds the file: "another program (process 4242)"
-                                   QT_TRANSLATE_NOOP("ScoreSaves",
-                                                     "Tolvane closes as soon as it has saved "
-                                                     "your changes; %1 holds the score file just "
-                                                     "now."),
-                                   false));
-        return Kept.empty(); // saved while the player read it
-    }
-    if (!ConfirmCloseWithout(
-            &Window, HolderSays(QT_TRANSLATE_NOOP("ScoreSaves",
-                                                  "Your changes have not been saved yet: another "
-                                                  "Tolvane game is still saving the score file. "
-                                                  "Close without them?"),
-                                //: %1 who holds the file: "another program (process 4242)"
-                                QT_TRANSLATE_NOOP("ScoreSaves",
-                                                  "Your changes have not been saved yet: %1 still "
-                                                  "holds the score file. Close without them?"),
-                                false)))
-        return Kept.empty();
+void ScoreSaves::DropKept() {
     Kept.clear();
-    KeepTimer.stop();
-    StopWaiting();
-    OnDisk.Remove();
-    return true;
+    Saved = nullptr;
+    NothingKept();
 }
 
-QString ScoreSaves::HolderSays(const char* gameSaves, const char* programHolds,
-                               bool capitalized) const {
+QString ScoreSaves::HolderSays(const HolderSentences& sentences, bool capitalized) const {
+    if (Now == Stage::WaitingForLockable)
+        return QCoreApplication::translate("ScoreSaves", sentences.NoLock);
     if (HolderIsGame)
-        return QCoreApplication::translate("ScoreSaves", gameSaves);
-    return QCoreApplication::translate("ScoreSaves", programHolds)
+        return QCoreApplication::translate("ScoreSaves", sentences.GameSaves);
+    return QCoreApplication::translate("ScoreSaves", sentences.ProgramHolds)
         .arg(capitalized ? Capitalized(Holder) : Holder);
-}
-
-void ScoreSaves::NoteSoundAtStart(bool checked, bool read) {
-    SoundAtStart = checked;
-    SoundRead = read;
 }

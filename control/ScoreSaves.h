@@ -5,8 +5,9 @@
 // program, may hold the file's lock for longer than a save takes; the window must not stand still
 // meanwhile, and the player's change must not be lost. So such a change is kept here and on disk
 // beside the score file (records/KeptChanges.h: a game killed meanwhile loses nothing), the
-// player is told once, and a thread of its own waits for the lock and hands it over the moment
-// it is free, when the change is made; the window closes only after that.
+// player is told once, and a thread owned here waits for the lock and hands it over the moment
+// it is free, when the change is made. Where no lock can be had at all, the change is tried again
+// now and then instead.
 
 #include "records/KeptChanges.h"
 #include "records/ScoreFile.h"
@@ -15,71 +16,83 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 class QWidget;
-struct LockWaiter;
+class LockWaiter;
+class ScoreSaves;
+
+// The score file's lines and the saves that keep a change while another game saves, handed by
+// their owner, the main window, to the routines that read and change the file.
+struct ScoreFileUse {
+    ScoreFileStore& Lines;
+    ScoreSaves& Saves;
+};
 
 class ScoreSaves {
   public:
     ScoreSaves(ScoreFileStore& lines, QWidget& window);
+    // Ends the wait for the lock; the changes still kept stay on disk for a later start.
     ~ScoreSaves();
     ScoreSaves(const ScoreSaves&) = delete;
     ScoreSaves& operator=(const ScoreSaves&) = delete;
 
     // Makes the change on the file as it is now, after the changes kept before it. While another
-    // holds the lock the change is kept for later; any other failure is thrown, and the change
-    // that failed is dropped.
-    void Save(ScoreChange change);
+    // holds the lock the change is kept for later, and the player told once unless `tell` is
+    // false; any other failure is thrown, and the change that failed is dropped.
+    void Save(ScoreChange change, bool tell = true);
     // Makes the kept changes in lines loaded for showing, so that the player sees what they did.
     void ShowKept(ScoreFileStore& lines) const;
     bool Waiting() const { return !Kept.empty(); }
-
-    // Whether the window may close now: yes when nothing is kept. Otherwise the first request
-    // waits, telling the player, and the window closes by itself once everything is saved; a
-    // further request asks whether to close without it, keeping on waiting unless the player
-    // says yes.
-    bool MayClose();
-    // The close writes the sound setting once, however often the window is asked to close.
-    bool Closing() const { return CloseRequested; }
-    void StartClosing() { CloseRequested = true; }
-
-    // The Sound item's state after the start-up read, and whether that read succeeded. After a
-    // failed read the file's sound line is unknown: the close writes it only when the player has
-    // changed the setting since.
-    void NoteSoundAtStart(bool checked, bool read);
-    bool SoundToWrite(bool checkedNow) const { return SoundRead || checkedNow != SoundAtStart; }
+    // Tries the kept changes once more now, so that who holds the file is told as it is now.
+    void TryAgain();
+    // Runs once, the next time nothing is kept any more after a wait.
+    void WhenSaved(std::function<void()> saved) { Saved = std::move(saved); }
+    // The player lets the kept changes go: removed here and on disk.
+    void DropKept();
+    // What the player is told of who holds the file: one sentence for another Tolvane game that
+    // saves, one for another program that holds it (its name for %1: "another program (flock,
+    // process 4242)", capitalized where it starts the sentence), one for a lock of the player's
+    // that none can have just now. The sentences are the translation system's source texts.
+    struct HolderSentences {
+        const char* GameSaves;
+        const char* ProgramHolds;
+        const char* NoLock;
+    };
+    QString HolderSays(const HolderSentences& sentences, bool capitalized = true) const;
 
   private:
-    void SaveKept(std::shared_ptr<ScoreFileLock> held);
-    void KeepForLater(const ScoreFileBusy& busy);
+    // What the saves do: nothing waits; a save runs on the window's thread; the kept changes wait
+    // for a lock that another holds; or for a lock that none can have just now.
+    enum class Stage { Idle, Saving, WaitingForLock, WaitingForLockable };
+
+    void SaveKept(std::shared_ptr<ScoreFileLock> held, bool tell);
+    void KeepForLater(const ScoreFileBusy& busy, bool tell);
+    void TellKept();
     void KeepOnDisk();
     void NothingKept();
     void WaitForLock();
-    void StopWaiting();
-    void LockFree(const std::shared_ptr<LockWaiter>& waiter, std::shared_ptr<ScoreFileLock> lock);
-    // What the player is told of who holds the file: the sentence for another Tolvane game, or
-    // the one for another program with its name for %1 ("another program (flock, process
-    // 4242)"), capitalized where it starts the sentence.
-    QString HolderSays(const char* gameSaves, const char* programHolds,
-                       bool capitalized = true) const;
+    void LockFree(unsigned wait, std::shared_ptr<ScoreFileLock> lock);
 
     ScoreFileStore& Lines;
     QWidget& Window;
+    Stage Now = Stage::Idle;
     std::deque<ScoreChange> Kept;
     KeptChangesFile OnDisk;
     // Writes the kept changes again while they wait: the sound setting is saved as it is when
     // saved, and the player may change it meanwhile.
     QTimer KeepTimer;
-    // Where the thread that waits for the lock hands it over, on the window's thread.
+    // Where the waiting thread hands the lock over, on the window's thread; it outlives the
+    // thread, which ends before it.
     QObject Handover;
-    std::shared_ptr<LockWaiter> Waiter;
+    std::unique_ptr<LockWaiter> Waiter;
+    // Counts the waits, so that a lock handed over by one that has ended is told apart.
+    unsigned Waits = 0;
     QString Holder;
     bool HolderIsGame = true;
-    bool Told = false;
-    bool Saving = false;
-    bool CloseRequested = false;
-    bool CloseWaiting = false;
-    bool SoundRead = false;
-    bool SoundAtStart = true;
+    // The player has been told that changes are kept, or that an ended game's could not be saved.
+    bool ToldKept = false;
+    bool ToldLeftOut = false;
+    std::function<void()> Saved;
 };

@@ -3,7 +3,7 @@
 #include "control/StartUp.h"
 
 #include "control/GameWindow.h"
-#include "control/ScoreSaves.h"
+#include "control/WindowClose.h"
 #include "records/ScoreFile.h"
 
 void PrepareGame(Game& game, std::uint64_t seed) {
@@ -11,30 +11,14 @@ void PrepareGame(Game& game, std::uint64_t seed) {
     SetBoardConstants(game);
 }
 
-void LoadSoundSetting(Game& game, GameWindow& window) {
-    ScoreSaves& saves = window.Saves();
-    saves.NoteSoundAtStart(game.SoundOn, false);
-    game.SoundOn = ReadSoundSetting(window.ScoreLines());
-    saves.NoteSoundAtStart(game.SoundOn, true);
+void LoadSoundSetting(Game& game, GameWindow& window, ScoreFileStore& scoreLines,
+                      WindowClose& close) {
+    close.NoteSoundAtStart(game.SoundOn, false);
+    game.SoundOn = ReadSoundSetting(scoreLines);
+    close.NoteSoundAtStart(game.SoundOn, true);
     window.ShowSound(game.SoundOn, true);
     if (!window.SoundFilesOpen()) {
         game.SoundOn = false;
         window.ShowSound(false, false);
     }
-}
-
-void SaveSoundSetting(const Game& game, GameWindow& window) {
-    ScoreSaves& saves = window.Saves();
-    if (saves.Closing())
-        return;
-    saves.StartClosing();
-    if (!saves.SoundToWrite(game.SoundOn))
-        return;
-    window.ScoreLines().Clear();
-    // Should the save have to wait, the setting as it is then is written.
-    saves.Save(SoundSettingChange([&game] { return game.SoundOn; }));
-}
-
-bool MayCloseWindow(GameWindow& window) {
-    return window.Saves().MayClose();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/GameError.h"
 #include "records/SaveTemporary.h"
+#include "records/ScoreFileLock.h"
 #include "records/TrustedPath.h"
 
 #include <QRandomGenerator>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +35,13 @@ QByteArray NewKeptPath(const QByteArray& path) {
         if (::lstat(candidate.constData(), &status) != 0 && errno == ENOENT)
             return candidate;
     }
+}
+
+// The game makes its files of kept changes open to the player alone: one that others may write
+// may hold anything.
+bool PrivateToPlayer(int handle) {
+    struct stat status {};
+    return ::fstat(handle, &status) == 0 && (status.st_mode & 077) == 0;
 }
 
 // The changes of a whole file of the game's own; nothing for anything else.
@@ -78,6 +87,7 @@ bool KeptChangesFile::Write(const QList<QByteArray>& entries) {
         !temporary.RenameTo(target))
         return false;
     SyncFolder(path);
+    NoteKeptChanges(path);
     Held.Reset(temporary.Release());
     Path = target;
     Written = entries;
@@ -93,16 +103,19 @@ void KeptChangesFile::Remove() {
 }
 
 AbandonedChanges::AbandonedChanges(const QByteArray& scoreFilePath) {
+    if (scoreFilePath.isEmpty())
+        return;
     for (const QByteArray& path : MarkedFilesBeside(scoreFilePath, KeptMarker)) {
         auto found = std::make_unique<Found>();
         found->Path = path;
         found->Handle.Reset(OpenAbandoned(path));
-        if (found->Handle.Get() >= 0 &&
+        if (found->Handle.Get() >= 0 && PrivateToPlayer(found->Handle.Get()) &&
             ReadEntries(found->Handle.Get(), found->Entries, found->Written))
             Files.push_back(std::move(found));
     }
-    std::stable_sort(Files.begin(), Files.end(),
-                     [](const auto& a, const auto& b) { return a->Written < b->Written; });
+    std::sort(Files.begin(), Files.end(), [](const auto& a, const auto& b) {
+        return std::tie(a->Written, a->Path) < std::tie(b->Written, b->Path);
+    });
 }
 
 void AbandonedChanges::Remove(int file) {

@@ -41,10 +41,12 @@ class KeptChangesFile {
     QList<QByteArray> Written;
 };
 
-// The files of kept changes beside the score file that no living game holds, oldest first, locked
-// by this process while it lives. Looked for under the score file's lock.
+// The files of kept changes beside the score file that no living game holds and that only the
+// player may open, oldest first, locked by this process while it lives. Looked for under the
+// score file's lock.
 class AbandonedChanges {
   public:
+    // None for an empty path.
     explicit AbandonedChanges(const QByteArray& scoreFilePath);
     int Count() const { return static_cast<int>(Files.size()); }
     // The changes of one file, in the order they were made.

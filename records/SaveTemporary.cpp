@@ -4,12 +4,11 @@
 
 #include "records/TrustedPath.h"
 
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,6 +29,11 @@ bool StillNamed(int handle, const QByteArray& path) {
     }, named{};
     return ::fstat(handle, &opened) == 0 && ::lstat(path.constData(), &named) == 0 &&
            SameFile(opened, named);
+}
+
+// The six characters that end the name of a file of the game's own.
+bool IsLetterOrDigit(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
 } // namespace
@@ -96,16 +100,20 @@ int SyncFolder(const QByteArray& path) {
 }
 
 QList<QByteArray> MarkedFilesBeside(const QByteArray& path, const QByteArray& marker) {
-    const QRegularExpression marked(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(QFile::decodeName('.' + NameOf(path) + marker)) +
-        QStringLiteral("[A-Za-z0-9]{6}")));
-    const QStringList names =
-        QDir(QFile::decodeName(FolderOf(path)))
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    // Read straight from the folder, unsorted and without a look at each name's file: a shared
+    // folder may hold a hundred thousand names of others, and a save must not stand still.
+    const QByteArray prefix = '.' + NameOf(path) + marker;
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(FolderOf(path).constData()),
+                                                     ::closedir);
     QList<QByteArray> found;
-    for (const QString& name : names)
-        if (marked.match(name).hasMatch())
-            found.append(Joined(FolderOf(path), QFile::encodeName(name)));
+    if (!folder)
+        return found;
+    while (const dirent* entry = ::readdir(folder.get())) {
+        const QByteArrayView name(entry->d_name);
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
+            std::all_of(name.end() - 6, name.end(), IsLetterOrDigit))
+            found.append(Joined(FolderOf(path), name.toByteArray()));
+    }
     return found;
 }
 

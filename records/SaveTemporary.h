@@ -9,6 +9,7 @@
 #include "records/FileHandle.h"
 
 #include <QByteArray>
+#include <QList>
 
 class SaveTemporary {
   public:

@@ -5,6 +5,7 @@
 #include "engine/Game.h"
 #include "platform/GameError.h"
 #include "records/KeptChanges.h"
+#include "records/PlayerName.h"
 #include "records/StrToInt.h"
 #include "records/TrustedPath.h"
 
@@ -26,16 +27,17 @@ int SecondsLine(int MarkerIndex, int level) {
 
 } // namespace
 
-void ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change, LockWait wait) {
+QString ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change, LockWait wait) {
     const ScoreFileLock lock(QString::fromLatin1(ScoreFileName), wait);
-    ChangeLockedScoreFile(ScoreLines, change);
+    return ChangeLockedScoreFile(ScoreLines, change);
 }
 
-void ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change) {
-    const QString fileName = QString::fromLatin1(ScoreFileName);
-    ScoreLines.LoadFromFile(fileName);
-    AbandonedChanges abandoned(FileBehind(fileName, ThrowOpenError));
-    bool changed = false;
+namespace {
+
+// Makes in `ScoreLines` the changes of each file of kept changes that can be made whole; the
+// files whose changes were made, and whether any changed a line.
+std::vector<int> MakeAbandoned(ScoreFileStore& ScoreLines, const AbandonedChanges& abandoned,
+                               bool& changed) {
     std::vector<int> made;
     for (int file = 0; file < abandoned.Count(); ++file) {
         // All of one game's changes or none: what cannot be made now waits for a later save.
@@ -59,12 +61,41 @@ void ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change
         changed |= changedHere;
         made.push_back(file);
     }
+    return made;
+}
+
+} // namespace
+
+QString ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change) {
+    const QString fileName = QString::fromLatin1(ScoreFileName);
+    ScoreLines.LoadFromFile(fileName);
+    const ScoreFileStore asLoaded = ScoreLines;
+    const QByteArray path = FileBehind(fileName, ThrowOpenError);
+    AbandonedChanges abandoned(TakeKeptNote(path) ? path : QByteArray());
+    bool changed = false;
+    std::vector<int> made = MakeAbandoned(ScoreLines, abandoned, changed);
+    // Those left for a later save are looked for again then.
+    if (int(made.size()) < abandoned.Count())
+        NoteKeptChanges(path);
     if (change.Make && change.Make(ScoreLines))
         changed = true;
-    if (changed)
-        ScoreLines.SaveToFile(fileName);
+    try {
+        if (changed)
+            ScoreLines.SaveToFile(fileName);
+    } catch (const GameError& error) {
+        if (made.empty())
+            throw;
+        // Changes of killed games that cannot be saved never hold up this game's own: they stay
+        // beside the file for a later save.
+        NoteKeptChanges(path);
+        ScoreLines = asLoaded;
+        if (change.Make && change.Make(ScoreLines))
+            ScoreLines.SaveToFile(fileName);
+        return error.Message();
+    }
     for (const int file : made)
         abandoned.Remove(file);
+    return {};
 }
 
 bool ReadSoundSetting(ScoreFileStore& ScoreLines) {
@@ -73,6 +104,8 @@ bool ReadSoundSetting(ScoreFileStore& ScoreLines) {
         // No save of another game is halfway while its leftovers are looked for.
         const ScoreFileLock lock(fileName);
         RemoveLeftoverSaves(fileName);
+        // Whatever a game ended meanwhile left, also after the note has gone (a restart).
+        NoteKeptChanges(FileBehind(fileName, ThrowOpenError));
         try {
             ChangeLockedScoreFile(ScoreLines, {});
         } catch (const GameError&) {
@@ -137,10 +170,16 @@ std::optional<ScoreChange> KeptChange(const QByteArray& entry) {
         return std::nullopt;
     const int level = words[1].toInt(&levelRead);
     const std::int32_t seconds = words[2].toInt(&secondsRead);
-    if (!levelRead || !secondsRead || level < 0 || level >= LevelCount)
+    const QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(words[3]));
+    // Only what a finished game leaves: a second at least, a name as a record takes it, and
+    // written exactly as the game writes it.
+    if (!levelRead || !secondsRead || level < 0 || level >= LevelCount || seconds < 1 ||
+        NameForRecord(name) != name)
         return std::nullopt;
-    return BestTimeChange(level, QString::fromUtf8(QByteArray::fromPercentEncoding(words[3])),
-                          seconds);
+    ScoreChange change = BestTimeChange(level, name, seconds);
+    if (change.Entry() != entry)
+        return std::nullopt;
+    return change;
 }
 
 int LocateMarker(const ScoreFileStore& ScoreLines) {

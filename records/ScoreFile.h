@@ -35,11 +35,13 @@ struct ScoreChange {
 // Under the lock: loads the score file into ScoreLines as it is now, makes the changes that games
 // ended before they could save them kept beside it, then lets `change` make this game's change,
 // and saves the file when anything changed. Throws ScoreFileBusy, with the file untouched, while
-// another holds the lock.
-void ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change,
-                     LockWait wait = LockWait::Moment);
+// another holds the lock. When the changes kept by ended games cannot be saved, this game's
+// change is saved without them and they stay where they are: the result is then why, and
+// otherwise empty.
+QString ChangeScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change,
+                        LockWait wait = LockWait::Moment);
 // The same with the lock already held.
-void ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change);
+QString ChangeLockedScoreFile(ScoreFileStore& ScoreLines, const ScoreChange& change);
 
 // The changes that the game saves: the sound setting on line 3 ("s" or "ns"), as it is now or as
 // it is when the change is made; a level's new record if its time still beats the stored one (a

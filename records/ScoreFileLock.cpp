@@ -13,7 +13,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -26,6 +28,10 @@ namespace {
 constexpr auto LockPatience = std::chrono::milliseconds(150);
 // Beside the file it guards, as the temporaries are.
 const QByteArray LockSuffix = ".lock";
+// Interrupts a thread's wait for the lock; used by nothing else in the game.
+const int WakeSignal = SIGRTMIN + 3;
+// Folders in /tmp tried for the private lock, where another user may have planted names.
+constexpr int SharedTries = 64;
 // The longest name a folder holds.
 constexpr qsizetype LongestName = 255;
 
@@ -58,6 +64,16 @@ QByteArray PrivateLockPath(const QByteArray& path) {
     return Joined(folder, name);
 }
 
+// Beside the private lock: there while files of kept changes may wait beside the score file.
+QByteArray KeptNotePath(const QByteArray& path) {
+    QByteArray note = PrivateLockPath(path);
+    if (!note.isEmpty()) {
+        note.chop(LockSuffix.size());
+        note += ".kept";
+    }
+    return note;
+}
+
 // A regular file of this process's user with no other name.
 bool OwnSingleFile(int file) {
     struct stat status {};
@@ -88,14 +104,25 @@ int OpenBesideLock(const QByteArray& path) {
 
 enum class Taking { Taken, Busy, Unsupported };
 
-Taking Take(int file, LockWait wait, Clock::time_point until) {
+// How long a lock is waited for, and what ends the wait before.
+struct Patience {
+    LockWait Wait;
+    Clock::time_point Until;
+    const std::atomic<bool>* Stop;
+};
+
+Taking Take(int file, const Patience& patience) {
     for (;;) {
-        const int blocking = wait == LockWait::UntilFree ? 0 : LOCK_NB;
+        // A wait for as long as it takes ends here when it is no longer wanted: a signal to the
+        // waiting thread interrupts it (WakeLockWait).
+        if (patience.Stop != nullptr && patience.Stop->load())
+            return Taking::Busy;
+        const int blocking = patience.Wait == LockWait::UntilFree ? 0 : LOCK_NB;
         if (::flock(file, LOCK_EX | blocking) == 0)
             return Taking::Taken;
         if (errno != EWOULDBLOCK && errno != EINTR)
             return Taking::Unsupported; // no such locks here
-        if (errno == EWOULDBLOCK && Clock::now() > until)
+        if (errno == EWOULDBLOCK && Clock::now() > patience.Until)
             return Taking::Busy;
         if (errno == EWOULDBLOCK)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -105,8 +132,7 @@ Taking Take(int file, LockWait wait, Clock::time_point until) {
 // Takes the private lock. A game that lets go of it removes its file, so a lock taken on a file
 // that is no longer under its name (one opened just before its removal) is let go and taken again
 // on the file made anew.
-Taking TakePrivate(const QByteArray& path, LockWait wait, Clock::time_point until,
-                   FileHandle& held) {
+Taking TakePrivate(const QByteArray& path, const Patience& patience, FileHandle& held) {
     for (;;) {
         held.Reset(::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
         struct stat opened {};
@@ -115,7 +141,7 @@ Taking TakePrivate(const QByteArray& path, LockWait wait, Clock::time_point unti
             held.Reset();
             return Taking::Unsupported;
         }
-        const Taking taking = Take(held.Get(), wait, until);
+        const Taking taking = Take(held.Get(), patience);
         if (taking != Taking::Taken)
             return taking;
         struct stat named {};
@@ -192,23 +218,55 @@ std::pair<QString, bool> HolderOf(int file) {
         (!program.isEmpty() && program == QFileInfo("/proc/self/exe").symLinkTarget()))
         return {QCoreApplication::translate("ScoreFileLock", "another Tolvane game"), true};
     if (name.isEmpty())
-        return {QCoreApplication::translate("ScoreFileLock", "another program (process %1)").arg(process), false};
+        return {QCoreApplication::translate("ScoreFileLock", "another program (process %1)")
+                    .arg(process),
+                false};
     //: %1 the program's name, %2 its process number
-    return {QCoreApplication::translate("ScoreFileLock", "another program (%1, process %2)").arg(name).arg(process),
+    return {QCoreApplication::translate("ScoreFileLock", "another program (%1, process %2)")
+                .arg(name)
+                .arg(process),
             false};
 }
 
 } // namespace
 
 QByteArray PrivateLockFolder() {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    for (const QByteArray& base :
-         {runtime, "/run/user/" + QByteArray::number(quint64(::geteuid()))}) {
-        if (base.startsWith('/') && PrivateFolder(base))
-            if (const QByteArray folder = MadePrivate(Joined(base, "tolvane")); !folder.isEmpty())
-                return folder;
-    }
-    return MadePrivate("/tmp/tolvane-" + QByteArray::number(quint64(::geteuid())));
+    // The same for every game of the player's, whatever its environment: the runtime folder that
+    // the system made for the player, else the first folder of the player's own among
+    // /tmp/tolvane-UID, /tmp/tolvane-UID.1, ..., passing over those that another user planted.
+    const QByteArray user = QByteArray::number(quint64(::geteuid()));
+    if (const QByteArray runtime = "/run/user/" + user; PrivateFolder(runtime))
+        if (const QByteArray folder = MadePrivate(Joined(runtime, "tolvane")); !folder.isEmpty())
+            return folder;
+    const QByteArray shared = "/tmp/tolvane-" + user;
+    for (int other = 0; other < SharedTries; ++other)
+        if (const QByteArray folder =
+                MadePrivate(other == 0 ? shared : shared + '.' + QByteArray::number(other));
+            !folder.isEmpty())
+            return folder;
+    return {};
+}
+
+void NoteKeptChanges(const QByteArray& path) {
+    if (const QByteArray note = KeptNotePath(path); !note.isEmpty())
+        FileHandle(::open(note.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
+}
+
+bool TakeKeptNote(const QByteArray& path) {
+    const QByteArray note = KeptNotePath(path);
+    return note.isEmpty() || ::unlink(note.constData()) == 0 || errno != ENOENT;
+}
+
+void WakeLockWait(std::thread& waiting) {
+    // A signal that does nothing but end a wait: no restart, so the wait sees its stop.
+    static const bool installed = [] {
+        struct sigaction wake {};
+        wake.sa_handler = [](int) {};
+        ::sigemptyset(&wake.sa_mask);
+        return ::sigaction(WakeSignal, &wake, nullptr) == 0;
+    }();
+    if (installed)
+        ::pthread_kill(waiting.native_handle(), WakeSignal);
 }
 
 QString PrivateLockFile(const QString& fileName) {
@@ -217,25 +275,36 @@ QString PrivateLockFile(const QString& fileName) {
 
 ScoreFileBusy::ScoreFileBusy(const QString& fileName, const QString& holder, bool holderIsGame)
     //: %1 the file, %2 who holds it: "Another program (flock, process 4242)"
-    : GameError(QCoreApplication::translate("ScoreFileLock", "Cannot create file \"%1\". %2 holds it just now")
+    : GameError(QCoreApplication::translate("ScoreFileLock",
+                                            "Cannot create file \"%1\". %2 holds it just now")
                     .arg(QFileInfo(fileName).absoluteFilePath(),
                          holder.left(1).toUpper() + holder.mid(1))),
       Who(holder), Game(holderIsGame) {}
 
-ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
+ScoreFileBusy::ScoreFileBusy(const QString& fileName)
+    //: %1 the file
+    : GameError(QCoreApplication::translate(
+                    "ScoreFileLock",
+                    "Cannot create file \"%1\". No lock of yours can be had on it just now")
+                    .arg(QFileInfo(fileName).absoluteFilePath())),
+      Game(false), Lockable(false) {}
+
+ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait,
+                             const std::atomic<bool>* stop) {
     const QByteArray path = FileBehind(fileName, ThrowOpenError);
     // Without a score file there is nothing to save, and nothing is added beside what is there.
     struct stat score {};
     if (::lstat(path.constData(), &score) != 0 || !S_ISREG(score.st_mode))
         return;
-    const auto until = Clock::now() + (wait == LockWait::Moment ? LockPatience : Clock::duration());
+    const Patience patience{
+        wait, Clock::now() + (wait == LockWait::Moment ? LockPatience : Clock::duration()), stop};
     auto busy = [&fileName](const FileHandle& held) {
         const auto [holder, game] = HolderOf(held.Get());
         return ScoreFileBusy(fileName, holder, game);
     };
     PrivatePath = PrivateLockPath(path);
     if (!PrivatePath.isEmpty()) {
-        const Taking taking = TakePrivate(PrivatePath, wait, until, Private);
+        const Taking taking = TakePrivate(PrivatePath, patience, Private);
         if (taking == Taking::Busy) {
             const ScoreFileBusy error = busy(Private);
             Private.Reset();
@@ -245,9 +314,7 @@ ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
             PrivatePath.clear();
     }
     Beside.Reset(OpenBesideLock(path));
-    if (Beside.Get() < 0)
-        return;
-    const Taking taking = Take(Beside.Get(), wait, until);
+    const Taking taking = Beside.Get() < 0 ? Taking::Unsupported : Take(Beside.Get(), patience);
     if (taking == Taking::Busy) {
         const ScoreFileBusy error = busy(Beside);
         LetGo();
@@ -255,6 +322,9 @@ ScoreFileLock::ScoreFileLock(const QString& fileName, LockWait wait) {
     }
     if (taking == Taking::Unsupported)
         Beside.Reset();
+    // Never a save unlocked: another game of the player's may be saving just now.
+    if (PrivatePath.isEmpty() && Beside.Get() < 0)
+        throw ScoreFileBusy(fileName);
 }
 
 ScoreFileLock::~ScoreFileLock() {

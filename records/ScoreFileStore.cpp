@@ -209,7 +209,6 @@ void ScoreFileStore::SaveToFile(const QString& fileName) const {
         ThrowNotSavedError(fileName, QCoreApplication::translate(
                                          "ScoreFileStore",
                                          "It would grow beyond 1 MiB, more than Tolvane reads"));
-    RemoveLeftoversBeside(path);
     // A file with further names keeps them only when it is written in place; where no file can
     // be made beside it, the file itself is still written, as a plain rewrite would.
     if ((exists && existing.st_nlink > 1) ||

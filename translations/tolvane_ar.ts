@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>تعذّر إنشاء الملف «%1». %2 يستخدمه الآن</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>تعذّر إنشاء الملف «%1». لا يمكنك قفله الآن</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>لم تُحفظ تغييراتك بعد: ما زال %1 يستخدم ملف النتائج. أتغلق من دونها؟</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>حُفظ تغييرك، لكن لم تُحفظ التغييرات التي أبقتها لعبة Tolvane سابقة بجانب ملف النتائج: %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>لا يمكنك قفل ملف النتائج الآن. تغييرك محفوظ جانبًا وسيُكتب حين يمكن ذلك، أو عند إغلاق Tolvane على أبعد تقدير.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>ستُغلق Tolvane بمجرد حفظ تغييراتك؛ لا يمكنك قفل ملف النتائج الآن.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>لم تُحفظ تغييراتك بعد: ما زال لا يمكنك قفل ملف النتائج. أتغلق من دونها؟</translation>
     </message>
 </context>
 <context>

@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>Die Datei „%1“ kann nicht angelegt werden. %2 hält sie gerade</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>Die Datei „%1“ kann nicht angelegt werden. Sie können sie gerade nicht sperren</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>Ihre Änderungen sind noch nicht gespeichert: %1 hält noch die Punktedatei. Ohne sie schließen?</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>Ihre Änderung ist gespeichert, aber nicht die Änderungen, die ein früheres Tolvane-Spiel neben der Punktedatei aufbewahrt hat: %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>Die Punktedatei lässt sich gerade nicht für Sie sperren. Ihre Änderung wird aufbewahrt und gespeichert, sobald es geht, spätestens wenn Sie Tolvane schließen.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>Tolvane schließt, sobald es Ihre Änderungen gespeichert hat; die Punktedatei lässt sich gerade nicht für Sie sperren.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>Ihre Änderungen sind noch nicht gespeichert: Die Punktedatei lässt sich noch immer nicht für Sie sperren. Ohne sie schließen?</translation>
     </message>
 </context>
 <context>

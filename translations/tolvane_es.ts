@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>No se puede crear el archivo «%1». %2 lo tiene ocupado ahora</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>No se puede crear el archivo «%1». Ahora no se puede bloquear para usted</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>Sus cambios aún no se han guardado: %1 sigue ocupando el archivo de puntuaciones. ¿Cerrar sin ellos?</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>Su cambio se ha guardado, pero no los cambios que una partida anterior de Tolvane dejó junto al archivo de puntuaciones: %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>Ahora no se puede bloquear el archivo de puntuaciones para usted. Su cambio se conserva y se guarda en cuanto se pueda, como tarde al cerrar Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>Tolvane se cerrará en cuanto haya guardado sus cambios; ahora no se puede bloquear el archivo de puntuaciones para usted.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>Sus cambios aún no se han guardado: el archivo de puntuaciones sigue sin poder bloquearse para usted. ¿Cerrar sin ellos?</translation>
     </message>
 </context>
 <context>

@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>Impossible de créer le fichier « %1 ». %2 le détient en ce moment</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>Impossible de créer le fichier « %1 ». Aucun verrou ne peut être pris sur lui pour vous en ce moment</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>Vos modifications ne sont pas encore enregistrées : %1 détient encore le fichier des scores. Fermer sans elles ?</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>Votre modification est enregistrée, mais pas celles qu’une partie Tolvane précédente avait gardées à côté du fichier des scores : %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>Aucun verrou ne peut être pris pour vous sur le fichier des scores en ce moment. Votre modification est gardée et enregistrée dès que possible, au plus tard quand vous fermez Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>Tolvane se fermera dès qu’il aura enregistré vos modifications ; aucun verrou ne peut être pris pour vous sur le fichier des scores en ce moment.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>Vos modifications ne sont pas encore enregistrées : toujours aucun verrou possible pour vous sur le fichier des scores. Fermer sans elles ?</translation>
     </message>
 </context>
 <context>

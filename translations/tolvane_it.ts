@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>Impossibile creare il file «%1». %2 lo sta usando in questo momento</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>Impossibile creare il file «%1». Al momento non puoi ottenerne il blocco</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>Le tue modifiche non sono ancora salvate: %1 sta ancora usando il file dei punteggi. Chiudere senza di esse?</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>La tua modifica è salvata, ma non le modifiche che una partita precedente di Tolvane aveva conservato accanto al file dei punteggi: %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>Al momento non puoi ottenere il blocco del file dei punteggi. La tua modifica è conservata e salvata appena possibile, al più tardi quando chiudi Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>Tolvane si chiude appena ha salvato le tue modifiche; al momento non puoi ottenere il blocco del file dei punteggi.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>Le tue modifiche non sono ancora salvate: ancora non puoi ottenere il blocco del file dei punteggi. Chiudere senza di esse?</translation>
     </message>
 </context>
 <context>

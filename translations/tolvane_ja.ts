@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>ファイル「%1」を作成できません。現在 %2 が使用中です</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>ファイル「%1」を作成できません。現在あなたはこのファイルをロックできません</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>変更はまだ保存されていません。%1 がまだスコアファイルを使用中です。保存せずに閉じますか？</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>変更は保存されましたが、以前の Tolvane がスコアファイルの横に保持していた変更は保存されていません: %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>現在あなたはスコアファイルをロックできません。変更は保持され、できしだい、遅くとも Tolvane を閉じるときに保存されます。</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>変更を保存しだい Tolvane を閉じます。現在あなたはスコアファイルをロックできません。</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>変更はまだ保存されていません。まだスコアファイルをロックできません。保存せずに閉じますか？</translation>
     </message>
 </context>
 <context>

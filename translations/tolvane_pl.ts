@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>Nie można utworzyć pliku „%1”. %2 właśnie go zajmuje</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>Nie można utworzyć pliku „%1”. Nie można go teraz dla Ciebie zablokować</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>Twoje zmiany nie są jeszcze zapisane: %1 wciąż zajmuje plik wyników. Zamknąć bez nich?</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>Twoja zmiana jest zapisana, ale nie zmiany, które wcześniejsza gra Tolvane zachowała obok pliku wyników: %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>Nie można teraz zablokować dla Ciebie pliku wyników. Twoja zmiana jest zachowana i zostanie zapisana, gdy tylko się da, najpóźniej przy zamknięciu Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>Tolvane zamknie się, gdy tylko zapisze Twoje zmiany; nie można teraz zablokować dla Ciebie pliku wyników.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>Twoje zmiany nie są jeszcze zapisane: wciąż nie można zablokować dla Ciebie pliku wyników. Zamknąć bez nich?</translation>
     </message>
 </context>
 <context>

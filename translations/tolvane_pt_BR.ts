@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>Não é possível criar o arquivo “%1”. %2 está com ele agora</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>Não é possível criar o arquivo “%1”. Agora não é possível obter um bloqueio seu nele</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>Suas alterações ainda não foram salvas: %1 ainda está com o arquivo de pontuação. Fechar sem elas?</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>Sua alteração foi salva, mas não as alterações que uma partida anterior do Tolvane guardou ao lado do arquivo de pontuação: %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>Agora não é possível obter um bloqueio seu no arquivo de pontuação. Sua alteração fica guardada e é salva assim que possível, no máximo quando você fechar o Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>O Tolvane fecha assim que salvar suas alterações; agora não é possível obter um bloqueio seu no arquivo de pontuação.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>Suas alterações ainda não foram salvas: ainda não é possível obter um bloqueio seu no arquivo de pontuação. Fechar sem elas?</translation>
     </message>
 </context>
 <context>

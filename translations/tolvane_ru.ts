@@ -708,6 +708,11 @@
         <extracomment>%1 the file, %2 who holds it: &quot;Another program (flock, process 4242)&quot;</extracomment>
         <translation>Не удаётся создать файл «%1». Его сейчас занимает %2</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No lock of yours can be had on it just now</source>
+        <extracomment>%1 the file</extracomment>
+        <translation>Не удаётся создать файл «%1». Сейчас его нельзя заблокировать для вас</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFileStore</name>
@@ -744,6 +749,23 @@
         <source>Your changes have not been saved yet: %1 still holds the score file. Close without them?</source>
         <extracomment>%1 who holds the file: &quot;another program (process 4242)&quot;</extracomment>
         <translation>Ваши изменения ещё не сохранены: файл результатов всё ещё занимает %1. Закрыть без них?</translation>
+    </message>
+    <message>
+        <source>Your change is saved, but not the changes that an earlier Tolvane game kept beside the score file: %1</source>
+        <extracomment>%1 why the kept changes could not be made, from the score file&apos;s own messages</extracomment>
+        <translation>Ваше изменение сохранено, но не изменения, которые прежняя игра Tolvane оставила рядом с файлом результатов: %1</translation>
+    </message>
+    <message>
+        <source>No lock of yours can be had on the score file just now. Your change is kept and saved as soon as one can, at the latest when you close Tolvane.</source>
+        <translation>Файл результатов сейчас нельзя заблокировать для вас. Ваше изменение сохранено и будет записано, как только это станет возможно, самое позднее при закрытии Tolvane.</translation>
+    </message>
+    <message>
+        <source>Tolvane closes as soon as it has saved your changes; no lock of yours can be had on the score file just now.</source>
+        <translation>Tolvane закроется, как только сохранит ваши изменения; файл результатов сейчас нельзя заблокировать для вас.</translation>
+    </message>
+    <message>
+        <source>Your changes have not been saved yet: still no lock of yours can be had on the score file. Close without them?</source>
+        <translation>Ваши изменения ещё не сохранены: файл результатов всё ещё нельзя заблокировать для вас. Закрыть без них?</translation>
     </message>
 </context>
 <context>

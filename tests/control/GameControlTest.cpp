@@ -17,6 +17,8 @@ namespace {
 
 class NotingWindow : public GameWindow {
   public:
+    // The generator's log, which the main window would own.
+    DroppedLines Log;
     QStringList Asked;
     bool ConfirmAnswer = true;
 
@@ -42,7 +44,6 @@ class NotingWindow : public GameWindow {
     void HoldInput(bool held) override { Asked << QString("hold %1").arg(held); }
     void ShowProgress(bool shown) override { Asked << QString("progress %1").arg(shown); }
     TextLines& ProgressText() override { return Dropped; }
-    TextLines& GeneratorLog() override { return Dropped; }
     bool Confirm(const QString& question) override {
         Asked << "confirm " + question;
         return ConfirmAnswer;
@@ -50,9 +51,9 @@ class NotingWindow : public GameWindow {
     void Inform(const QString& text) override { Asked << "inform " + text; }
     void ShowNotice(const QStringList& lines) override { Asked << "notice " + lines.first(); }
     QString AskName() override { return "Tester"; }
-    bool ShowRecords(const std::array<BestTimeRecord, LevelCount>&) override { return false; }
-    ScoreFileStore& ScoreLines() override { throw std::logic_error("no score file here"); }
-    ScoreSaves& Saves() override { throw std::logic_error("no score file here"); }
+    bool ShowRecordsAskingReset(const std::array<BestTimeRecord, LevelCount>&) override {
+        return false;
+    }
 
   private:
     DroppedLines Dropped;
@@ -71,7 +72,7 @@ class GameControlTest : public QObject {
         game.SoundOn = true;
         game.Guessing = true;
         NotingWindow window;
-        ConfirmNewGame(game, window);
+        ConfirmNewGame(game, window, window.Log);
         QCOMPARE(window.Asked,
                  QStringList({"confirm Start a new puzzle?", "hold 1", "clock 0", "blank",
                               "progress 1", "progress 0", "play ready.wav",

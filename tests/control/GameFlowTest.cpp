@@ -3,10 +3,10 @@
 // A game from start to finish through the real window: new puzzles and levels, the phases and
 // what they enable, Clear all, Solve, Pause, Submit, the clock, and failures on the way.
 
+#include "control/GameFlow.h"
 #include "app/MainWindow.h"
 #include "control/CellInput.h"
 #include "control/GameClock.h"
-#include "control/GameFlow.h"
 #include "engine/Game.h"
 #include "platform/MessageBoxes.h"
 #include "tests/support/GamePlay.h"
@@ -222,7 +222,7 @@ class GameFlowTest : public GameWindowTest {
                                                                 : TheGame().Solution[i];
         QString message;
         AnswerInOrder({Press("OK", nullptr, &message), Press("Cancel"), Press("OK")});
-        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main); });
+        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main, Windows.Main->ScoreFile()); });
         QVERIFY(message.startsWith("Correct. Your time is "));
     }
 
@@ -339,7 +339,7 @@ class GameFlowTest : public GameWindowTest {
         TheGame().Entries[open] = TheGame().Solution[open] % 9 + 1;
         SeenMessages().clear();
         AnswerInOrder({Press("OK")});
-        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main); });
+        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main, Windows.Main->ScoreFile()); });
         QCOMPARE(SeenMessages().size(), 1);
         QVERIFY(!SeenMessages()[0].contains("incorrectly"));
         ExpectPlayCommands(true);
@@ -348,7 +348,7 @@ class GameFlowTest : public GameWindowTest {
         FillAllEntriesBut(0);
         SeenMessages().clear();
         AnswerInOrder({Press("OK")});
-        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main); });
+        RunHandler([] { SubmitSolution(TheGame(), *Windows.Main, Windows.Main->ScoreFile()); });
         QCOMPARE(SeenMessages().size(), 1);
         QVERIFY(!SeenMessages()[0].contains("Correct"));
         ExpectPlayCommands(false);

@@ -13,6 +13,12 @@
 #   kill_during_save.sh SCORE_SAVER KEPT_SAVER [KILLS]
 set -euo pipefail
 
+# As root the test plants in /tmp what another user could: in a /tmp of its own, which goes with it.
+if [ "$(id -u)" = 0 ] && [ -z "${TOLVANE_OWN_TMP:-}" ]; then
+    TOLVANE_OWN_TMP=1 exec unshare --mount --propagation private bash -c \
+        'mount -t tmpfs -o mode=1777 tolvane-test /tmp && exec bash "$0" "$@"' "$0" "$@"
+fi
+
 saver=$(realpath "$1")
 kept_saver=$(realpath "$2")
 kills=${3:-40}
@@ -93,14 +99,16 @@ left=$(ls -A | grep -vx -e highscores.txc -e .highscores.txc.lock || true)
 [ -z "$left" ] || fail "the next start left these behind: $left"
 
 # Two games saving at once: each counts its own level up from 0, under the lock, so neither loses
-# a save of the other. A saver that hangs fails the test within two minutes.
-#   two_savers CASE SAVES [AS_USER]
+# a save of the other. A saver that hangs fails the test within two minutes. As another user, the
+# Medium game may have a runtime folder of its own where the Hard one has none.
+#   two_savers CASE SAVES [AS_USER [MEDIUM_RUNTIME]]
 two_savers() {
-    local case=$1 saves=$2 as=()
+    local case=$1 saves=$2 as=() medium_env=()
     [ -n "${3:-}" ] && as=(setpriv --reuid="$3" --regid="$3" --clear-groups env -u XDG_RUNTIME_DIR)
+    [ -n "${4:-}" ] && medium_env=(XDG_RUNTIME_DIR="$4")
     block Zero 0 0 >highscores.txc
     [ -z "${3:-}" ] || chown "$3:$3" highscores.txc
-    timeout 120 "${as[@]}" "$saver" "$saves" 1 >"$work/medium.log" 2>&1 &
+    timeout 120 "${as[@]}" "${medium_env[@]}" "$saver" "$saves" 1 >"$work/medium.log" 2>&1 &
     local medium=$!
     timeout 120 "${as[@]}" "$saver" "$saves" 2 >"$work/hard.log" 2>&1 ||
         fail "$case: the Hard saver failed: $(cat "$work/hard.log")"
@@ -120,7 +128,8 @@ two_savers "the player's lock file open to all" 200
 
 if [ "$(id -u)" = 0 ]; then
     # A player (nobody) in a folder everyone may write to, where another user planted the lock
-    # file before the player's first save.
+    # file before the player's first save, and /tmp/tolvane-UID too; one of the player's games
+    # has a private runtime folder, the other none.
     shared=$work/shared
     mkdir -m 1777 "$shared"
     chmod 755 "$work"
@@ -132,7 +141,18 @@ if [ "$(id -u)" = 0 ]; then
     own_saver=$saver
     saver=$work/score_saver
     install -m 755 "$own_saver" "$saver"
-    two_savers "a lock file planted by another user" 200 65534
+    install -d -m 777 -o 64123 -g 64123 /tmp/tolvane-65534
+    install -d -m 700 -o 65534 -g 65534 /tmp/runtime-65534
+    two_savers "lock files planted by another user" 1000 65534 /tmp/runtime-65534
+    # Where every private folder the game could use is planted as well, no lock can be had: the
+    # save is not made (the saver tries again and again), never made unlocked.
+    install -d -m 777 -o 64123 -g 64123 /tmp/tolvane-65534.{1..63}
+    before=$(cat highscores.txc)
+    status=0
+    timeout 2 setpriv --reuid=65534 --regid=65534 --clear-groups "$saver" 1 1 >"$work/medium.log" 2>&1 ||
+        status=$?
+    [ "$status" = 124 ] && [ "$(cat highscores.txc)" = "$before" ] ||
+        fail "a save without any lock ended with $status: $(cat "$work/medium.log")"
     saver=$own_saver
     [ "$(stat -c %u:%a .highscores.txc.lock)" = 64123:666 ] || fail "the planted lock file was changed"
     cd "$folder"

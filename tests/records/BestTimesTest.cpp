@@ -52,7 +52,7 @@ void FinishGame(int shownPerBlock, int seconds) {
     TheGame().ShownPerBlock = shownPerBlock;
     TheGame().ElapsedSeconds = seconds;
     TheGame().ResultPending = true;
-    RunHandler([] { ShowBestTimes(TheGame(), *Windows.Main); });
+    RunHandler([] { ShowBestTimes(TheGame(), *Windows.Main, Windows.Main->ScoreFile()); });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // failures, ways to read a folder and to make the disk look full, and holders of its locks.
 
 #include "records/ScoreFile.h"
+#include "tests/support/TempFolder.h"
 
 #include <QByteArray>
 #include <QProcess>
@@ -12,10 +13,23 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/types.h>
 
 inline const QString FileName = QString::fromLatin1(ScoreFileName);
+
+// What each test of the score file starts from: a folder of its own, made the working directory,
+// and empty lines.
+struct ScoreFileSetUp {
+    void Fresh() {
+        Folder.reset();
+        Folder = std::make_unique<TempFolder>();
+        Lines.Clear();
+    }
+    std::unique_ptr<TempFolder> Folder;
+    ScoreFileStore Lines;
+};
 
 // The failure's text, or a note that there was none.
 QString ErrorOf(const std::function<void()>& action);

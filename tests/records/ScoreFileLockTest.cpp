@@ -5,7 +5,6 @@
 
 #include "records/ScoreFileLock.h"
 #include "tests/records/ScoreFileChecks.h"
-#include "tests/support/TempFolder.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -44,10 +43,12 @@ QString Busy(const QString& holder) {
 
 } // namespace
 
-class ScoreFileLockTest : public QObject {
+class ScoreFileLockTest : public QObject, ScoreFileSetUp {
     Q_OBJECT
 
   private slots:
+    void init() { Fresh(); }
+    void cleanup() { Folder.reset(); }
     void lockFilesOthersCouldHoldAreNotUsed_data();
     void lockFilesOthersCouldHoldAreNotUsed();
     void ownLockFileOpenToOthersIsMadePrivate();
@@ -70,13 +71,12 @@ void ScoreFileLockTest::lockFilesOthersCouldHoldAreNotUsed() {
     QFETCH(QString, kind);
     if (kind == "other user" && geteuid() != 0)
         QSKIP("Only root can give a file to another user");
-    TempFolder folder;
-    folder.Write(FileName, Before);
+    Folder->Write(FileName, Before);
     const QByteArray lock = QFile::encodeName(LockName);
     if (kind == "folder") {
         QVERIFY(QDir().mkdir(LockName));
     } else {
-        folder.Write(LockName, {});
+        Folder->Write(LockName, {});
         QVERIFY(::chmod(lock.constData(), 0600) == 0);
     }
     if (kind == "linked")
@@ -90,7 +90,7 @@ void ScoreFileLockTest::lockFilesOthersCouldHoldAreNotUsed() {
     const auto [error, ms] = TimedSave();
     QCOMPARE(error, QStringLiteral("no error"));
     QVERIFY2(ms < 1000, qPrintable(QString("took %1 ms").arg(ms)));
-    QCOMPARE(folder.Read(FileName), After);
+    QCOMPARE(Folder->Read(FileName), After);
     QCOMPARE(ModeOf(LockName), mode);
 
     const QString privateLock = PrivateLockFile(FileName);
@@ -98,25 +98,24 @@ void ScoreFileLockTest::lockFilesOthersCouldHoldAreNotUsed() {
     HeldLock otherGame(privateLock);
     QVERIFY(otherGame.Holding);
     QCOMPARE(TimedSave().first, Busy("Another Tolvane game"));
-    QCOMPARE(folder.Read(FileName), After);
+    QCOMPARE(Folder->Read(FileName), After);
 }
 
-// The player's own lock file, open to others after a restore or a chmod -R: made private again
-// and used.
+// The player's own lock file, open to the group after a restore or a chmod -R: made private
+// again and used. (One open to all others: the kill test.)
 void ScoreFileLockTest::ownLockFileOpenToOthersIsMadePrivate() {
-    TempFolder folder;
-    folder.Write(FileName, Before);
-    folder.Write(LockName, {});
-    QVERIFY(::chmod(QFile::encodeName(LockName).constData(), 0666) == 0);
+    Folder->Write(FileName, Before);
+    Folder->Write(LockName, {});
+    QVERIFY(::chmod(QFile::encodeName(LockName).constData(), 0660) == 0);
     {
         HeldLock otherGame(LockName);
         QVERIFY(otherGame.Holding);
         QCOMPARE(TimedSave().first, Busy("Another Tolvane game"));
-        QCOMPARE(folder.Read(FileName), Before);
+        QCOMPARE(Folder->Read(FileName), Before);
     }
     QCOMPARE(ModeOf(LockName), mode_t(0600));
     QCOMPARE(TimedSave().first, QStringLiteral("no error"));
-    QCOMPARE(folder.Read(FileName), After);
+    QCOMPARE(Folder->Read(FileName), After);
 }
 
 void ScoreFileLockTest::heldLockWaitsAMomentAndNamesTheHolder_data() {
@@ -126,35 +125,34 @@ void ScoreFileLockTest::heldLockWaitsAMomentAndNamesTheHolder_data() {
 }
 
 // While another of the player's games or programs holds the lock, a save waits a moment (a save
-// takes milliseconds) and then says who holds the file; it never stands still for long.
+// takes milliseconds) and then says who holds the file; it never stands still for long. The
+// holders let go after a few seconds, so that a save that waits for them fails here at once.
 void ScoreFileLockTest::heldLockWaitsAMomentAndNamesTheHolder() {
     QFETCH(bool, game);
-    TempFolder folder;
-    folder.Write(FileName, Before);
+    Folder->Write(FileName, Before);
     std::unique_ptr<HeldLock> byGame;
     std::unique_ptr<ProgramHoldingLock> byProgram;
     QString holder = "Another Tolvane game";
     if (game) {
-        byGame = std::make_unique<HeldLock>(LockName);
+        byGame = std::make_unique<HeldLock>(LockName, 5);
         QVERIFY(byGame->Holding);
     } else {
-        folder.Write(LockName, {});
-        byProgram = std::make_unique<ProgramHoldingLock>(LockName);
+        Folder->Write(LockName, {});
+        byProgram = std::make_unique<ProgramHoldingLock>(LockName, uid_t(-1), 5);
         QTRY_VERIFY_WITH_TIMEOUT(Held(LockName), 10000);
         holder = QStringLiteral("Another program (sleep, process %1)")
                      .arg(byProgram->Holder.processId());
     }
     const auto [error, ms] = TimedSave();
     QCOMPARE(error, Busy(holder));
-    QVERIFY2(ms >= 100 && ms < 2000, qPrintable(QString("waited %1 ms").arg(ms)));
-    QCOMPARE(folder.Read(FileName), Before);
+    QVERIFY2(ms >= 100 && ms < 1000, qPrintable(QString("waited %1 ms").arg(ms)));
+    QCOMPARE(Folder->Read(FileName), Before);
 }
 
 // A link planted where the lock file belongs, to a file of the player's: never followed, so
 // that file is neither made private nor locked, and the save does not wait for whoever holds it.
 void ScoreFileLockTest::linkInPlaceOfTheLockFileIsNotFollowed() {
-    TempFolder folder;
-    folder.Write(FileName, Before);
+    Folder->Write(FileName, Before);
     QTemporaryDir elsewhere;
     const QString players = elsewhere.filePath("notes.txt");
     WriteAt(players, "the player's\n");
@@ -165,7 +163,7 @@ void ScoreFileLockTest::linkInPlaceOfTheLockFileIsNotFollowed() {
 
     const auto [error, ms] = TimedSave();
     QCOMPARE(error, QStringLiteral("no error"));
-    QCOMPARE(folder.Read(FileName), After);
+    QCOMPARE(Folder->Read(FileName), After);
     QVERIFY(QFileInfo(LockName).isSymLink());
     QCOMPARE(ModeOf(players), mode_t(0644));
     QCOMPARE(ReadAt(players), QByteArray("the player's\n"));

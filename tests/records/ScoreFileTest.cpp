@@ -6,14 +6,20 @@
 #include "records/ScoreFile.h"
 #include "engine/Game.h"
 #include "tests/records/ScoreFileChecks.h"
-#include "tests/support/TempFolder.h"
 
+#include <QFile>
 #include <QTest>
 
-class ScoreFileTest : public QObject {
+#include <fcntl.h>
+#include <sys/stat.h>
+
+class ScoreFileTest : public QObject, ScoreFileSetUp {
     Q_OBJECT
 
   private slots:
+    void init() { Fresh(); }
+    void cleanup() { Folder.reset(); }
+
     // Sound setting
     void readsSoundSetting_data();
     void readsSoundSetting();
@@ -34,6 +40,11 @@ class ScoreFileTest : public QObject {
     void writeBestTimeChangesOnlyItsLines();
     void resetBestTimes();
     void levelOrdinals();
+
+    // Changes that killed games kept beside the file
+    void keptChangesOnlyAsTheGameWritesThem_data();
+    void keptChangesOnlyAsTheGameWritesThem();
+    void keptChangeThatCannotBeSavedHoldsUpNothing();
 
     // The supplied file
     void suppliedFile();
@@ -56,25 +67,21 @@ void ScoreFileTest::readsSoundSetting_data() {
 void ScoreFileTest::readsSoundSetting() {
     QFETCH(QByteArray, line3);
     QFETCH(bool, on);
-    TempFolder folder;
-    folder.Write(FileName, "s\r\ns\r\ns\r\n" + line3 + "\r\nhigh\r\n");
-    ScoreFileStore scoreLines;
-    QCOMPARE(ReadSoundSetting(scoreLines), on);
-    QCOMPARE(scoreLines.Count(), 0);
+    Folder->Write(FileName, "s\r\ns\r\ns\r\n" + line3 + "\r\nhigh\r\n");
+    QCOMPARE(ReadSoundSetting(Lines), on);
+    QCOMPARE(Lines.Count(), 0);
     // Line 3 is the setting whatever the line breaks.
-    folder.Write(FileName, "s\ns\rs\r\n" + line3 + "\rhigh");
-    QCOMPARE(ReadSoundSetting(scoreLines), on);
+    Folder->Write(FileName, "s\ns\rs\r\n" + line3 + "\rhigh");
+    QCOMPARE(ReadSoundSetting(Lines), on);
 }
 
 void ScoreFileTest::soundSettingNeedsFourLines() {
-    TempFolder folder;
-    ScoreFileStore scoreLines;
-    folder.Write(FileName, "a\r\nb\r\ns\r\n");
-    QCOMPARE(ErrorOf([&] { ReadSoundSetting(scoreLines); }), OutOfBounds(3));
-    folder.Write(FileName, "");
-    QCOMPARE(ErrorOf([&] { ReadSoundSetting(scoreLines); }), OutOfBounds(3));
-    QCOMPARE(ErrorOf([&] { WriteSoundSetting(scoreLines, true); }), OutOfBounds(3));
-    QCOMPARE(folder.Read(FileName), QByteArray());
+    Folder->Write(FileName, "a\r\nb\r\ns\r\n");
+    QCOMPARE(ErrorOf([&] { ReadSoundSetting(Lines); }), OutOfBounds(3));
+    Folder->Write(FileName, "");
+    QCOMPARE(ErrorOf([&] { ReadSoundSetting(Lines); }), OutOfBounds(3));
+    QCOMPARE(ErrorOf([&] { WriteSoundSetting(Lines, true); }), OutOfBounds(3));
+    QCOMPARE(Folder->Read(FileName), QByteArray());
 }
 
 void ScoreFileTest::writesSoundSetting_data() {
@@ -100,21 +107,17 @@ void ScoreFileTest::writesSoundSetting() {
     QFETCH(QByteArray, before);
     QFETCH(bool, checked);
     QFETCH(QByteArray, after);
-    TempFolder folder;
-    folder.Write(FileName, before);
+    Folder->Write(FileName, before);
     // Whatever the list held before is dropped: the file is loaded again.
-    folder.Write(QStringLiteral("other.txc"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
-    ScoreFileStore scoreLines;
-    scoreLines.LoadFromFile(QStringLiteral("other.txc"));
-    WriteSoundSetting(scoreLines, checked);
-    QCOMPARE(folder.Read(FileName), after);
-    QCOMPARE(ReadSoundSetting(scoreLines), checked);
+    Folder->Write(QStringLiteral("other.txc"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n");
+    Lines.LoadFromFile(QStringLiteral("other.txc"));
+    WriteSoundSetting(Lines, checked);
+    QCOMPARE(Folder->Read(FileName), after);
+    QCOMPARE(ReadSoundSetting(Lines), checked);
 }
 
 void ScoreFileTest::failedSoundWriteLeavesFile() {
-    TempFolder folder;
-    ScoreFileStore scoreLines;
-    QCOMPARE(ErrorOf([&] { WriteSoundSetting(scoreLines, true); }),
+    QCOMPARE(ErrorOf([&] { WriteSoundSetting(Lines, true); }),
              QStringLiteral("Cannot open file \"%1\". No such file or directory")
                  .arg(FullPath(FileName)));
     QVERIFY(!QFile::exists(FileName));
@@ -137,11 +140,9 @@ void ScoreFileTest::locatesMarker_data() {
 void ScoreFileTest::locatesMarker() {
     QFETCH(QStringList, lines);
     QFETCH(int, marker);
-    TempFolder folder;
-    folder.Write(FileName, CrLfFile(lines));
-    ScoreFileStore scoreLines;
-    scoreLines.LoadFromFile(FileName);
-    QCOMPARE(LocateMarker(scoreLines), marker);
+    Folder->Write(FileName, CrLfFile(lines));
+    Lines.LoadFromFile(FileName);
+    QCOMPARE(LocateMarker(Lines), marker);
 }
 
 void ScoreFileTest::missingMarker_data() {
@@ -158,34 +159,30 @@ void ScoreFileTest::missingMarker_data() {
 void ScoreFileTest::missingMarker() {
     QFETCH(QStringList, lines);
     QFETCH(int, asked);
-    TempFolder folder;
-    folder.Write(FileName, CrLfFile(lines));
-    ScoreFileStore scoreLines;
-    scoreLines.LoadFromFile(FileName);
-    QCOMPARE(ErrorOf([&] { LocateMarker(scoreLines); }), OutOfBounds(asked));
+    Folder->Write(FileName, CrLfFile(lines));
+    Lines.LoadFromFile(FileName);
+    QCOMPARE(ErrorOf([&] { LocateMarker(Lines); }), OutOfBounds(asked));
 }
 
 void ScoreFileTest::readsBestTimes() {
-    TempFolder folder;
     QStringList lines = SampleLines;
     lines[6] = QStringLiteral("Zoë");
     lines[8] = QString();
     lines[9] = QStringLiteral("+86400");
     lines[10] = QStringLiteral("A name far longer than fifteen");
     lines[11] = QStringLiteral("-3");
-    folder.Write(FileName, CrLfFile(lines));
-    ScoreFileStore scoreLines;
-    scoreLines.LoadFromFile(FileName);
-    const int marker = LocateMarker(scoreLines);
+    Folder->Write(FileName, CrLfFile(lines));
+    Lines.LoadFromFile(FileName);
+    const int marker = LocateMarker(Lines);
     QCOMPARE(marker, SampleMarker);
-    const std::array<BestTimeRecord, LevelCount> records = ReadBestTimes(scoreLines, marker);
+    const std::array<BestTimeRecord, LevelCount> records = ReadBestTimes(Lines, marker);
     QCOMPARE(records[0].Name, QStringLiteral("Zoë"));
     QCOMPARE(records[0].Seconds, 100);
     QCOMPARE(records[1].Name, QString());
     QCOMPARE(records[1].Seconds, 86400);
     QCOMPARE(records[2].Name, QStringLiteral("A name far longer than fifteen"));
     QCOMPARE(records[2].Seconds, -3);
-    QCOMPARE(LinesOf(scoreLines), lines);
+    QCOMPARE(LinesOf(Lines), lines);
 }
 
 void ScoreFileTest::badBestTimesBlock_data() {
@@ -212,13 +209,11 @@ void ScoreFileTest::badBestTimesBlock_data() {
 void ScoreFileTest::badBestTimesBlock() {
     QFETCH(QStringList, block);
     QFETCH(QString, error);
-    TempFolder folder;
-    folder.Write(FileName, CrLfFile(QStringList{"top", "", "", "s"} + block));
-    ScoreFileStore scoreLines;
-    scoreLines.LoadFromFile(FileName);
-    const int marker = LocateMarker(scoreLines);
+    Folder->Write(FileName, CrLfFile(QStringList{"top", "", "", "s"} + block));
+    Lines.LoadFromFile(FileName);
+    const int marker = LocateMarker(Lines);
     QCOMPARE(marker, 4);
-    QCOMPARE(ErrorOf([&] { ReadBestTimes(scoreLines, marker); }), error);
+    QCOMPARE(ErrorOf([&] { ReadBestTimes(Lines, marker); }), error);
 }
 
 void ScoreFileTest::writeBestTimeChangesOnlyItsLines_data() {
@@ -246,18 +241,16 @@ void ScoreFileTest::writeBestTimeChangesOnlyItsLines() {
     QFETCH(QString, name);
     QFETCH(int, seconds);
     QFETCH(QStringList, expected);
-    TempFolder folder;
     // LF breaks and no final break: only the breaks may change besides the level's lines.
     QByteArray before = CrLfFile(SampleLines).replace("\r\n", "\n");
     before.chop(1);
-    folder.Write(FileName, before);
-    ScoreFileStore scoreLines;
-    scoreLines.LoadFromFile(FileName);
-    const int marker = LocateMarker(scoreLines);
-    WriteBestTime(scoreLines, marker, level, name, seconds);
-    QCOMPARE(LinesOf(scoreLines), expected);
-    scoreLines.SaveToFile(FileName);
-    QCOMPARE(folder.Read(FileName), CrLfFile(expected));
+    Folder->Write(FileName, before);
+    Lines.LoadFromFile(FileName);
+    const int marker = LocateMarker(Lines);
+    WriteBestTime(Lines, marker, level, name, seconds);
+    QCOMPARE(LinesOf(Lines), expected);
+    Lines.SaveToFile(FileName);
+    QCOMPARE(Folder->Read(FileName), CrLfFile(expected));
     ScoreFileStore reloaded;
     reloaded.LoadFromFile(FileName);
     const std::array<BestTimeRecord, LevelCount> records = ReadBestTimes(reloaded, marker);
@@ -266,28 +259,25 @@ void ScoreFileTest::writeBestTimeChangesOnlyItsLines() {
 }
 
 void ScoreFileTest::resetBestTimes() {
-    TempFolder folder;
-    folder.Write(FileName, CrLfFile(SampleLines));
-    ScoreFileStore scoreLines;
-    scoreLines.LoadFromFile(FileName);
-    ResetBestTimes(scoreLines, LocateMarker(scoreLines));
+    Folder->Write(FileName, CrLfFile(SampleLines));
+    Lines.LoadFromFile(FileName);
+    ResetBestTimes(Lines, LocateMarker(Lines));
     QStringList expected = SampleLines;
     for (int line = SampleMarker + 1; line <= SampleMarker + 6; line += 2) {
         expected[line] = QString();
         expected[line + 1] = QStringLiteral("86400");
     }
-    QCOMPARE(LinesOf(scoreLines), expected);
-    scoreLines.SaveToFile(FileName);
-    QCOMPARE(folder.Read(FileName), CrLfFile(expected));
-    QVERIFY(folder.Read(FileName).contains("high\r\n\r\n86400\r\n\r\n86400\r\n\r\n86400\r\n"));
+    QCOMPARE(LinesOf(Lines), expected);
+    Lines.SaveToFile(FileName);
+    QCOMPARE(Folder->Read(FileName), CrLfFile(expected));
+    QVERIFY(Folder->Read(FileName).contains("high\r\n\r\n86400\r\n\r\n86400\r\n\r\n86400\r\n"));
 
     // A block cut short fails at the first missing line.
-    folder.Write(FileName, "a\r\nhigh\r\nn\r\n1\r\n");
-    scoreLines.LoadFromFile(FileName);
-    QCOMPARE(ErrorOf([&] { ResetBestTimes(scoreLines, 1); }), OutOfBounds(4));
-    QCOMPARE(ErrorOf([&] { WriteBestTime(scoreLines, 1, 1, QStringLiteral("x"), 5); }),
-             OutOfBounds(4));
-    QCOMPARE(folder.Read(FileName), QByteArray("a\r\nhigh\r\nn\r\n1\r\n"));
+    Folder->Write(FileName, "a\r\nhigh\r\nn\r\n1\r\n");
+    Lines.LoadFromFile(FileName);
+    QCOMPARE(ErrorOf([&] { ResetBestTimes(Lines, 1); }), OutOfBounds(4));
+    QCOMPARE(ErrorOf([&] { WriteBestTime(Lines, 1, 1, QStringLiteral("x"), 5); }), OutOfBounds(4));
+    QCOMPARE(Folder->Read(FileName), QByteArray("a\r\nhigh\r\nn\r\n1\r\n"));
 }
 
 void ScoreFileTest::levelOrdinals() {
@@ -297,26 +287,88 @@ void ScoreFileTest::levelOrdinals() {
 }
 
 void ScoreFileTest::suppliedFile() {
-    TempFolder folder;
-    folder.CopyGameFiles();
-    const QByteArray supplied = folder.Read(FileName);
+    Folder->CopyGameFiles();
+    const QByteArray supplied = Folder->Read(FileName);
     QVERIFY(supplied.endsWith("\r\n"));
     QVERIFY(!supplied.contains("\r\r") && !supplied.contains('\0'));
     QCOMPARE(supplied.count('\n'), supplied.count("\r\n"));
 
-    ScoreFileStore scoreLines;
-    QVERIFY(ReadSoundSetting(scoreLines));
-    scoreLines.LoadFromFile(FileName);
-    QVERIFY(scoreLines.Count() >= 4);
-    const int marker = LocateMarker(scoreLines);
+    QVERIFY(ReadSoundSetting(Lines));
+    Lines.LoadFromFile(FileName);
+    QVERIFY(Lines.Count() >= 4);
+    const int marker = LocateMarker(Lines);
     QVERIFY(marker > 3);
-    for (const BestTimeRecord& record : ReadBestTimes(scoreLines, marker)) {
+    for (const BestTimeRecord& record : ReadBestTimes(Lines, marker)) {
         QCOMPARE(record.Name, QString());
         QCOMPARE(record.Seconds, 86400);
     }
     // Saving the supplied file as loaded reproduces it exactly.
-    scoreLines.SaveToFile(FileName);
-    QCOMPARE(folder.Read(FileName), supplied);
+    Lines.SaveToFile(FileName);
+    QCOMPARE(Folder->Read(FileName), supplied);
+}
+
+void ScoreFileTest::keptChangesOnlyAsTheGameWritesThem_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<bool>("made");
+
+    const QByteArray record = "best 1 1 Neighbour%201";
+    QTest::newRow("private, a second") << 0600 << record << true;
+    QTest::newRow("open to all, rewritten by another user") << 0666 << record << false;
+    QTest::newRow("open to the group") << 0660 << record << false;
+    QTest::newRow("no time") << 0600 << QByteArray("best 1 0 Neighbour%201") << false;
+    QTest::newRow("not as the game writes it")
+        << 0600 << QByteArray("best 1 +5 Neighbour") << false;
+    QTest::newRow("a name longer than a record takes")
+        << 0600 << QByteArray("best 1 5 Neighbour%20Sixteen1") << false;
+}
+
+// A file of kept changes is made by the next start only when it is the player's, private and
+// holds what a game writes; anything else is left as it is.
+void ScoreFileTest::keptChangesOnlyAsTheGameWritesThem() {
+    QFETCH(int, mode);
+    QFETCH(QByteArray, entry);
+    QFETCH(bool, made);
+    Folder->Write(FileName, CrLfFile(SampleLines));
+    // A game killed earlier kept an Easy record: made first, the oldest first.
+    const QString kept = "." + FileName + ".kept-AbC123", older = "." + FileName + ".kept-Older1";
+    Folder->Write(kept, "Tolvane kept changes\nreset\n" + entry + "\nend\n");
+    Folder->Write(older, "Tolvane kept changes\nbest 0 7 Older\nend\n");
+    const timespec past[2] = {{0, UTIME_OMIT}, {1, 0}};
+    QVERIFY(::chmod(QFile::encodeName(kept).constData(), mode_t(mode)) == 0 &&
+            ::chmod(QFile::encodeName(older).constData(), 0600) == 0 &&
+            ::utimensat(AT_FDCWD, QFile::encodeName(older).constData(), past, 0) == 0);
+    ReadSoundSetting(Lines);
+    QStringList expected = SampleLines;
+    expected[SampleMarker + 1] = "Older", expected[SampleMarker + 2] = "7";
+    if (made) {
+        for (int line = SampleMarker + 1; line <= SampleMarker + 6; line += 2)
+            expected[line] = QString(), expected[line + 1] = QString::fromLatin1(NoBestTime);
+        expected[SampleMarker + 3] = "Neighbour 1", expected[SampleMarker + 4] = "1";
+    }
+    QCOMPARE(Folder->Read(FileName), CrLfFile(expected));
+    QCOMPARE(QFile::exists(kept), !made);
+}
+
+// A kept reset that would make the file larger than the game reads holds up none of the player's
+// later saves; it stays beside the file for a later one, and the save says why it was left out.
+void ScoreFileTest::keptChangeThatCannotBeSavedHoldsUpNothing() {
+    QStringList lines = SampleLines;
+    for (int line = SampleMarker + 2; line <= SampleMarker + 6; line += 2)
+        lines[line] = "1";
+    QByteArray full = CrLfFile(lines);
+    full += QByteArray(1024 * 1024 - full.size() - 2, 'n') + "\r\n";
+    Folder->Write(FileName, full);
+    const QString kept = "." + FileName + ".kept-AbC123";
+    Folder->Write(kept, "Tolvane kept changes\nreset\nend\n");
+    QVERIFY(::chmod(QFile::encodeName(kept).constData(), 0600) == 0);
+    QVERIFY(!ReadSoundSetting(Lines)); // a start tries it too
+    QString leftOut;
+    QCOMPARE(ErrorOf([&] { leftOut = ChangeScoreFile(Lines, SoundSettingChange(true)); }),
+             QStringLiteral("no error"));
+    QVERIFY2(leftOut.contains("It would grow beyond 1 MiB"), qPrintable(leftOut));
+    QCOMPARE(Folder->Read(FileName), full.replace("\r\nns\r\n", "\r\ns\r\n"));
+    QVERIFY(QFile::exists(kept));
 }
 
 QTEST_GUILESS_MAIN(ScoreFileTest)

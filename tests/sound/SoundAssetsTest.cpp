@@ -26,9 +26,6 @@
 
 namespace {
 
-const QStringList Effects = {"pop.wav",  "erase.wav", "notify.wav", "clap.wav", "not.wav",
-                             "best.wav", "pause.wav", "ready.wav",  "solve.wav"};
-
 QString Asset(const QString& name) {
     return QDir(SOUND_ASSETS_DIR).filePath(name);
 }

@@ -21,9 +21,6 @@
 
 namespace {
 
-const QStringList Effects = {"pop.wav",  "erase.wav", "notify.wav", "clap.wav", "not.wav",
-                             "best.wav", "pause.wav", "ready.wav",  "solve.wav"};
-
 // Closes any modal box that shows up while it lives, noting that it came.
 class UnexpectedBoxGuard {
   public:

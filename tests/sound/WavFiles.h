@@ -5,8 +5,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
+
+// The game's nine sound effects, in the order the start-up checks them.
+inline const QStringList Effects = {"pop.wav",  "erase.wav", "notify.wav", "clap.wav", "not.wav",
+                                    "best.wav", "pause.wav", "ready.wav",  "solve.wav"};
 
 // Writes samples (interleaved when channels > 1) with libsndfile; `format` is a libsndfile
 // format such as SF_FORMAT_WAV | SF_FORMAT_PCM_16.
