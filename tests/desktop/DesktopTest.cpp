@@ -435,8 +435,7 @@ class DesktopTest : public QObject {
         // does it then, as for a player.
         static_cast<void>(QTest::qWaitFor([] { return Active(Windows.Main); }, 2000));
         QMenu* menu = title->menu();
-        // A second click on the title of a menu that is still opening closes it again: on a loaded
-        // machine the menu gets the time a player would give it.
+        // A second click on the title of a menu still opening on a loaded machine closes it again.
         for (int click = 0; click < 3 && !MenuOpen(menu); ++click) {
             ClickAt(Windows.Main, bar->mapTo(Windows.Main, bar->actionGeometry(title).center()));
             if (QTest::qWaitFor([menu] { return MenuOpen(menu); }, 5000))
