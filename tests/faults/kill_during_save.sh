@@ -99,8 +99,8 @@ left=$(ls -A | grep -vx -e highscores.txc -e .highscores.txc.lock || true)
 [ -z "$left" ] || fail "the next start left these behind: $left"
 
 # Two games saving at once: each counts its own level up from 0, under the lock, so neither loses
-# a save of the other. A saver that hangs fails the test within two minutes. As another user, the
-# Medium game may have a runtime folder of its own where the Hard one has none.
+# a save of the other, also where only one has a runtime folder. A saver that hangs fails the test
+# within two minutes.
 #   two_savers CASE SAVES [AS_USER [MEDIUM_RUNTIME]]
 two_savers() {
     local case=$1 saves=$2 as=() medium_env=()
@@ -144,8 +144,7 @@ if [ "$(id -u)" = 0 ]; then
     install -d -m 777 -o 64123 -g 64123 /tmp/tolvane-65534
     install -d -m 700 -o 65534 -g 65534 /tmp/runtime-65534
     two_savers "lock files planted by another user" 1000 65534 /tmp/runtime-65534
-    # Where every private folder the game could use is planted as well, no lock can be had: the
-    # save is not made (the saver tries again and again), never made unlocked.
+    # Every private folder planted as well: no lock, and no save (the saver tries on), never unlocked.
     install -d -m 777 -o 64123 -g 64123 /tmp/tolvane-65534.{1..63}
     before=$(cat highscores.txc)
     status=0

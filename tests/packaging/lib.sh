@@ -79,7 +79,7 @@ start_display() {
     if command -v icewm >/dev/null 2>&1; then
         icewm >/dev/null 2>&1 &
         display_pids+=($!)
-        sleep 1
+        wait_for 60 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
     fi
 }
 

@@ -19,8 +19,7 @@
 
 inline const QString FileName = QString::fromLatin1(ScoreFileName);
 
-// What each test of the score file starts from: a folder of its own, made the working directory,
-// and empty lines.
+// Where each test of the score file starts: its own folder as working directory, empty lines.
 struct ScoreFileSetUp {
     void Fresh() {
         Folder.reset();

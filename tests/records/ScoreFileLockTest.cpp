@@ -125,8 +125,8 @@ void ScoreFileLockTest::heldLockWaitsAMomentAndNamesTheHolder_data() {
 }
 
 // While another of the player's games or programs holds the lock, a save waits a moment (a save
-// takes milliseconds) and then says who holds the file; it never stands still for long. The
-// holders let go after a few seconds, so that a save that waits for them fails here at once.
+// takes milliseconds) and then says who holds the file; it never stands still for long (the
+// holders let go after 5 s: a save that waits for them fails here at once).
 void ScoreFileLockTest::heldLockWaitsAMomentAndNamesTheHolder() {
     QFETCH(bool, game);
     Folder->Write(FileName, Before);

@@ -297,7 +297,6 @@ void ScoreFileStoreTest::neverWritesWhatItCannotRead() {
     QFETCH(QString, name);
     QFETCH(bool, saved);
     Folder->Write(FileName, file);
-    // Exactly the largest size is read, and fails here, not by an error nobody catches.
     QCOMPARE(ErrorOf([&] { Lines.LoadFromFile(FileName); }), QStringLiteral("no error"));
     WriteBestTime(Lines, SampleMarker, 0, name, 100);
     const QString error = ErrorOf([&] { Lines.SaveToFile(FileName); });
@@ -482,7 +481,6 @@ void ScoreFileStoreTest::saveAmongManyNames() {
         QVERIFY(FileHandle(::open(planted.constData(), O_CREAT | O_WRONLY, 0644)).Get() >= 0);
     }
     const qint64 among = msASave();
-    qInfo("a save took %lld ms alone and %lld ms among 100000 names", alone, among);
     QVERIFY2(among - alone < 50, qPrintable(QString("%1 ms, alone %2 ms").arg(among).arg(alone)));
 }
 
