@@ -251,6 +251,7 @@ class NewsNotice : public QAccessibleInterface {
         QAccessibleEvent hidden(this, QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&hidden);
         Text = news;
+        TellRenamed(this);
         QAccessibleEvent shown(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }

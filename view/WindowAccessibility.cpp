@@ -27,7 +27,9 @@ bool ReadOnlyText(const QPlainTextEdit& box) {
 // and line, and nothing inside it to walk. Qt tells of its text's changes as of any text box's.
 class TextAsLabel : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
-    explicit TextAsLabel(QPlainTextEdit* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+    explicit TextAsLabel(QPlainTextEdit* box) : QAccessibleWidget(box, QAccessible::StaticText) {
+        QObject::connect(box, &QPlainTextEdit::textChanged, box, [this] { TellRenamed(this); });
+    }
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name ? Text() : QAccessibleWidget::text(kind);
     }
@@ -124,6 +126,11 @@ class BestTimesInterface : public QAccessibleWidget {
             Rows[row] = new BestTimeRow(*window, *this, row);
             RowIds[row] = QAccessible::registerAccessibleInterface(Rows[row]);
         }
+        for (QPlainTextEdit* column : {window->LevelNames, window->PlayerNames, window->Times})
+            QObject::connect(column, &QPlainTextEdit::textChanged, window, [this] {
+                for (BestTimeRow* row : Rows)
+                    TellRenamed(row);
+            });
     }
     ~BestTimesInterface() override {
         for (const QAccessible::Id id : RowIds)
@@ -174,4 +181,9 @@ QAccessibleInterface* WindowTextInterface(const QString& className, QObject* obj
             return new TextAsLabel(box);
     }
     return nullptr;
+}
+
+void TellRenamed(QAccessibleInterface* changed) {
+    QAccessibleEvent renamed(changed, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }

@@ -12,3 +12,8 @@ class QString;
 
 // The presentation of `object` of class `className`, when it is one of the above; else none.
 QAccessibleInterface* WindowTextInterface(const QString& className, QObject* object);
+
+// Tells that the name of `changed` is another now. A screen reader may ignore the news itself,
+// but its accessibility library keeps names, and would read a notice shown again, or a window
+// opened again, with the name it had before.
+void TellRenamed(QAccessibleInterface* changed);
