@@ -14,9 +14,23 @@
 set -euo pipefail
 
 # As root the test plants in /tmp what another user could: in a /tmp of its own, which goes with it.
+# The test and the savers may lie in /tmp themselves (a fresh clone there): their folders at the
+# top of /tmp are bound into the new one from the old, which stays reachable at /mnt meanwhile.
 if [ "$(id -u)" = 0 ] && [ -z "${TOLVANE_OWN_TMP:-}" ]; then
-    TOLVANE_OWN_TMP=1 exec unshare --mount --propagation private bash -c \
-        'mount -t tmpfs -o mode=1777 tolvane-test /tmp && exec bash "$0" "$@"' "$0" "$@"
+    tops=""
+    for path in "$0" "$1" "$2"; do
+        case "$(realpath "$path")" in
+        /tmp/*/*) top=$(realpath "$path"); top=${top#/tmp/}; tops="$tops ${top%%/*}" ;;
+        esac
+    done
+    TOLVANE_OWN_TMP=1 TOLVANE_TMP_TOPS=$tops exec unshare --mount --propagation private bash -c '
+        set -e
+        mount --bind /tmp /mnt
+        mount -t tmpfs -o mode=1777 tolvane-test /tmp
+        for top in $TOLVANE_TMP_TOPS; do
+            [ -d "/tmp/$top" ] || { mkdir "/tmp/$top" && mount --bind "/mnt/$top" "/tmp/$top"; }
+        done
+        exec bash "$0" "$@"' "$0" "$@"
 fi
 
 saver=$(realpath "$1")
