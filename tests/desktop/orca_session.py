@@ -65,21 +65,23 @@ class Orca:
         self.said = []
         reader, writer = os.openpty()
         tty.setraw(writer)
+        # Root makes the process namespace itself; anyone else needs a user namespace first,
+        # which the kernel refuses inside a chroot.
+        user = [] if os.geteuid() == 0 else ["--user", "--map-current-user"]
         self.process = subprocess.Popen(
-            ["unshare", "--user", "--map-current-user", "--pid", "--fork", "--mount-proc",
-             "--kill-child", "python3", "-c", NAMESPACE_INIT,
-             "orca", "--debug-file=" + os.ttyname(writer)],
-            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.STDOUT)
+            ["unshare", *user, "--pid", "--fork", "--mount-proc", "--kill-child",
+             "python3", "-c", NAMESPACE_INIT, "orca", "--debug-file=" + os.ttyname(writer)],
+            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL)
         self.terminal = writer  # held open: a terminal closed on both sides cannot be reopened
         threading.Thread(target=self._listen, args=(reader,), daemon=True).start()
-        self.heard("Screen reader on.", seconds=90)
+        self.heard("Screen reader on", seconds=90)
 
     def _listen(self, reader):
         try:
             for line in open(reader, "rb"):
                 spoken = re.search(rb"SPEECH OUTPUT: '(.*)'(\s*\{.*\}|\s*voice=\w+)?\s*$", line)
-                if spoken:
-                    self.said.append(spoken.group(1).decode(errors="replace"))
+                if spoken:  # Orca 43 ends most utterances with ". " or " ", Orca 48 fewer
+                    self.said.append(spoken.group(1).decode(errors="replace").rstrip(". "))
         except OSError:  # the terminal's end, once Orca is gone
             pass
 
