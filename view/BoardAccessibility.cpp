@@ -404,29 +404,32 @@ void TellChangedCells(BoardArea& area) {
         if (name == cell->Told)
             continue;
         cell->Told = name;
-        QAccessibleEvent changed(cell, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
+        TellRenamed(cell);
     }
 }
 
-void TellFocusedCell(BoardArea& area) {
+namespace {
+
+// The keyboard's cell to the screen reader, as it is or renewed to be read again.
+void TellFocused(BoardArea& area, bool renewed) {
     BoardAreaInterface* board = InterfaceOf(area);
     if (!board || !area.hasFocus())
         return;
     const CellPlace place = area.FocusedCell();
-    QAccessibleEvent focused(board->Board().Cell(CellIndex(place.Row, place.Column) - 1),
+    const int index = CellIndex(place.Row, place.Column) - 1;
+    QAccessibleEvent focused(renewed ? board->Board().Renew(index) : board->Board().Cell(index),
                              QAccessible::Focus);
     QAccessible::updateAccessibility(&focused);
 }
 
+} // namespace
+
+void TellFocusedCell(BoardArea& area) {
+    TellFocused(area, false);
+}
+
 void TellPlacedCell(BoardArea& area) {
-    BoardAreaInterface* board = InterfaceOf(area);
-    if (!board || !area.hasFocus())
-        return;
-    const CellPlace place = area.FocusedCell();
-    QAccessibleEvent focused(board->Board().Renew(CellIndex(place.Row, place.Column) - 1),
-                             QAccessible::Focus);
-    QAccessible::updateAccessibility(&focused);
+    TellFocused(area, true);
 }
 
 void TellNews(BoardArea& area, const QString& news) {
