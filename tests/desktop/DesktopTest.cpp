@@ -160,8 +160,10 @@ bool Active(const QWidget* window) {
 }
 
 // A key typed on the keyboard: it reaches the window the window manager gave the focus to.
+// Typed whole, let go before the next: the X server drops a key pressed while it is still down,
+// so a next key typed as the effect of this one shows, before its release, would be lost.
 void Type(const QString& key) {
-    QProcess::startDetached("xdotool", {"key", key});
+    Run("xdotool", {"key", key});
 }
 
 // A click of the mouse at a point of the window's client area, through the X server.

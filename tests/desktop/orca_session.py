@@ -98,6 +98,18 @@ class Orca:
         except Failed:
             raise Failed("Orca did not say %r; it said %r" % (pattern, self.said[since:][-8:]))
 
+    def settle(self, moment=0.5):
+        """Waits until Orca has said nothing for a moment, as a player listens to the end before
+        the next key: what is still to come of one key is then not taken for the next one's."""
+        heard, since = self.mark(), time.monotonic()
+
+        def silent():
+            nonlocal heard, since
+            if self.mark() != heard:
+                heard, since = self.mark(), time.monotonic()
+            return time.monotonic() - since >= moment
+        wait_for("Orca to fall silent", silent)
+
     def key(self, *names):
         subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
 

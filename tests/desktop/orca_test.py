@@ -41,8 +41,11 @@ class Player:
     def __init__(self, orca):
         self.orca, self.keys, self.row, self.column, self.tool = orca, 0, 1, 1, None
 
-    def type(self, *keys, expect=None):
-        """Types the keys, then waits for Orca to say what the player expects to hear."""
+    def type(self, *keys, expect=None, settled=False):
+        """Types the keys, then waits for Orca to say what the player expects to hear; settled,
+        once Orca has fallen silent, where what is expected could be heard of an earlier key."""
+        if settled:
+            self.orca.settle()
         mark = self.orca.mark()
         self.keys += len(keys)
         self.orca.key(*keys)
@@ -60,7 +63,8 @@ class Player:
     def tab_to(self, pattern):
         """Tabs until Orca names the wanted control, past the key's own echo."""
         for _ in range(KEYS_PER_TOOL):
-            if re.fullmatch(pattern, self.type("Tab", expect=r"(?!tab$).+").group(0)):
+            heard = self.type("Tab", expect=r"(?!tab$).+", settled=True).group(0)
+            if re.fullmatch(pattern, heard):
                 return
         raise Failed("%d tabs did not reach %r" % (KEYS_PER_TOOL, pattern))
 
@@ -93,8 +97,8 @@ def play(orca):
     # Tool 1 from the tool panel, then the board again; every other tool by its digit.
     player.keys = 0
     player.tab_to(r"1 check box not checked")
-    player.type("space", expect=r"checked")
-    player.type("shift+Tab", expect=r"Row 1, column 1: .*")
+    player.type("space", expect=r"checked", settled=True)
+    player.type("shift+Tab", expect=r"Row 1, column 1: .*", settled=True)
     if player.keys > KEYS_PER_TOOL:
         raise Failed("%d keys to pick a tool on the panel" % player.keys)
     player.tool, mark = 1, orca.mark()
