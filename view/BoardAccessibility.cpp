@@ -365,9 +365,10 @@ QAccessibleInterface* GameAccessible(const QString& className, QObject* object) 
     return nullptr;
 }
 
-// The client area as assistive technology has it, when it is listening.
+// The client area as assistive technology has it, when it is listening: the board is then
+// played from the keyboard, as the game learns from Qt's accessibility turning active.
 BoardAreaInterface* InterfaceOf(BoardArea& area) {
-    if (!QAccessible::isActive())
+    if (!area.KeyboardPlay())
         return nullptr;
     return dynamic_cast<BoardAreaInterface*>(QAccessible::queryAccessibleInterface(&area));
 }

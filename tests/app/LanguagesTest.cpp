@@ -16,6 +16,7 @@
 #include "view/ProgressWindow.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTranslator>
 
@@ -42,6 +44,17 @@ QString Expected(const char* context, const char* source) {
     if (catalogue.isEmpty() && !catalogue.load(":/i18n/tolvane_" + Language()))
         qFatal("The game has no translation for %s", qPrintable(Language()));
     return catalogue.translate(context, source);
+}
+
+// What a screen reader is told of an object and all within it: names, descriptions and the
+// text it holds (the board's cells and news, the best-times rows).
+void SpokenTexts(const QAccessibleInterface* object, QStringList& texts) {
+    texts << object->text(QAccessible::Name) << object->text(QAccessible::Description);
+    if (QAccessibleTextInterface* text = const_cast<QAccessibleInterface*>(object)->textInterface())
+        texts << text->text(0, text->characterCount());
+    for (int i = 0; i < object->childCount(); ++i)
+        if (const QAccessibleInterface* child = object->child(i))
+            SpokenTexts(child, texts);
 }
 
 // The texts under `root` (captions, buttons, labels, text boxes, menus, names a screen reader
@@ -67,10 +80,15 @@ QStringList Untranslated(QWidget* root) {
                 texts << item->text();
         }
     }
+    QStringList spoken;
+    SpokenTexts(QAccessible::queryAccessibleInterface(root), spoken);
     static const QRegularExpression nobodysWords(R"(^[\s\d:.&]*$|^Tolvane$)");
     QStringList untranslated;
     for (const QString& text : texts)
         if (!nobodysWords.match(text).hasMatch() && !IsPseudo(text))
+            untranslated << text;
+    for (const QString& text : spoken)
+        if (!nobodysWords.match(text).hasMatch() && !IsWhollyPseudo(text))
             untranslated << text;
     return untranslated;
 }
@@ -143,8 +161,20 @@ class LanguagesTest : public QObject {
             GameSession session;
             untranslated << Untranslated(Windows.Main);
             AnswerInOrder({GoOn(untranslated), GoOn(untranslated)});
+            // A screen reader listens: the news of the new puzzle is told.
+            QAccessible::setActive(true);
+            const auto off = qScopeGuard([] { QAccessible::setActive(false); });
             Windows.Main->NewItem->trigger();
             untranslated << Untranslated(Windows.Progress);
+            // The news waits for the window to be the player's again: the new puzzle, a tool
+            // chosen by key, the board filled.
+            session.ShowMainWindow();
+            Windows.Main->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(Windows.Main));
+            QTest::keyClick(Windows.Main->ClientArea, Qt::Key_5);
+            FinishGridByClick();
+            QCoreApplication::processEvents(); // news goes out on the next turn
+            untranslated << Untranslated(Windows.Main);
             for (QAction* item : {Windows.Main->PauseItem, Windows.Main->ClearAllItem,
                                   Windows.Main->HowToPlayItem, Windows.Main->AboutItem}) {
                 AnswerInOrder({GoOn(untranslated)});

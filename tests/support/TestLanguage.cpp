@@ -60,3 +60,7 @@ QString Pseudo(const QString& english) {
 bool IsPseudo(const QString& shown) {
     return shown.contains(Open) && shown.contains(Close);
 }
+
+bool IsWhollyPseudo(const QString& shown) {
+    return shown.startsWith(Open) && shown.endsWith(Close);
+}

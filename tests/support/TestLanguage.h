@@ -13,5 +13,7 @@ bool PseudoLanguage();
 // A text in the pseudo-language: about 40 % longer, accented, with wide glyphs, between marks
 // that show it went through the translation system; %1 and %n stay as they are.
 QString Pseudo(const QString& english);
-// Whether a text shown to the player went through the pseudo-language.
+// Whether a text shown to the player went through the pseudo-language; wholly, when it is one
+// translated text (its arguments inside), not translated parts put together untranslated.
 bool IsPseudo(const QString& shown);
+bool IsWhollyPseudo(const QString& shown);
