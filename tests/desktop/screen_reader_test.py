@@ -7,48 +7,12 @@ Runs in a private session bus on an X display with a window manager, starts an A
 own, and the game (GAME, the argument) in a temporary folder with copies of the files beside it.
 """
 
-import os
 import re
-import shutil
-import subprocess
 import sys
-import tempfile
-import time
 
+from atspi_bus import Failed, bus, find, game_on_the_bus, has, launcher, pyatspi, wait_for, window
 from gi.repository import Gio, GLib
 from puzzle_answer import solve
-
-
-class Failed(Exception):
-    pass
-
-
-def wait_for(what, condition, seconds=60):
-    """The first true value of condition(), polled while the bus's events are taken in."""
-    deadline = time.monotonic() + seconds
-    while True:
-        while GLib.MainContext.default().iteration(False):
-            pass
-        try:
-            value = condition()
-        except GLib.Error:  # an object that went away meanwhile
-            value = None
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failed("waited in vain for " + what)
-        time.sleep(0.05)
-
-
-launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-bus = Gio.DBusConnection.new_for_address_sync(
-    wait_for("the accessibility bus", lambda: session.call_sync(
-        "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-        GLib.VariantType("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 2000, None).unpack()[0]),
-    Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-    | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
-import pyatspi  # noqa: E402  (it connects to the bus started above)
 
 # What the game announced: the objects whose name or description changed.
 announced = []
@@ -69,24 +33,6 @@ def click(obj):
     box = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height // 2,
                                         pyatspi.MOUSE_B1C)
-
-
-def find(root, role, name=None):
-    """By the role itself: the names of roles differ between AT-SPI versions ("push button" on
-    Debian 12, "button" on 13)."""
-    return pyatspi.findDescendant(
-        root, lambda o: o is not None and o.getRole() == role and name in (None, o.name))
-
-
-def has(obj, state):
-    return obj.getState().contains(state)
-
-
-def window(app, name):
-    """The game's window of that name once it is on the screen."""
-    return wait_for("the window " + name, lambda: next(
-        (w for w in app if w is not None and w.name == name and has(w, pyatspi.STATE_SHOWING)),
-        None))
 
 
 def control(app, title, role, name=None):
@@ -181,30 +127,10 @@ def play(app, frame):
 
 
 def main(game_binary):
-    folder = tempfile.mkdtemp()
-    for name in os.listdir(os.path.dirname(game_binary)):
-        if name.endswith(".wav") or name == "highscores.txc":
-            shutil.copy(os.path.join(os.path.dirname(game_binary), name), folder)
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    environment.pop("AT_SPI_BUS_ADDRESS", None)  # Qt 6.4 takes no bus from there
-    game = subprocess.Popen([game_binary], cwd=folder, env=environment)
-    try:
-        desktop = pyatspi.Registry.getDesktop(0)
-
-        def find_game():
-            desktop.clear_cache()  # the list of programs is not kept up to date
-            return next((a for a in desktop if a is not None and a.name == "Tolvane"
-                         and a.childCount), None)
-
-        app = wait_for("the game on the bus", find_game)
+    with game_on_the_bus(game_binary) as (game, app):
         play(app, window(app, "Tolvane"))
         if wait_for("the game to end", lambda: game.poll() is not None) and game.returncode:
             raise Failed("the game ended with status %d" % game.returncode)
-    finally:
-        if game.poll() is None:
-            game.kill()
-            game.wait()
-        shutil.rmtree(folder, ignore_errors=True)
 
 
 if __name__ == "__main__":
