@@ -257,7 +257,7 @@ class Steps : public QObject {
             Queue.pop_front();
             Waiting.start();
             step.Act();
-        } else if (Waiting.elapsed() > 5000) {
+        } else if (Waiting.elapsed() > SettlingMs) { // a window given the focus late
             Problems << "waited in vain for " + Queue.front().What + "; " + FocusReport();
             Queue.clear();
             if (QWidget* modal = ActiveModal())
@@ -622,7 +622,7 @@ class DesktopTest : public QObject {
             return;
         // The windows are answered through the X server below, each in its own time; a window
         // none of them answers fails the test after the steps' own wait.
-        AllowUnansweredModals(8000);
+        AllowUnansweredModals(SettlingMs + 3000);
         WatchGeneration();
         QVERIFY(QTest::qWaitFor(
             [] { return Mapped(Windows.Main) && Frame(Windows.Main) != QRect(); }, 5000));

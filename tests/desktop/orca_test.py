@@ -78,7 +78,7 @@ class Player:
 def play(orca):
     player = Player(orca)
     orca.heard(r"Tolvane frame")
-    player.type("F10", expect=r"Game")
+    player.type("F10", expect=r"Game", settled=True)
     player.type("Down", expect=r"New")
     player.type("Return", expect=r"Start a new puzzle\?")
     mark = orca.mark()
